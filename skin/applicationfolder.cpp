@@ -18,8 +18,14 @@ QString ApplicationFolder::path()
     return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
 }
 
-void ApplicationFolder::setPath(const QString &folder) { overridePath() = folder; }
+void ApplicationFolder::setPath(const QString &folder)
+{
+    overridePath() = folder;
+}
 
-void ApplicationFolder::reset() { overridePath().clear(); }
+void ApplicationFolder::reset()
+{
+    overridePath().clear();
+}
 
 } // namespace orvex

@@ -6,9 +6,24 @@ class QWidget;
 
 namespace orvex {
 
-enum class MessageIcon { None, Information, Warning, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageIcon
+{
+    None,
+    Information,
+    Warning,
+    Critical
+};
+enum class MessageButtons
+{
+    Ok,
+    YesNo
+};
+enum class MessageAnswer
+{
+    Ok,
+    Yes,
+    No
+};
 
 // One modal message box: the text is shown as plain text.
 struct MessageRequest

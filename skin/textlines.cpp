@@ -42,6 +42,9 @@ QString first(const QByteArray &bytes)
     return QString::fromLatin1(bytes.constData(), findLineEnd(bytes, 0));
 }
 
-QByteArray encodeLine(const QString &line) { return line.toLatin1() + "\r\n"; }
+QByteArray encodeLine(const QString &line)
+{
+    return line.toLatin1() + "\r\n";
+}
 
 } // namespace orvex::textlines

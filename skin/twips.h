@@ -5,7 +5,6 @@
 #include <QRect>
 #include <QRectF>
 #include <QSize>
-
 #include <cmath>
 
 // Geometry of the model is kept in twips (1/1440 inch); Qt's logical pixel is
@@ -15,9 +14,15 @@ namespace orvex::twips {
 inline constexpr int perPixel = 15;
 
 // One edge in twips to the nearest whole pixel, halves up.
-inline int toPixelEdge(double twips) { return static_cast<int>(std::floor(twips / perPixel + 0.5)); }
+inline int toPixelEdge(double twips)
+{
+    return static_cast<int>(std::floor(twips / perPixel + 0.5));
+}
 
-inline double fromPixels(double pixels) { return pixels * perPixel; }
+inline double fromPixels(double pixels)
+{
+    return pixels * perPixel;
+}
 
 // A twip rectangle in pixels: each edge rounded on its own, the size is the
 // difference of the edges.

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPoint>
+
+class QAction;
+class QMenu;
+
+namespace orvex {
+
+// Shows a pop-up menu modally and returns the chosen action (null when the
+// menu was dismissed); tests put in one that chooses.
+class MenuPresenter
+{
+public:
+    virtual ~MenuPresenter() = default;
+    virtual QAction *exec(QMenu *menu, const QPoint &globalPosition) = 0;
+};
+
+class QtMenuPresenter final : public MenuPresenter
+{
+public:
+    QAction *exec(QMenu *menu, const QPoint &globalPosition) override;
+};
+
+} // namespace orvex

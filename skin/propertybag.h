@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+namespace orvex {
+
+// The stored design-time properties of a control. Keys are matched without
+// regard to case and keep the spelling they were written with. Values are
+// booleans, integers, strings or pictures; a picture is kept as the bytes of a
+// bitmap file. The text form is JSON, so that stored designs can be read and
+// reviewed.
+class PropertyBag
+{
+public:
+    bool contains(const QString &key) const;
+    QStringList keys() const;
+
+    // The stored value, or `defaultValue` when the key is absent.
+    QVariant read(const QString &key, const QVariant &defaultValue) const;
+    // The stored picture, or `defaultPicture` when the key is absent or its
+    // bytes are not a picture.
+    QImage readPicture(const QString &key, const QImage &defaultPicture) const;
+
+    // Stores `value` unless it equals `defaultValue`, in which case the key is
+    // left out of the bag.
+    void write(const QString &key, const QVariant &value, const QVariant &defaultValue);
+    // Stores a picture as a bitmap file image; pictures are always written.
+    void writePicture(const QString &key, const QImage &picture);
+
+    QByteArray toText() const;
+    // Parses a text form; nullopt (and `error` set) when it is not one.
+    static std::optional<PropertyBag> fromText(const QByteArray &text, QString *error = nullptr);
+
+    // Same keys (without regard to case) with the same values, in any order.
+    friend bool operator==(const PropertyBag &a, const PropertyBag &b);
+
+private:
+    struct Entry
+    {
+        QString key;
+        QVariant value; // bool, qint64, QString, or QByteArray of a bitmap file
+        bool isPicture = false;
+    };
+
+    qsizetype indexOf(const QString &key) const;
+    void store(Entry entry);
+    void remove(const QString &key);
+
+    QList<Entry> m_entries;
+};
+
+} // namespace orvex

@@ -1,0 +1,214 @@
+#pragma once
+
+#include "borderzone.h"
+#include "framelayout.h"
+#include "surface.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPixmap>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QMouseEvent;
+
+namespace orvex {
+class MessagePresenter;
+class MenuPresenter;
+class PropertyBag;
+class WindowMover;
+} // namespace orvex
+
+// A title-bar skinning control. It covers a borderless host window and paints
+// the window's caption strip, frame and caption buttons from one skin bitmap,
+// lets the user move, maximise, restore, minimise, close and resize the window,
+// and carries a menu strip whose menus come from menu.txt in the application
+// folder. Attach it to its window with Init_Skin.
+class Skin : public QWidget
+{
+    Q_OBJECT
+    Q_CLASSINFO("ClassID", "OrvexTessary.Skin")
+    Q_PROPERTY(bool MenuVisible READ menuVisible WRITE setMenuVisible NOTIFY MenuVisibleChanged)
+    Q_PROPERTY(bool RememberSkin READ rememberSkin WRITE setRememberSkin)
+    Q_PROPERTY(bool ButtonMin READ buttonMin WRITE setButtonMin)
+    Q_PROPERTY(bool ButtonMax READ buttonMax WRITE setButtonMax)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(QPixmap Skin READ skinPixmap WRITE setSkinPixmap)
+
+public:
+    // Host window states as the control sees them.
+    enum WindowState
+    {
+        Normal = 0,
+        Minimised = 1,
+        Maximised = 2
+    };
+
+    explicit Skin(QWidget *parent = nullptr);
+    ~Skin() override;
+
+    // Loads a skin picture from a file and records the path as the host's
+    // remembered skin. Ignored until the control is attached.
+    Q_INVOKABLE void ChangeSkin(const QString &path);
+    // Sizes the control to its host window and marks it attached.
+    Q_INVOKABLE void allocate();
+    // The body colour of the last repaint (the design background before one).
+    Q_INVOKABLE QColor GetSkinTheme() const;
+    // Attaches the control to `host`: borderless host, caption copied, control
+    // sized to the host, remembered skin restored when RememberSkin is on.
+    Q_INVOKABLE void Init_Skin(QWidget *host);
+
+    bool menuVisible() const;
+    void setMenuVisible(bool visible);
+    bool rememberSkin() const { return m_rememberSkin; }
+    void setRememberSkin(bool remember) { m_rememberSkin = remember; }
+    bool buttonMin() const { return m_buttonMin; }
+    void setButtonMin(bool show);
+    bool buttonMax() const { return m_buttonMax; }
+    void setButtonMax(bool show);
+    QString caption() const;
+    void setCaption(const QString &caption);
+
+    // The skin bitmap, kept as an image for pixel reads and drawing.
+    const QImage &skin() const { return m_skin; }
+    // Puts a picture into the control; repaints when attached. Not remembered.
+    void setSkin(const QImage &picture);
+    QPixmap skinPixmap() const { return m_skinPixmap; }
+    void setSkinPixmap(const QPixmap &picture);
+
+    // Restores and stores the design-time properties.
+    void readProperties(const orvex::PropertyBag &bag);
+    void writeProperties(orvex::PropertyBag &bag) const;
+
+    QWidget *host() const { return m_host; }
+    bool isAttached() const { return m_attached; }
+    bool isRounded() const { return m_rounded; }
+    const orvex::framelayout::ButtonSpans &buttonSpans() const { return m_spans; }
+    // The pointer-shape number shown on the body (0, 7, 8 or 9).
+    int pointerShape() const { return m_pointerShape; }
+    bool isResizing() const { return m_resizing; }
+
+    // The menu titles on the menu strip, element 0 first.
+    QList<QLabel *> menuTitles() const { return m_titles; }
+    // The drop-down menu of slot 0 to 7.
+    QMenu *menu(int slot) const;
+    // Item names per slot, as read from menu.txt.
+    QStringList itemNames(int slot) const;
+
+    const orvex::Surface &bodySurface() const { return m_body; }
+    const orvex::Surface &titleBarSurface() const;
+    const orvex::Surface &menuBarSurface() const;
+
+    // The presenters used for modal boxes and pop-up menus; not owned. Null
+    // restores the real ones.
+    void setMessagePresenter(orvex::MessagePresenter *presenter);
+    void setMenuPresenter(orvex::MenuPresenter *presenter);
+
+    // The attach hint's text, as shown by handlers that run before Init_Skin.
+    static QString attachHintText();
+
+signals:
+    void MouseMove(short Button, short Shift, float X, float Y);
+    void MouseDown(short Button, short Shift, float X, float Y);
+    void MenuClick(QString &ItemName);
+    void MenuVisibleChanged(bool visible);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Layout and window shape.
+    void UserControl_Resize();
+    void PrepareHost();
+    void LayoutBars();
+    void ShapeWindow();
+
+    // Painting.
+    void RepaintSkin();
+    void RepaintOnResize();
+    void PaintTitleBar();
+    void PaintFrame();
+    void PaintFrameOnResize();
+    void PaintCloseButton();
+    void PaintCloseHover();
+    void PaintMinButton();
+    void PaintMinHover();
+    void PaintMaxButton(int windowState);
+    void PaintMaxHover(int windowState);
+
+    // Title-bar and border interaction; X and Y in twips.
+    void TitleBar_MouseMove(int button, int shift, double x, double y);
+    void TitleBar_MouseDown(int button, int shift, double x, double y);
+    void TitleBar_DblClick();
+    void CapLabel_MouseMove(int button, int shift, double x, double y);
+    void ResetButtons();
+    void UserControl_MouseDown(int button, int shift, double x, double y);
+    void UserControl_MouseMove(int button, int shift, double x, double y);
+    void UserControl_MouseUp(int button, int shift, double x, double y);
+
+    // Menus.
+    void LoadMenus();
+    void MenuTitle_Click(int index);
+
+    // The host's window state: 0 normal, 1 minimised, 2 maximised.
+    int hostWindowState() const;
+
+private:
+    void UserControl_Initialize();
+    void buildConstituents();
+    void setControlSize(const QSize &size);
+    void showAttachHint();
+    // Takes a picture as the skin, without repainting.
+    void putPicture(const QImage &picture);
+    void paintButton(const orvex::framelayout::ButtonSpan &span, int sourceCell);
+    void paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight, double leftX);
+    void setHostWindowState(int state);
+    void guardMouse(QWidget *child);
+    void trackPointer(const QMouseEvent *event);
+    void moveHost();
+    void followHost();
+    void setPointerShape(orvex::borderzone::PointerShape shape);
+
+    QPointer<QWidget> m_host;
+    bool m_attached = false;
+    bool m_buttonMin = false;
+    bool m_buttonMax = false;
+    bool m_rememberSkin = false;
+    bool m_resizing = false;
+    bool m_rounded = false;
+    int m_pointerShape = 0;
+    bool m_repaintWhenHostResized = false;
+    QPoint m_pointerGlobal;
+    orvex::framelayout::ButtonSpans m_spans;
+    QSize m_laidOutSize;
+
+    QImage m_skin;
+    QPixmap m_skinPixmap;
+    orvex::Surface m_body;
+
+    orvex::SurfaceWidget *m_titleBar = nullptr;
+    QLabel *m_capLabel = nullptr;
+    orvex::SurfaceWidget *m_menuBar = nullptr;
+    QWidget *m_skinpic = nullptr;
+    QList<QLabel *> m_titles;
+    std::array<QMenu *, 8> m_menus{};
+    std::array<QStringList, 8> m_itemNames;
+
+    orvex::MessagePresenter *m_messages = nullptr;
+    orvex::MenuPresenter *m_menuPresenter = nullptr;
+    std::unique_ptr<orvex::MessagePresenter> m_ownMessages;
+    std::unique_ptr<orvex::MenuPresenter> m_ownMenuPresenter;
+    std::unique_ptr<orvex::WindowMover> m_mover;
+};

@@ -1,0 +1,128 @@
+// Painting of the caption strip, the caption buttons and the frame from the
+// skin bitmap onto the persistent surfaces.
+#include "skin.h"
+#include "skinpainter.h"
+#include "twips.h"
+
+namespace sp = orvex::skinpainter;
+using orvex::twips::fromPixels;
+
+void Skin::RepaintSkin()
+{
+    if (!m_attached)
+        return;
+    m_body.clear();
+    PaintTitleBar();
+    PaintCloseButton();
+    PaintMinButton();
+    PaintMaxButton(hostWindowState());
+    PaintFrame();
+    m_menuBar->surface().setBackColor(m_body.backColor());
+    m_menuBar->update();
+    update();
+}
+
+void Skin::RepaintOnResize()
+{
+    m_body.clear();
+    m_titleBar->surface().clear();
+    PaintTitleBar();
+    PaintCloseButton();
+    PaintMinButton();
+    PaintMaxButton(Normal);
+    PaintFrameOnResize();
+    m_menuBar->surface().setBackColor(m_body.backColor());
+    m_menuBar->update();
+    update();
+}
+
+void Skin::PaintTitleBar()
+{
+    QImage &strip = m_titleBar->surface().image();
+    sp::copyPiece(strip, m_skin,
+                  QRectF(0, 0, fromPixels(m_titleBar->width()), sp::captionPieceHeight),
+                  sp::captionMiddle);
+    if (m_rounded) {
+        sp::copyPiece(strip, m_skin, QRectF(0, 0, sp::captionLeftCapWidth, sp::captionPieceHeight),
+                      sp::captionLeftCap);
+    }
+    m_titleBar->update();
+}
+
+void Skin::PaintFrame()
+{
+    if (!m_attached || !m_host) {
+        showAttachHint();
+        return;
+    }
+    paintFrameOn(m_body, fromPixels(m_host->width()), fromPixels(m_host->height()), 0);
+}
+
+void Skin::PaintFrameOnResize()
+{
+    paintFrameOn(m_body, fromPixels(width()), fromPixels(height()), 10);
+}
+
+void Skin::paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight,
+                        double leftX)
+{
+    if (const auto body = sp::bodyColour(m_skin))
+        surface.setBackColor(*body);
+    QImage &image = surface.image();
+    const double thickness = sp::frameThickness;
+    sp::copyPiece(image, m_skin, QRectF(leftX, 0, thickness, scaleHeight), sp::frameLeftEdge);
+    sp::copyPiece(image, m_skin, QRectF(scaleWidth - thickness, 0, thickness, scaleHeight),
+                  sp::frameRightEdge);
+    sp::copyPiece(image, m_skin, QRectF(0, fromPixels(m_titleBar->height()), scaleWidth, thickness),
+                  sp::frameTopStrip);
+    sp::copyPiece(image, m_skin, QRectF(0, scaleHeight - thickness, scaleWidth, thickness),
+                  sp::frameBottomEdge);
+    update();
+}
+
+void Skin::paintButton(const orvex::framelayout::ButtonSpan &span, int sourceCell)
+{
+    if (!span.present())
+        return;
+    using orvex::framelayout::buttonSize;
+    using orvex::framelayout::buttonTop;
+    sp::copyPiece(m_titleBar->surface().image(), m_skin,
+                  QRectF(span.left, buttonTop, buttonSize, buttonSize),
+                  QRectF(sourceCell, 0, sp::cellSize, sp::cellSize));
+    m_titleBar->update();
+}
+
+void Skin::PaintCloseButton()
+{
+    paintButton(m_spans.close, sp::closeCell);
+}
+
+void Skin::PaintCloseHover()
+{
+    paintButton(m_spans.close, sp::closeHoverCell);
+}
+
+void Skin::PaintMinButton()
+{
+    paintButton(m_spans.minimise, sp::minimiseCell);
+}
+
+void Skin::PaintMinHover()
+{
+    paintButton(m_spans.minimise, sp::minimiseHoverCell);
+}
+
+void Skin::PaintMaxButton(int windowState)
+{
+    if (!m_spans.maximise.present())
+        return;
+    paintButton(m_spans.maximise, windowState == Maximised ? sp::restoreCell : sp::maximiseCell);
+    if (windowState == Maximised && m_host)
+        setControlSize(m_host->size());
+}
+
+void Skin::PaintMaxHover(int windowState)
+{
+    paintButton(m_spans.maximise,
+                windowState == Maximised ? sp::restoreHoverCell : sp::maximiseHoverCell);
+}

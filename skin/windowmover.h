@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointer>
+
+class QWidget;
+
+namespace orvex {
+
+// Moves a window with the pointer while the left button is held. The window
+// system's own interactive move is asked for first; where it is not available
+// (no window manager, offscreen) the window is moved here so that it follows
+// the pointer.
+class WindowMover
+{
+public:
+    // Called for each pointer move with the left button held, in global
+    // coordinates. The first call starts the move.
+    void follow(QWidget *window, const QPoint &globalPointer);
+    // Ends the move: the left button is up.
+    void stop();
+    bool isMoving() const { return m_window != nullptr; }
+
+private:
+    QPointer<QWidget> m_window;
+    bool m_systemMove = false;
+    QPoint m_grabOffset;
+};
+
+} // namespace orvex
