@@ -177,9 +177,8 @@ QString overlapReason(const fs::path &source, const fs::path &destination)
 {
     if (destination == source.parent_path())
         return QStringLiteral("The destination is the folder being copied");
-    const auto [sourceEnd, destinationEnd] =
-        std::mismatch(source.begin(), source.end(), destination.begin(), destination.end());
-    if (sourceEnd == source.end())
+    if (std::mismatch(source.begin(), source.end(), destination.begin(), destination.end()).first ==
+        source.end())
         return QStringLiteral("The destination lies inside the folder being copied");
     return {};
 }

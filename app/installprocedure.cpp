@@ -106,7 +106,8 @@ InstallOutcome runInstall(const InstallEnvironment &environment)
                       QStringLiteral("Thank you for using Orvex.")});
     inform(messages, {QStringLiteral("To access Orvex, simply choose the Orvex Tessary bookmark "
                                      "in your PSP browser's bookmark section.")});
-    environment.endProgram();
+    if (environment.endProgram)
+        environment.endProgram();
     return InstallOutcome::Completed;
 }
 

@@ -14,6 +14,14 @@ using orvex::framelayout::CaptionButton;
 
 namespace {
 constexpr int leftButton = 1;
+
+// Remembers where a left-button press holds the host window, for a move that
+// may follow.
+void grabWindow(orvex::WindowMover &mover, QWidget *host, const QMouseEvent *press)
+{
+    if (host && press->button() == Qt::LeftButton)
+        mover.grab(host->window(), press->globalPosition().toPoint());
+}
 } // namespace
 
 void Skin::guardMouse(QWidget *child)
@@ -67,6 +75,9 @@ bool Skin::eventFilter(QObject *watched, QEvent *event)
         trackPointer(mouse);
     else if (event->type() == QEvent::MouseButtonRelease)
         m_mover->stop();
+    else if (event->type() == QEvent::MouseButtonPress &&
+             (watched == m_titleBar || watched == m_capLabel))
+        grabWindow(*m_mover, m_host, mouse);
 
     if (watched == m_titleBar) {
         if (event->type() == QEvent::MouseMove)
@@ -104,6 +115,7 @@ void Skin::followHost()
 
 void Skin::mousePressEvent(QMouseEvent *event)
 {
+    grabWindow(*m_mover, m_host, event);
     const QPointF at = args::position(event);
     UserControl_MouseDown(args::button(event->button()), args::shift(event->modifiers()), at.x(),
                           at.y());

@@ -5,15 +5,28 @@
 
 namespace orvex {
 
+void WindowMover::grab(QWidget *window, const QPoint &globalPointer)
+{
+    if (!window)
+        return;
+    m_grabbed = window;
+    m_grabOffset = globalPointer - window->pos();
+}
+
 void WindowMover::follow(QWidget *window, const QPoint &globalPointer)
 {
     if (!window)
         return;
     if (m_window != window) {
         m_window = window;
+        if (m_grabbed != window)
+            m_grabOffset = globalPointer - window->pos();
+        // The move starts on the first move after the press: catch up with the
+        // pointer's way since the press before the window system takes over
+        // from where the pointer is now.
+        window->move(globalPointer - m_grabOffset);
         QWindow *handle = window->windowHandle();
         m_systemMove = handle && handle->startSystemMove();
-        m_grabOffset = globalPointer - window->pos();
         return;
     }
     if (!m_systemMove)
@@ -23,6 +36,7 @@ void WindowMover::follow(QWidget *window, const QPoint &globalPointer)
 void WindowMover::stop()
 {
     m_window = nullptr;
+    m_grabbed = nullptr;
     m_systemMove = false;
 }
 

@@ -14,6 +14,9 @@ namespace orvex {
 class WindowMover
 {
 public:
+    // Called at a left-button press: remembers where the pointer holds the
+    // window, so that the move keeps that point under the pointer.
+    void grab(QWidget *window, const QPoint &globalPointer);
     // Called for each pointer move with the left button held, in global
     // coordinates. The first call starts the move.
     void follow(QWidget *window, const QPoint &globalPointer);
@@ -23,6 +26,7 @@ public:
 
 private:
     QPointer<QWidget> m_window;
+    QPointer<QWidget> m_grabbed;
     bool m_systemMove = false;
     QPoint m_grabOffset;
 };

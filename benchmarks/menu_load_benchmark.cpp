@@ -1,0 +1,107 @@
+// Loading the menu file through the menu model, against the floor of reading
+// the same file and splitting its lines, for 10,000 and 100,000 lines.
+
+#include "menu_bar/menumodel.h"
+#include "menu_file/menufile.h"
+#include "textlines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <vector>
+
+namespace {
+
+constexpr int titleCount = 8;
+
+// A folder holding a menu.txt of `lines` lines: eight titles, each followed by
+// an equal share of the items.
+const QString &folderWithMenuFile(int lines)
+{
+    static QTemporaryDir root;
+    static std::map<int, QString> folders;
+    auto found = folders.find(lines);
+    if (found != folders.end())
+        return found->second;
+
+    const QString folder = root.filePath(QString::number(lines));
+    QDir().mkpath(folder);
+    QByteArray bytes;
+    const int linesPerTitle = lines / titleCount;
+    for (int line = 0; line < lines; ++line) {
+        if (line % linesPerTitle == 0 && line / linesPerTitle < titleCount)
+            bytes += QStringLiteral("Menu%1!Title %1\r\n").arg(line / linesPerTitle).toLatin1();
+        else
+            bytes += QStringLiteral("Item%1!....Caption of item %1\r\n").arg(line).toLatin1();
+    }
+    QFile file(orvex::menufile::path(folder));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the benchmark's menu file");
+    return folders.emplace(lines, folder).first->second;
+}
+
+void readAndSplitLines(benchmark::State &state)
+{
+    const QString file = orvex::menufile::path(folderWithMenuFile(int(state.range(0))));
+    for (auto _ : state) {
+        QFile input(file);
+        if (!input.open(QIODevice::ReadOnly))
+            state.SkipWithError("cannot open the menu file");
+        benchmark::DoNotOptimize(orvex::textlines::split(input.readAll()));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetComplexityN(state.range(0));
+}
+
+void buildModelFromLines(benchmark::State &state)
+{
+    const orvex::menufile::ReadResult read =
+        orvex::menufile::read(orvex::menufile::path(folderWithMenuFile(int(state.range(0)))));
+    for (auto _ : state) {
+        // Lines of their own, as the loader hands them over after reading.
+        state.PauseTiming();
+        QStringList lines;
+        lines.reserve(read.lines.size());
+        for (const QString &line : read.lines)
+            lines.append(QString(line.constData(), line.size()));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(orvex::menubar::build(std::move(lines)));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetComplexityN(state.range(0));
+}
+
+void loadModel(benchmark::State &state)
+{
+    const QString &folder = folderWithMenuFile(int(state.range(0)));
+    for (auto _ : state) {
+        const orvex::menubar::LoadResult result = orvex::menubar::load(folder);
+        if (result.status != orvex::menufile::ReadStatus::Loaded ||
+            result.menus.titles.size() != titleCount)
+            state.SkipWithError("the menu file did not load");
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetComplexityN(state.range(0));
+}
+
+} // namespace
+
+// Each case for 10,000 and 100,000 lines, with the fitted linear cost and the
+// fastest repetition (the least disturbed by other work on the machine).
+void menuFileSizes(benchmark::internal::Benchmark *benchmark)
+{
+    benchmark->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+    benchmark->ComputeStatistics("min", [](const std::vector<double> &values) {
+        return *std::min_element(values.begin(), values.end());
+    });
+}
+
+BENCHMARK(readAndSplitLines)->Apply(menuFileSizes);
+BENCHMARK(buildModelFromLines)->Apply(menuFileSizes);
+BENCHMARK(loadModel)->Apply(menuFileSizes);
+
+BENCHMARK_MAIN();

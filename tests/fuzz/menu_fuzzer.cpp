@@ -1,0 +1,121 @@
+// Feeds arbitrary bytes as the content of a menu file to the line reader, the
+// record split and the menu model, and checks what must hold for every input.
+
+#include "menu_bar/menumodel.h"
+#include "menu_file/menufile.h"
+#include "textlines.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace orvex;
+
+void require(bool holds, const char *invariant)
+{
+    if (!holds) {
+        std::fprintf(stderr, "invariant broken: %s\n", invariant);
+        std::abort();
+    }
+}
+
+QByteArray encodeLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += textlines::encodeLine(line);
+    return bytes;
+}
+
+// Every line, the last one included, ends with CR LF, and no CR or LF stands alone.
+bool isCrLfForm(const QByteArray &bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))
+            return false;
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            return false;
+    }
+    return bytes.isEmpty() || bytes.endsWith("\r\n");
+}
+
+void checkLines(const QByteArray &bytes, const QStringList &lines)
+{
+    qsizetype characters = 0;
+    for (const QString &line : lines) {
+        require(!line.contains(u'\r') && !line.contains(u'\n'), "a line holds no line end");
+        characters += line.size();
+    }
+    require(characters <= bytes.size(), "lines hold no more characters than the file has bytes");
+
+    // Written back with CR LF, the lines read the same, and that form is stable.
+    const QByteArray written = encodeLines(lines);
+    require(textlines::split(written) == lines, "CR LF lines read back unchanged");
+    require(encodeLines(textlines::split(written)) == written, "CR LF form is stable");
+    if (isCrLfForm(bytes))
+        require(written == bytes, "a file in CR LF form writes back as it was");
+}
+
+void checkRecord(const QString &line)
+{
+    const menufile::SplitLine split = menufile::splitLine(line);
+    const menufile::Record &record = split.record;
+    require(split.hasSeparator == line.contains(u'!'), "the separator is reported");
+    require(!record.name.contains(u'!'), "a name holds no separator");
+    if (!split.hasSeparator) {
+        require(record.name.isEmpty() && record.text == line, "no separator: the whole line");
+        return;
+    }
+    require(record.name + u'!' + record.text == line, "name, separator and text make the line");
+    require(menufile::recordProblem(record).isEmpty(), "a read record can be written");
+    require(menufile::encodeRecord(record) == textlines::encodeLine(line),
+            "a record writes back as its line");
+
+    const qsizetype markers = menufile::countMarkers(record.text);
+    const QString caption = menufile::stripMarkers(record.text);
+    require(caption == record.text.sliced(markers * 4), "stripping removes the counted markers");
+    require(!caption.startsWith(QStringLiteral("....")), "no marker is left");
+}
+
+void checkMenus(const QStringList &lines)
+{
+    const menubar::Menus menus = menubar::build(lines);
+    require(!menus.titles.isEmpty(), "there is always title 0");
+    require(menus.titles.size() <= menubar::countLimit, "titles are capped");
+    qsizetype itemLines = 0;
+    for (const QString &line : lines) {
+        if (menufile::countMarkers(menufile::splitLine(line).record.text) != 0)
+            ++itemLines;
+    }
+    qsizetype items = 0;
+    for (int slot = 0; slot < menubar::slotCount; ++slot) {
+        require(menus.items[slot].size() <= menubar::countLimit, "items per title are capped");
+        require(menus.hasFileItems(slot) == !menus.items[slot].isEmpty(), "file items reported");
+        require(menus.items[slot].isEmpty() || slot < menus.titles.size(),
+                "a slot with items has a title");
+        for (const menubar::Item &item : menus.items[slot]) {
+            require(!item.caption.startsWith(QStringLiteral("....")), "captions carry no marker");
+            require(!item.name.contains(u'!'), "item names hold no separator");
+        }
+        items += menus.items[slot].size();
+    }
+    require(items <= itemLines, "no item comes from nowhere");
+    require(menus.titles.size() <= std::max<qsizetype>(1, lines.size() - itemLines),
+            "no title comes from nowhere");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QStringList lines = textlines::split(bytes);
+    checkLines(bytes, lines);
+    for (const QString &line : lines)
+        checkRecord(line);
+    checkMenus(lines);
+    return 0;
+}

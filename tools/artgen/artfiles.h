@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace orvex::artgen {
+
+// One generated file: its path under the repository root and its image.
+struct ArtFile
+{
+    QString path;
+    QImage image;
+};
+
+// Every bitmap of the project; the font draws the words on the push buttons.
+QList<ArtFile> projectArt(const QFont &buttonFont);
+
+// Writes the file under root, creating its folder; returns an error text or "".
+QString writeArtFile(const QString &root, const ArtFile &file);
+
+} // namespace orvex::artgen

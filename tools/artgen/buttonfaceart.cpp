@@ -1,0 +1,66 @@
+#include "buttonfaceart.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace orvex::artgen {
+
+namespace {
+
+constexpr QSize pictureSize{100, 50};
+constexpr int dotsPerMeter = 3780; // 96 dots per inch
+const QColor windowBody(242, 242, 242);
+// The picture boxes show 97 x 49 pixels of the Cancel picture and 105 x 49 of the
+// Install one, so the face keeps inside the smaller box.
+const QRectF face(1.5, 1.5, 93, 44);
+constexpr double cornerRadius = 7;
+const QColor faceTop(252, 252, 252);
+const QColor faceBottom(222, 223, 225);
+const QColor faceBorder(150, 152, 156);
+const QColor shadow(0, 0, 0, 28);
+const QColor letters(58, 60, 64);
+
+void drawFace(QPainter &painter)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shadow);
+    painter.drawRoundedRect(face.translated(0, 1.5), cornerRadius, cornerRadius);
+
+    QLinearGradient shading(face.topLeft(), face.bottomLeft());
+    shading.setColorAt(0, faceTop);
+    shading.setColorAt(1, faceBottom);
+    painter.setPen(QPen(faceBorder, 1));
+    painter.setBrush(shading);
+    painter.drawRoundedRect(face, cornerRadius, cornerRadius);
+}
+
+// The word as outlines, centred on the face by its ink and snapped to whole pixels.
+void drawWord(QPainter &painter, const QString &word, const QFont &font)
+{
+    QPainterPath path;
+    path.addText(0, 0, font, word);
+    const QPointF offset = face.center() - path.boundingRect().center();
+    painter.translate(std::round(offset.x()), std::round(offset.y()));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(letters);
+    painter.drawPath(path);
+}
+
+} // namespace
+
+QImage drawButtonFace(const QString &word, const QFont &font)
+{
+    QImage picture(pictureSize, QImage::Format_RGB32);
+    picture.fill(windowBody);
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    drawFace(painter);
+    drawWord(painter, word, font);
+    return picture;
+}
+
+} // namespace orvex::artgen
