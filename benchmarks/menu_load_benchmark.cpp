@@ -1,12 +1,17 @@
 // Loading the menu file through the menu model, against the floor of reading
-// the same file and splitting its lines, for 10,000 and 100,000 lines.
+// the same file and splitting its lines, for 10,000 and 100,000 lines; and the
+// control's full load with its title labels and menu actions.
 
+#include "applicationfolder.h"
 #include "menu_bar/menumodel.h"
 #include "menu_file/menufile.h"
+#include "skin.h"
 #include "textlines.h"
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -88,6 +93,22 @@ void loadModel(benchmark::State &state)
     state.SetComplexityN(state.range(0));
 }
 
+// A whole control created on the menu file: the loader with its labels and
+// menu actions, less nothing (the control's own creation is part of it).
+void loadMenusIntoControl(benchmark::State &state)
+{
+    orvex::ApplicationFolder::setPath(folderWithMenuFile(int(state.range(0))));
+    for (auto _ : state) {
+        Skin skin;
+        if (skin.menu(0)->actions().size() < 2)
+            state.SkipWithError("the menu file did not load");
+        benchmark::DoNotOptimize(skin.menuTitles());
+    }
+    orvex::ApplicationFolder::reset();
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetComplexityN(state.range(0));
+}
+
 } // namespace
 
 // Each case for 10,000 and 100,000 lines, with the fitted linear cost and the
@@ -103,5 +124,13 @@ void menuFileSizes(benchmark::internal::Benchmark *benchmark)
 BENCHMARK(readAndSplitLines)->Apply(menuFileSizes);
 BENCHMARK(buildModelFromLines)->Apply(menuFileSizes);
 BENCHMARK(loadModel)->Apply(menuFileSizes);
+BENCHMARK(loadMenusIntoControl)->Apply(menuFileSizes);
 
-BENCHMARK_MAIN();
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -21,13 +21,10 @@ void WindowMover::follow(QWidget *window, const QPoint &globalPointer)
         m_window = window;
         if (m_grabbed != window)
             m_grabOffset = globalPointer - window->pos();
-        // The move starts on the first move after the press: catch up with the
-        // pointer's way since the press before the window system takes over
-        // from where the pointer is now.
-        window->move(globalPointer - m_grabOffset);
+        // The window system's move takes the window from where the pointer
+        // is now; a move of our own keeps the pressed point under the pointer.
         QWindow *handle = window->windowHandle();
         m_systemMove = handle && handle->startSystemMove();
-        return;
     }
     if (!m_systemMove)
         window->move(globalPointer - m_grabOffset);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "messagepresenter.h"
+#include "propertypagesite.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class MenuItem;
+class QDesignerFormWindowInterface;
+class QPushButton;
+
+// Designer's property dialog for one widget: the MenuItem page on a tab, with
+// OK, Cancel and Apply. Applying writes through the form window's cursor, so
+// that Designer records the change (marked form, undo step, saved .ui).
+class MenuItemDialog final : public QDialog, public orvex::PropertyPageSite
+{
+    Q_OBJECT
+
+public:
+    MenuItemDialog(QWidget *target, QDesignerFormWindowInterface *form, QWidget *parent = nullptr);
+
+    MenuItem *page() const { return m_page; }
+
+    QList<QObject *> selectedObjects() const override;
+    void setChanged(bool changed) override;
+    QString applicationFolder() const override;
+    orvex::MessagePresenter &messagePresenter() override { return m_presenter; }
+    bool writeProperty(QObject *object, const char *name, const QVariant &value) override;
+
+    // Applies the page when it has changes; false when that failed.
+    bool applyChanges();
+
+private:
+    QPointer<QWidget> m_target;
+    QPointer<QDesignerFormWindowInterface> m_form;
+    orvex::QtMessagePresenter m_presenter;
+    QPushButton *m_apply = nullptr;
+    MenuItem *m_page = nullptr;
+};

@@ -1,0 +1,12 @@
+#include "propertypagesite.h"
+
+#include <QObject>
+
+namespace orvex {
+
+bool PropertyPageSite::writeProperty(QObject *object, const char *name, const QVariant &value)
+{
+    return object->setProperty(name, value);
+}
+
+} // namespace orvex
