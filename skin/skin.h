@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -193,6 +194,8 @@ private:
     QPoint m_pointerGlobal;
     orvex::framelayout::ButtonSpans m_spans;
     QSize m_laidOutSize;
+    QSize m_maskSize;
+    QRegion m_mask;
 
     QImage m_skin;
     QPixmap m_skinPixmap;

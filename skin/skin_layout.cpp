@@ -64,7 +64,12 @@ void Skin::ShapeWindow()
 {
     if (!orvex::windowshape::wantsRoundedWindow(m_skin) || !m_attached || !m_host)
         return;
-    m_host->setMask(orvex::windowshape::roundedRegion(int(orvex::twips::fromPixels(width())),
-                                                      int(orvex::twips::fromPixels(height()))));
+    // The region depends only on the control's size: build it once per size.
+    if (m_maskSize != size()) {
+        m_mask = orvex::windowshape::roundedRegion(int(orvex::twips::fromPixels(width())),
+                                                   int(orvex::twips::fromPixels(height())));
+        m_maskSize = size();
+    }
+    m_host->setMask(m_mask);
     m_rounded = true;
 }

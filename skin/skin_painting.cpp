@@ -11,7 +11,6 @@ void Skin::RepaintSkin()
 {
     if (!m_attached)
         return;
-    m_body.clear();
     PaintTitleBar();
     PaintCloseButton();
     PaintMinButton();
@@ -24,7 +23,6 @@ void Skin::RepaintSkin()
 
 void Skin::RepaintOnResize()
 {
-    m_body.clear();
     m_titleBar->surface().clear();
     PaintTitleBar();
     PaintCloseButton();
@@ -66,8 +64,12 @@ void Skin::PaintFrameOnResize()
 void Skin::paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight,
                         double leftX)
 {
+    // Taking the body colour clears the surface; without one it is cleared to
+    // the colour it has, so the body is filled once per repaint.
     if (const auto body = sp::bodyColour(m_skin))
         surface.setBackColor(*body);
+    else
+        surface.clear();
     QImage &image = surface.image();
     const double thickness = sp::frameThickness;
     sp::copyPiece(image, m_skin, QRectF(leftX, 0, thickness, scaleHeight), sp::frameLeftEdge);

@@ -58,18 +58,36 @@ trap 'echo "FAIL: stopped by a signal"; exit 1' INT TERM
 ) &
 started+=($!)
 
-# The server picks a free display number itself and writes it when ready.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-started+=("$xvfb")
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -s $work/display ]] || skip "Xvfb could not be started: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-xdotool getdisplaygeometry >/dev/null 2>&1 || skip "the X server on $DISPLAY accepts no clients"
+# Starts Xvfb on a free display; the server picks the number itself and writes
+# it when ready. Servers started at the same moment may still collide, so a
+# server must stay up and accept clients before it counts.
+startServer() {
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        : >"$work/display"
+        Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" \
+            >"$work/xvfb.log" 2>&1 &
+        xvfb=$!
+        started+=("$xvfb")
+        for _ in $(seq 100); do
+            [[ -s $work/display ]] && break
+            kill -0 "$xvfb" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [[ -s $work/display ]]; then
+            export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+            sleep 0.5
+            if kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1; then
+                return 0
+            fi
+        fi
+        kill "$xvfb" 2>/dev/null
+        wait "$xvfb" 2>/dev/null
+        sleep "0.$((RANDOM % 10))"
+    done
+    return 1
+}
+startServer || skip "Xvfb could not be started: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
 echo "X server on $DISPLAY, window manager: $windowManager"
 
 if [[ $windowManager != none ]]; then

@@ -5,7 +5,6 @@
 #include "skintesting.h"
 #include "windowshape.h"
 
-#include <QPainter>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
