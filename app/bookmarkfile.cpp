@@ -1,26 +1,11 @@
 #include "bookmarkfile.h"
 
 #include "textlines.h"
+#include "writeall.h"
 
 #include <QFile>
 
 namespace orvex {
-
-namespace {
-
-bool writeAll(QFile &file, const QByteArray &bytes)
-{
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += count;
-    }
-    return true;
-}
-
-} // namespace
 
 FileResult appendBookmarkLine(const QString &filePath, const QString &line)
 {

@@ -1,5 +1,7 @@
 #include "foldercopy.h"
 
+#include "writeall.h"
+
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
@@ -120,18 +122,6 @@ bool openTemporaryBeside(const QString &target, QFile &temporary)
             return false;
     }
     return false;
-}
-
-bool writeAll(QFile &file, const QByteArray &bytes)
-{
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += count;
-    }
-    return true;
 }
 
 // Copies one file's bytes; the old target is replaced only by a complete copy. Failures name

@@ -62,12 +62,11 @@ orvex::PropertyBag loadDesign(const QString &resource)
 } // namespace
 
 Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent)
-    : QWidget(parent), m_endProgram(orvex::endProgramNow)
+    : QWidget(parent), m_messages(this), m_endProgram(orvex::endProgramNow)
 {
     setObjectName(QStringLiteral("Frm_SkinnedForm"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
     setWindowIcon(QIcon(QStringLiteral(":/orvex/app/orvex.png")));
-    setMessagePresenter(nullptr);
     resize(orvex::twips::toPixelSize(clientWidth, clientHeight));
     createControls(extraDrives);
     Form_Load();
@@ -131,12 +130,7 @@ void Frm_SkinnedForm::Form_Load()
 
 void Frm_SkinnedForm::setMessagePresenter(orvex::MessagePresenter *presenter)
 {
-    if (!presenter) {
-        if (!m_ownMessages)
-            m_ownMessages = std::make_unique<orvex::QtMessagePresenter>(this);
-        presenter = m_ownMessages.get();
-    }
-    m_messages = presenter;
+    m_messages.choose(presenter);
 }
 
 void Frm_SkinnedForm::setEndProgram(std::function<void()> endProgram)
@@ -146,8 +140,8 @@ void Frm_SkinnedForm::setEndProgram(std::function<void()> endProgram)
 
 void Frm_SkinnedForm::Picture1_Click()
 {
-    orvex::runInstall(
-        {orvex::ApplicationFolder::path(), m_drive1->currentDrive(), *m_messages, m_endProgram});
+    orvex::runInstall({orvex::ApplicationFolder::path(), m_drive1->currentDrive(), m_messages.get(),
+                       m_endProgram});
 }
 
 void Frm_SkinnedForm::Picture2_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messagepresenter.h"
+
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -8,10 +10,6 @@ class DriveList;
 class PictureButton;
 class QLabel;
 class Skin;
-
-namespace orvex {
-class MessagePresenter;
-}
 
 // The installer's only window: three instructions, the drive list, the Install
 // and Cancel pictures and a credits line, framed by the title-bar control Skin1.
@@ -44,7 +42,6 @@ private:
     PictureButton *m_picture1 = nullptr;
     PictureButton *m_picture2 = nullptr;
     DriveList *m_drive1 = nullptr;
-    orvex::MessagePresenter *m_messages = nullptr;
-    std::unique_ptr<orvex::MessagePresenter> m_ownMessages;
+    orvex::MessagePresenterChoice m_messages;
     std::function<void()> m_endProgram;
 };

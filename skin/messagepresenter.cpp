@@ -45,4 +45,13 @@ MessageAnswer QtMessagePresenter::show(const MessageRequest &request)
     }
 }
 
+MessagePresenter &MessagePresenterChoice::get()
+{
+    if (m_chosen)
+        return *m_chosen;
+    if (!m_own)
+        m_own = std::make_unique<QtMessagePresenter>(m_parent);
+    return *m_own;
+}
+
 } // namespace orvex

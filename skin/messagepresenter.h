@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -54,6 +55,22 @@ public:
 
 private:
     QWidget *m_parent;
+};
+
+// The presenter a caller chose, or else a QtMessagePresenter of its own,
+// made when first needed.
+class MessagePresenterChoice
+{
+public:
+    explicit MessagePresenterChoice(QWidget *parent) : m_parent(parent) {}
+    // Not owned; null goes back to the real presenter.
+    void choose(MessagePresenter *presenter) { m_chosen = presenter; }
+    MessagePresenter &get();
+
+private:
+    QWidget *m_parent;
+    MessagePresenter *m_chosen = nullptr;
+    std::unique_ptr<MessagePresenter> m_own;
 };
 
 } // namespace orvex

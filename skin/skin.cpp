@@ -38,11 +38,11 @@ QLabel *makeTextLabel(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-Skin::Skin(QWidget *parent) : QWidget(parent), m_mover(std::make_unique<orvex::WindowMover>())
+Skin::Skin(QWidget *parent)
+    : QWidget(parent), m_messages(this), m_mover(std::make_unique<orvex::WindowMover>())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setMessagePresenter(nullptr);
     setMenuPresenter(nullptr);
     m_body.setBackColor(palette().color(QPalette::Window));
     buildConstituents();
@@ -222,17 +222,12 @@ void Skin::showAttachHint()
     orvex::MessageRequest hint;
     hint.title = QGuiApplication::applicationDisplayName();
     hint.text = attachHintText();
-    m_messages->show(hint);
+    m_messages.get().show(hint);
 }
 
 void Skin::setMessagePresenter(orvex::MessagePresenter *presenter)
 {
-    if (!presenter) {
-        if (!m_ownMessages)
-            m_ownMessages = std::make_unique<orvex::QtMessagePresenter>(this);
-        presenter = m_ownMessages.get();
-    }
-    m_messages = presenter;
+    m_messages.choose(presenter);
 }
 
 void Skin::setMenuPresenter(orvex::MenuPresenter *presenter)

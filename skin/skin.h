@@ -2,6 +2,7 @@
 
 #include "borderzone.h"
 #include "framelayout.h"
+#include "messagepresenter.h"
 #include "surface.h"
 
 #include <QColor>
@@ -20,7 +21,6 @@ class QMenu;
 class QMouseEvent;
 
 namespace orvex {
-class MessagePresenter;
 class MenuPresenter;
 class PropertyBag;
 class WindowMover;
@@ -209,9 +209,8 @@ private:
     std::array<QMenu *, 8> m_menus{};
     std::array<QStringList, 8> m_itemNames;
 
-    orvex::MessagePresenter *m_messages = nullptr;
+    orvex::MessagePresenterChoice m_messages;
     orvex::MenuPresenter *m_menuPresenter = nullptr;
-    std::unique_ptr<orvex::MessagePresenter> m_ownMessages;
     std::unique_ptr<orvex::MenuPresenter> m_ownMenuPresenter;
     std::unique_ptr<orvex::WindowMover> m_mover;
 };
