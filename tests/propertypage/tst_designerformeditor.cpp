@@ -73,10 +73,11 @@ QString savedProperty(const QString &contents, const QString &widgetName, const 
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             ++depth;
-            if (xml.name() == u"widget" && xml.attributes().value(u"name") == widgetName)
+            if (xml.name() == u"widget" &&
+                xml.attributes().value(QLatin1StringView("name")) == widgetName)
                 widgetDepth = depth;
             else if (widgetDepth >= 0 && depth == widgetDepth + 1 && xml.name() == u"property")
-                inProperty = xml.attributes().value(u"name") == property;
+                inProperty = xml.attributes().value(QLatin1StringView("name")) == property;
             else if (inProperty && depth == widgetDepth + 2)
                 return xml.readElementText();
             break;
@@ -153,7 +154,8 @@ void TestDesignerFormEditor::initTestCase()
     QDesignerComponents::initializeResources();
     QDesignerComponents::initializePlugins(m_core);
     m_core->setWidgetBox(QDesignerComponents::createWidgetBox(m_core, m_mainWindow.get()));
-    m_core->setPropertyEditor(QDesignerComponents::createPropertyEditor(m_core, m_mainWindow.get()));
+    m_core->setPropertyEditor(
+        QDesignerComponents::createPropertyEditor(m_core, m_mainWindow.get()));
     new QDesignerIntegration(m_core, this);
     QDesignerComponents::createTaskMenu(m_core, this);
 }
