@@ -17,6 +17,7 @@
 #include <memory>
 
 class QLabel;
+class QAction;
 class QMenu;
 class QMouseEvent;
 
@@ -97,7 +98,7 @@ public:
 
     // The menu titles on the menu strip, element 0 first.
     QList<QLabel *> menuTitles() const { return m_titles; }
-    // The drop-down menu of slot 0 to 7.
+    // The drop-down menu of slot 0 to 7, with all its items.
     QMenu *menu(int slot) const;
     // Item names per slot, as read from menu.txt.
     QStringList itemNames(int slot) const;
@@ -207,6 +208,8 @@ private:
     QWidget *m_skinpic = nullptr;
     QList<QLabel *> m_titles;
     std::array<QMenu *, 8> m_menus{};
+    // Items made by LoadMenus that join their menu when it is first asked for.
+    mutable std::array<QList<QAction *>, 8> m_pendingItems;
     std::array<QStringList, 8> m_itemNames;
 
     orvex::MessagePresenterChoice m_messages;

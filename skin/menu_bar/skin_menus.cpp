@@ -48,8 +48,15 @@ void Skin::LoadMenus()
         const QString arrayName = core->actions().front()->objectName();
         const QList<orvex::menubar::Item> &items = menus.items[slot];
         core->actions().front()->setText(items.front().caption);
-        for (qsizetype i = 1; i < items.size(); ++i)
-            core->addAction(items[i].caption)->setObjectName(arrayName);
+        // Qt checks every action already in a menu for each one added, so a
+        // long menu is filled when it is first asked for, not at start-up.
+        QList<QAction *> &pending = m_pendingItems[slot];
+        pending.reserve(items.size() - 1);
+        for (qsizetype i = 1; i < items.size(); ++i) {
+            auto *item = new QAction(items[i].caption, core);
+            item->setObjectName(arrayName);
+            pending.append(item);
+        }
         QStringList &names = m_itemNames[slot];
         names.reserve(items.size());
         for (const orvex::menubar::Item &item : items)
@@ -61,7 +68,7 @@ void Skin::MenuTitle_Click(int index)
 {
     if (index < 0 || index >= orvex::menubar::slotCount)
         return;
-    QMenu *core = m_menus[index];
+    QMenu *core = menu(index);
     const QPoint at(m_titles[index]->x(), m_menuBar->y() + m_menuBar->height());
     QAction *chosen = m_menuPresenter->exec(core, mapToGlobal(at));
     const qsizetype item = chosen ? core->actions().indexOf(chosen) : -1;
@@ -71,7 +78,14 @@ void Skin::MenuTitle_Click(int index)
 
 QMenu *Skin::menu(int slot) const
 {
-    return slot >= 0 && slot < orvex::menubar::slotCount ? m_menus[slot] : nullptr;
+    if (slot < 0 || slot >= orvex::menubar::slotCount)
+        return nullptr;
+    QMenu *core = m_menus[slot];
+    if (!m_pendingItems[slot].isEmpty()) {
+        core->addActions(m_pendingItems[slot]);
+        m_pendingItems[slot].clear();
+    }
+    return core;
 }
 
 QStringList Skin::itemNames(int slot) const
