@@ -40,9 +40,8 @@ int main(int argc, char *argv[])
     hint->move(24, 72);
 
     QTextStream out(stdout);
-    QObject::connect(skin, &Skin::MenuClick, [&out](QString &itemName) {
-        out << itemName << Qt::endl;
-    });
+    QObject::connect(skin, &Skin::MenuClick,
+                     [&out](QString &itemName) { out << itemName << Qt::endl; });
 
     skin->Init_Skin(&window);
     if (parser.isSet(skinOption))

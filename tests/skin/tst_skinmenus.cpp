@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 using namespace skintesting;
@@ -46,7 +45,10 @@ void SkinMenusTest::init()
     m_menus = ChoosingMenus();
 }
 
-void SkinMenusTest::cleanup() { orvex::ApplicationFolder::reset(); }
+void SkinMenusTest::cleanup()
+{
+    orvex::ApplicationFolder::reset();
+}
 
 std::unique_ptr<Skin> SkinMenusTest::makeSkin(const QByteArray &menuFile)
 {
