@@ -21,18 +21,13 @@ constexpr int clientWidth = 6150;
 constexpr int clientHeight = 3150;
 const QString skin1Design = QStringLiteral(":/orvex/app/skin1.design.json");
 
-void placeTwips(QWidget *widget, const QRectF &twipsRect)
-{
-    widget->setGeometry(orvex::twips::toPixelRect(twipsRect));
-}
-
 QLabel *makeLabel(const QString &name, const QString &text, const QRectF &twipsRect,
                   QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(label, twipsRect);
+    orvex::twips::setGeometry(label, twipsRect);
     return label;
 }
 
@@ -80,26 +75,26 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
 {
     m_picture2 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")), this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
-    placeTwips(m_picture2, QRectF(3120, 2040, 1455, 735));
+    orvex::twips::setGeometry(m_picture2, QRectF(3120, 2040, 1455, 735));
     connect(m_picture2, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture2_Click);
 
     m_skin1 = new Skin(this);
     m_skin1->setObjectName(QStringLiteral("Skin1"));
     const orvex::PropertyBag design = loadDesign(skin1Design);
     m_skin1->readProperties(design);
-    placeTwips(m_skin1,
-               QRectF(0, 0,
-                      extentToTwips(design.read(QStringLiteral("_extentx"), 10848).toLongLong()),
-                      extentToTwips(design.read(QStringLiteral("_extenty"), 15425).toLongLong())));
+    orvex::twips::setGeometry(
+        m_skin1,
+        QRectF(0, 0, extentToTwips(design.read(QStringLiteral("_extentx"), 10848).toLongLong()),
+               extentToTwips(design.read(QStringLiteral("_extenty"), 15425).toLongLong())));
 
     m_picture1 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/install.bmp")), m_skin1);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    placeTwips(m_picture1, QRectF(4560, 2040, 1575, 735));
+    orvex::twips::setGeometry(m_picture1, QRectF(4560, 2040, 1575, 735));
     connect(m_picture1, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture1_Click);
 
     m_drive1 = new DriveList(orvex::drives::machineVolumes(), extraDrives, m_skin1);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
-    placeTwips(m_drive1, QRectF(240, 1440, 4335, 360));
+    orvex::twips::setGeometry(m_drive1, QRectF(240, 1440, 4335, 360));
 
     QLabel *label5 =
         makeLabel(QStringLiteral("Label5"),

@@ -22,7 +22,7 @@ Control *place(QWidget *parent, const char *name, int left, int top, int width, 
 {
     auto *control = new Control(parent);
     control->setObjectName(QLatin1String(name));
-    control->setGeometry(orvex::twips::toPixelRect(QRectF(left, top, width, height)));
+    orvex::twips::setGeometry(control, QRectF(left, top, width, height));
     return control;
 }
 

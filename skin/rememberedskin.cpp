@@ -20,7 +20,7 @@ QString read(const QString &application)
 
 bool write(const QString &application, const QString &path, QString *error)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, organisation, application);
+    QSettings settings = store(application);
     settings.setValue(entry, path);
     settings.sync();
     if (settings.status() == QSettings::NoError)

@@ -20,12 +20,6 @@ constexpr int designWidth = 8850;
 constexpr int designHeight = 2730;
 constexpr int menuSlots = 8;
 
-// Puts a child at a position and size given in twips.
-void placeTwips(QWidget *widget, const QRectF &twipsRect)
-{
-    widget->setGeometry(orvex::twips::toPixelRect(twipsRect));
-}
-
 QLabel *makeTextLabel(const QString &name, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -80,7 +74,7 @@ void Skin::buildConstituents()
 
     m_skinpic = new QWidget(this);
     m_skinpic->setObjectName(QStringLiteral("Skinpic"));
-    placeTwips(m_skinpic, QRectF(2100, 1410, 3195, 855));
+    orvex::twips::setGeometry(m_skinpic, QRectF(2100, 1410, 3195, 855));
     m_skinpic->hide();
     putPicture(QImage(QStringLiteral(":/orvex/skin/default_skin.bmp")));
 

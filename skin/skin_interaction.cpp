@@ -184,7 +184,10 @@ void Skin::TitleBar_MouseDown(int, int, double x, double)
         showAttachHint();
         return;
     }
-    switch (orvex::framelayout::hitButton(m_spans, x).value_or(CaptionButton(-1))) {
+    const auto hit = orvex::framelayout::hitButton(m_spans, x);
+    if (!hit)
+        return;
+    switch (*hit) {
     case CaptionButton::Close:
         m_host->close();
         break;

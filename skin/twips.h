@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QSize>
+#include <QWidget>
 #include <cmath>
 
 // Geometry of the model is kept in twips (1/1440 inch); Qt's logical pixel is
@@ -43,6 +44,12 @@ inline QPointF fromPixels(const QPointF &pixels)
 inline QSize toPixelSize(double widthTwips, double heightTwips)
 {
     return QSize(toPixelEdge(widthTwips), toPixelEdge(heightTwips));
+}
+
+// Moves and sizes a widget to a rectangle given in twips.
+inline void setGeometry(QWidget *widget, const QRectF &twipsRect)
+{
+    widget->setGeometry(toPixelRect(twipsRect));
 }
 
 } // namespace orvex::twips

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../menu/menutestfiles.h"
 #include "menu_file/menufile.h"
 
 #include <QByteArray>
@@ -10,16 +11,11 @@
 namespace menufixtures {
 
 // The four-line sample of the file format, each line ended by CR LF.
-inline const QByteArray sample = "FileMenu!File\r\n"
-                                 "OpenItem!....Open\r\n"
-                                 "WaitItem!........Wait....\r\n"
-                                 "HelpMenu!Help!\r\n";
+inline const QByteArray &sample = sampleMenuFile;
 
 inline bool write(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
+    return writeBytes(path, bytes);
 }
 
 inline QByteArray read(const QString &path)
