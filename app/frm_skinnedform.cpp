@@ -1,15 +1,14 @@
 #include "frm_skinnedform.h"
 
-#include "applicationfolder.h"
 #include "drivelist.h"
-#include "installprocedure.h"
-#include "messagepresenter.h"
+#include "install/installprocedure.h"
 #include "picturebutton.h"
 #include "programend.h"
-#include "propertybag.h"
+#include "design/propertybag.h"
 #include "skin.h"
-#include "twips.h"
+#include "widgetgeometry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
@@ -57,7 +56,9 @@ orvex::PropertyBag loadDesign(const QString &resource)
 } // namespace
 
 Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent)
-    : QWidget(parent), m_messages(this), m_endProgram(orvex::endProgramNow)
+    : QWidget(parent),
+      m_applicationFolder(QCoreApplication::applicationDirPath()),
+      m_endProgram(orvex::endProgramNow)
 {
     setObjectName(QStringLiteral("Frm_SkinnedForm"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
@@ -125,7 +126,12 @@ void Frm_SkinnedForm::Form_Load()
 
 void Frm_SkinnedForm::setMessagePresenter(orvex::MessagePresenter *presenter)
 {
-    m_messages.choose(presenter);
+    m_messages = presenter ? presenter : &m_messageBoxes;
+}
+
+void Frm_SkinnedForm::setApplicationFolder(const QString &folder)
+{
+    m_applicationFolder = folder;
 }
 
 void Frm_SkinnedForm::setEndProgram(std::function<void()> endProgram)
@@ -135,8 +141,7 @@ void Frm_SkinnedForm::setEndProgram(std::function<void()> endProgram)
 
 void Frm_SkinnedForm::Picture1_Click()
 {
-    orvex::runInstall({orvex::ApplicationFolder::path(), m_drive1->currentDrive(), m_messages.get(),
-                       m_endProgram});
+    orvex::runInstall({m_applicationFolder, m_drive1->currentDrive(), *m_messages, m_endProgram});
 }
 
 void Frm_SkinnedForm::Picture2_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messagepresenter.h"
+#include "messagebox.h"
 
 #include <QWidget>
 #include <functional>
@@ -26,6 +26,9 @@ public:
     // The presenter of the install procedure's messages; not owned. Null
     // restores the real one.
     void setMessagePresenter(orvex::MessagePresenter *presenter);
+    // The folder holding the payload and the bookmark pages; the program's
+    // own folder unless set.
+    void setApplicationFolder(const QString &folder);
     // What ends the program at once (Cancel, a completed install).
     void setEndProgram(std::function<void()> endProgram);
 
@@ -42,6 +45,8 @@ private:
     PictureButton *m_picture1 = nullptr;
     PictureButton *m_picture2 = nullptr;
     DriveList *m_drive1 = nullptr;
-    orvex::MessagePresenterChoice m_messages;
+    QString m_applicationFolder;
+    orvex::QtMessagePresenter m_messageBoxes{this};
+    orvex::MessagePresenter *m_messages = &m_messageBoxes;
     std::function<void()> m_endProgram;
 };

@@ -2,11 +2,10 @@
 // the same file and splitting its lines, for 10,000 and 100,000 lines; and the
 // control's full load with its title labels and menu actions.
 
-#include "applicationfolder.h"
-#include "menu_bar/menumodel.h"
-#include "menu_file/menufile.h"
+#include "menu/menumodel.h"
+#include "menu/menufile.h"
 #include "skin.h"
-#include "textlines.h"
+#include "text/textlines.h"
 
 #include <QApplication>
 #include <QDir>
@@ -98,14 +97,13 @@ void loadModel(benchmark::State &state)
 // and its item actions (the control's own creation is part of it).
 void loadMenusIntoControl(benchmark::State &state)
 {
-    orvex::ApplicationFolder::setPath(folderWithMenuFile(int(state.range(0))));
+    const QString folder = folderWithMenuFile(int(state.range(0)));
     for (auto _ : state) {
-        Skin skin;
+        Skin skin(folder, nullptr);
         if (skin.itemNames(0).size() < 2)
             state.SkipWithError("the menu file did not load");
         benchmark::DoNotOptimize(skin.menuTitles());
     }
-    orvex::ApplicationFolder::reset();
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.SetComplexityN(state.range(0));
 }
@@ -113,17 +111,16 @@ void loadMenusIntoControl(benchmark::State &state)
 // The first request for a loaded menu, which puts its items into the QMenu.
 void fillMenuOnFirstRequest(benchmark::State &state)
 {
-    orvex::ApplicationFolder::setPath(folderWithMenuFile(int(state.range(0))));
+    const QString folder = folderWithMenuFile(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        auto skin = std::make_unique<Skin>();
+        auto skin = std::make_unique<Skin>(folder, nullptr);
         state.ResumeTiming();
         benchmark::DoNotOptimize(skin->menu(0)->actions().size());
         state.PauseTiming();
         skin.reset();
         state.ResumeTiming();
     }
-    orvex::ApplicationFolder::reset();
     state.SetComplexityN(state.range(0) / titleCount);
 }
 

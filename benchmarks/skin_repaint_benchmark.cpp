@@ -4,8 +4,8 @@
 // QT_QPA_PLATFORM=offscreen.
 
 #include "skin.h"
-#include "skinpainter.h"
-#include "twips.h"
+#include "frame/skinpainter.h"
+#include "frame/twips.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "menuitem.h"
 
-#include "button_options/buttonmax.h"
-#include "messagepresenter.h"
+#include "design/buttonmax.h"
+#include "messagebox.h"
 #include "propertypagesite.h"
 #include "recordtextvalidator.h"
-#include "twips.h"
+#include "widgetgeometry.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "menu_editor/menudocument.h"
-#include "menu_editor/menueditor.h"
+#include "menu/menudocument.h"
+#include "menu/menueditor.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "recordtextvalidator.h"
 
-#include "menu_editor/menueditor.h"
+#include "menu/menueditor.h"
 
 namespace orvex {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "frame/twips.h"
 
 #include <QMouseEvent>
 

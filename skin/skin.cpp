@@ -1,13 +1,13 @@
 #include "skin.h"
 
-#include "menu_bar/menupresenter.h"
-#include "messagepresenter.h"
-#include "propertybag.h"
-#include "rememberedskin.h"
-#include "twips.h"
+#include "menupresenter.h"
+#include "design/propertybag.h"
+#include "design/rememberedskin.h"
+#include "widgetgeometry.h"
 #include "windowmover.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -32,8 +32,12 @@ QLabel *makeTextLabel(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-Skin::Skin(QWidget *parent)
-    : QWidget(parent), m_messages(this), m_mover(std::make_unique<orvex::WindowMover>())
+Skin::Skin(QWidget *parent) : Skin(QString(), parent) {}
+
+Skin::Skin(const QString &menuFolder, QWidget *parent)
+    : QWidget(parent),
+      m_menuFolder(menuFolder.isEmpty() ? QCoreApplication::applicationDirPath() : menuFolder),
+      m_mover(std::make_unique<orvex::WindowMover>())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -216,12 +220,12 @@ void Skin::showAttachHint()
     orvex::MessageRequest hint;
     hint.title = QGuiApplication::applicationDisplayName();
     hint.text = attachHintText();
-    m_messages.get().show(hint);
+    m_messages->show(hint);
 }
 
 void Skin::setMessagePresenter(orvex::MessagePresenter *presenter)
 {
-    m_messages.choose(presenter);
+    m_messages = presenter ? presenter : &m_messageBoxes;
 }
 
 void Skin::setMenuPresenter(orvex::MenuPresenter *presenter)

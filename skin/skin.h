@@ -1,8 +1,9 @@
 #pragma once
 
-#include "borderzone.h"
-#include "framelayout.h"
-#include "messagepresenter.h"
+#include "frame/captionbuttonlooks.h"
+#include "frame/framelayout.h"
+#include "frame/resizegesture.h"
+#include "messagebox.h"
 #include "surface.h"
 
 #include <QColor>
@@ -30,8 +31,8 @@ class WindowMover;
 // A title-bar skinning control. It covers a borderless host window and paints
 // the window's caption strip, frame and caption buttons from one skin bitmap,
 // lets the user move, maximise, restore, minimise, close and resize the window,
-// and carries a menu strip whose menus come from menu.txt in the application
-// folder. Attach it to its window with Init_Skin.
+// and carries a menu strip whose menus come from menu.txt. Attach it to its
+// window with Init_Skin.
 class Skin : public QWidget
 {
     Q_OBJECT
@@ -52,7 +53,10 @@ public:
         Maximised = 2
     };
 
+    // Reads menu.txt from the application folder.
     explicit Skin(QWidget *parent = nullptr);
+    // Reads menu.txt from `menuFolder` (a design environment's form folder, say).
+    Skin(const QString &menuFolder, QWidget *parent);
     ~Skin() override;
 
     // Loads a skin picture from a file and records the path as the host's
@@ -93,8 +97,12 @@ public:
     bool isRounded() const { return m_rounded; }
     const orvex::framelayout::ButtonSpans &buttonSpans() const { return m_spans; }
     // The pointer-shape number shown on the body (0, 7, 8 or 9).
-    int pointerShape() const { return m_pointerShape; }
-    bool isResizing() const { return m_resizing; }
+    int pointerShape() const { return int(m_gesture.shape()); }
+    bool isResizing() const { return m_gesture.isResizing(); }
+    // What each caption button shows now.
+    const orvex::CaptionButtonLooks &buttonLooks() const { return m_looks; }
+    // The folder menu.txt is read from.
+    const QString &menuFolder() const { return m_menuFolder; }
 
     // The menu titles on the menu strip, element 0 first.
     QList<QLabel *> menuTitles() const { return m_titles; }
@@ -107,7 +115,7 @@ public:
     const orvex::Surface &titleBarSurface() const;
     const orvex::Surface &menuBarSurface() const;
 
-    // The presenters used for modal boxes and pop-up menus; not owned. Null
+    // The presenters of the attach hint and of pop-up menus; not owned. Null
     // restores the real ones.
     void setMessagePresenter(orvex::MessagePresenter *presenter);
     void setMenuPresenter(orvex::MenuPresenter *presenter);
@@ -181,18 +189,20 @@ private:
     void trackPointer(const QMouseEvent *event);
     void moveHost();
     void followHost();
-    void setPointerShape(orvex::borderzone::PointerShape shape);
+    void showPointerShape();
+    void paintLooks(const orvex::CaptionButtonLooks::Repaint &repaint);
 
     QPointer<QWidget> m_host;
     bool m_attached = false;
     bool m_buttonMin = false;
     bool m_buttonMax = false;
     bool m_rememberSkin = false;
-    bool m_resizing = false;
     bool m_rounded = false;
-    int m_pointerShape = 0;
     bool m_repaintWhenHostResized = false;
     QPoint m_pointerGlobal;
+    QString m_menuFolder;
+    orvex::CaptionButtonLooks m_looks;
+    orvex::ResizeGesture m_gesture;
     orvex::framelayout::ButtonSpans m_spans;
     QSize m_laidOutSize;
     QSize m_maskSize;
@@ -212,7 +222,8 @@ private:
     mutable std::array<QList<QAction *>, 8> m_pendingItems;
     std::array<QStringList, 8> m_itemNames;
 
-    orvex::MessagePresenterChoice m_messages;
+    orvex::QtMessagePresenter m_messageBoxes{this};
+    orvex::MessagePresenter *m_messages = &m_messageBoxes;
     orvex::MenuPresenter *m_menuPresenter = nullptr;
     std::unique_ptr<orvex::MenuPresenter> m_ownMenuPresenter;
     std::unique_ptr<orvex::WindowMover> m_mover;

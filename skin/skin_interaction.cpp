@@ -1,7 +1,6 @@
 // Mouse behaviour of the caption strip, the caption text and the control body:
 // caption buttons, moving, maximising, and resizing from the right and bottom
 // edges.
-#include "borderzone.h"
 #include "mouseargs.h"
 #include "skin.h"
 #include "windowmover.h"
@@ -95,7 +94,7 @@ bool Skin::eventFilter(QObject *watched, QEvent *event)
     }
     const qsizetype title = m_titles.indexOf(static_cast<QLabel *>(watched));
     if (title >= 0) {
-        if (event->type() == QEvent::MouseButtonRelease &&
+        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
             m_titles[title]->rect().contains(mouse->position().toPoint()))
             MenuTitle_Click(int(title));
         return true;
@@ -149,24 +148,9 @@ void Skin::TitleBar_MouseMove(int button, int, double x, double)
         return;
     }
     const auto hit = orvex::framelayout::hitButton(m_spans, x);
-    if (hit == CaptionButton::Close) {
-        PaintCloseHover();
-        PaintMinButton();
-        PaintMaxButton(hostWindowState());
-        return;
-    }
-    PaintCloseButton();
-    if (hit == CaptionButton::Minimise) {
-        PaintMinHover();
-        PaintMaxButton(hostWindowState());
-        PaintCloseButton();
-    } else if (hit == CaptionButton::Maximise) {
-        PaintMaxHover(hostWindowState());
-        PaintMinButton();
-        PaintCloseButton();
-    } else if (hostWindowState() != Maximised && (button & leftButton)) {
+    paintLooks(m_looks.moveOver(hit));
+    if (!hit && hostWindowState() != Maximised && (button & leftButton))
         moveHost();
-    }
 }
 
 void Skin::CapLabel_MouseMove(int button, int, double x, double y)
@@ -193,7 +177,7 @@ void Skin::TitleBar_MouseDown(int, int, double x, double)
         break;
     case CaptionButton::Minimise:
         setHostWindowState(Minimised);
-        PaintMinButton();
+        paintLooks(m_looks.press(*hit));
         break;
     case CaptionButton::Maximise:
         m_titleBar->surface().clear();
@@ -202,7 +186,6 @@ void Skin::TitleBar_MouseDown(int, int, double x, double)
         m_repaintWhenHostResized = true;
         allocate();
         RepaintSkin();
-        PaintMaxButton(hostWindowState());
         break;
     }
 }
@@ -220,9 +203,7 @@ void Skin::ResetButtons()
         showAttachHint();
         return;
     }
-    PaintCloseButton();
-    PaintMinButton();
-    PaintMaxButton(hostWindowState());
+    paintLooks(m_looks.reset());
 }
 
 void Skin::UserControl_MouseDown(int button, int shift, double x, double y)
@@ -232,41 +213,36 @@ void Skin::UserControl_MouseDown(int button, int shift, double x, double y)
 
 void Skin::UserControl_MouseMove(int button, int shift, double x, double y)
 {
-    const double w = orvex::twips::fromPixels(width());
-    const double h = orvex::twips::fromPixels(height());
-    if (button == leftButton) {
-        if (orvex::borderzone::inEdgeZone(x, y, w, h))
-            m_resizing = true;
-        else if (hostWindowState() != Maximised && !m_resizing && m_attached)
-            moveHost();
-    } else {
-        setPointerShape(orvex::borderzone::pointerShape(x, y, w, h));
+    const auto action =
+        m_gesture.move(button, x, y, orvex::twips::fromPixels(width()),
+                       orvex::twips::fromPixels(height()), hostWindowState() == Maximised, m_attached);
+    if (action == orvex::ResizeGesture::MoveAction::Hover) {
+        showPointerShape();
         emit MouseMove(short(button), short(shift), float(x), float(y));
+    } else if (action == orvex::ResizeGesture::MoveAction::DragWindow) {
+        moveHost();
     }
     ResetButtons();
 }
 
 void Skin::UserControl_MouseUp(int, int, double x, double y)
 {
-    if (m_resizing) {
-        const auto target =
-            orvex::borderzone::resizeTarget(orvex::borderzone::PointerShape(m_pointerShape), x, y);
-        if (m_host && hostWindowState() != Maximised) {
+    const auto release = m_gesture.release(x, y, hostWindowState() == Maximised);
+    if (release.ended) {
+        if (m_host && release.target) {
             QSize size = m_host->size();
-            if (target.width >= 0)
-                size.setWidth(orvex::twips::toPixelEdge(target.width));
-            if (target.height >= 0)
-                size.setHeight(orvex::twips::toPixelEdge(target.height));
+            if (release.target->width >= 0)
+                size.setWidth(orvex::twips::toPixelEdge(release.target->width));
+            if (release.target->height >= 0)
+                size.setHeight(orvex::twips::toPixelEdge(release.target->height));
             m_host->resize(size);
         }
         allocate();
-        m_resizing = false;
     }
-    setPointerShape(orvex::borderzone::PointerShape::Arrow);
+    showPointerShape();
 }
 
-void Skin::setPointerShape(orvex::borderzone::PointerShape shape)
+void Skin::showPointerShape()
 {
-    m_pointerShape = int(shape);
-    setCursor(orvex::borderzone::cursorFor(shape));
+    setCursor(orvex::borderzone::cursorFor(m_gesture.shape()));
 }

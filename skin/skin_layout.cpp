@@ -1,8 +1,8 @@
 // Layout of the caption strip, the menu strip and the caption buttons, the
 // host's preparation and the window's shape.
 #include "skin.h"
-#include "twips.h"
-#include "windowshape.h"
+#include "frame/twips.h"
+#include "frame/windowshape.h"
 
 #include <QLabel>
 #include <QResizeEvent>

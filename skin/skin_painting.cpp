@@ -1,8 +1,8 @@
 // Painting of the caption strip, the caption buttons and the frame from the
 // skin bitmap onto the persistent surfaces.
 #include "skin.h"
-#include "skinpainter.h"
-#include "twips.h"
+#include "frame/skinpainter.h"
+#include "frame/twips.h"
 
 namespace sp = orvex::skinpainter;
 using orvex::twips::fromPixels;
@@ -12,9 +12,7 @@ void Skin::RepaintSkin()
     if (!m_attached)
         return;
     PaintTitleBar();
-    PaintCloseButton();
-    PaintMinButton();
-    PaintMaxButton(hostWindowState());
+    paintLooks(m_looks.reset());
     PaintFrame();
     m_menuBar->surface().setBackColor(m_body.backColor());
     m_menuBar->update();
@@ -25,6 +23,7 @@ void Skin::RepaintOnResize()
 {
     m_titleBar->surface().clear();
     PaintTitleBar();
+    m_looks.reset();
     PaintCloseButton();
     PaintMinButton();
     PaintMaxButton(Normal);
@@ -127,4 +126,17 @@ void Skin::PaintMaxHover(int windowState)
 {
     paintButton(m_spans.maximise,
                 windowState == Maximised ? sp::restoreHoverCell : sp::maximiseHoverCell);
+}
+
+void Skin::paintLooks(const orvex::CaptionButtonLooks::Repaint &repaint)
+{
+    using Look = orvex::CaptionButtonLooks::Look;
+    if (repaint.close)
+        *repaint.close == Look::Hover ? PaintCloseHover() : PaintCloseButton();
+    if (repaint.minimise)
+        *repaint.minimise == Look::Hover ? PaintMinHover() : PaintMinButton();
+    if (repaint.maximise) {
+        const int state = hostWindowState();
+        *repaint.maximise == Look::Hover ? PaintMaxHover(state) : PaintMaxButton(state);
+    }
 }

@@ -1,6 +1,6 @@
 // Skin pictures: loading a skin from a file, remembering it per host, and the
 // body colour offered to the host.
-#include "rememberedskin.h"
+#include "design/rememberedskin.h"
 #include "skin.h"
 
 #include <QImageReader>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messagepresenter.h"
+#include "messagebox.h"
 #include "propertypagesite.h"
 
 #include <QDialog>

@@ -1,6 +1,5 @@
 #include "skinwidgetplugin.h"
 
-#include "applicationfolder.h"
 #include "designfolder.h"
 #include "skin.h"
 #include "skintaskmenu.h"
@@ -74,6 +73,5 @@ void SkinWidgetPlugin::initialize(QDesignerFormEditorInterface *core)
 
 QWidget *SkinWidgetPlugin::createWidget(QWidget *parent)
 {
-    orvex::ApplicationFolder::setPath(orvex::designer::designFolderFor(parent));
-    return new Skin(parent);
+    return new Skin(orvex::designer::designFolderFor(parent), parent);
 }

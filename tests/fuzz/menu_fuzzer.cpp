@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes as the content of a menu file to the line reader, the
 // record split and the menu model, and checks what must hold for every input.
 
-#include "menu_bar/menumodel.h"
-#include "menu_file/menufile.h"
-#include "textlines.h"
+#include "menu/menumodel.h"
+#include "menu/menufile.h"
+#include "text/textlines.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,0 +1,66 @@
+#include "menu/menudocument.h"
+
+#include "menu/menufile.h"
+#include "menu/menueditor.h"
+#include "messages.h"
+
+#include <QDir>
+
+namespace orvex::menueditor {
+
+namespace {
+
+const QString messageTitle = QStringLiteral("MenuItem");
+
+} // namespace
+
+MenuDocument::MenuDocument(const QString &applicationFolder, MessagePresenter &presenter)
+    : m_path(menufile::path(applicationFolder)), m_presenter(presenter)
+{
+}
+
+void MenuDocument::load(MenuEditor &editor)
+{
+    const menufile::ReadResult result = menufile::read(m_path);
+    switch (result.status) {
+    case menufile::ReadStatus::Missing:
+        return;
+    case menufile::ReadStatus::Loaded:
+        editor.loadLines(result.lines);
+        return;
+    case menufile::ReadStatus::Unreadable:
+        m_confirmReplace = true;
+        m_presenter.show({messageTitle,
+                          QStringLiteral("The menu file could not be read, so the page starts "
+                                         "without menus.\n\n%1\n%2")
+                              .arg(QDir::toNativeSeparators(m_path), result.error),
+                          MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+        return;
+    }
+}
+
+bool MenuDocument::save(const MenuEditor &editor)
+{
+    if (m_confirmReplace) {
+        const MessageAnswer answer = m_presenter.show(
+            {messageTitle,
+             QStringLiteral("The menu file could not be read when the page opened. Replace it "
+                            "with the menus of this page?\n\n%1")
+                 .arg(QDir::toNativeSeparators(m_path)),
+             MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No});
+        if (answer != MessageAnswer::Yes)
+            return false;
+    }
+    const menufile::WriteResult result = menufile::write(m_path, editor.records());
+    if (!result.ok) {
+        m_presenter.show({messageTitle,
+                          QStringLiteral("The menus were not saved.\n\n%1\n%2")
+                              .arg(QDir::toNativeSeparators(m_path), result.error),
+                          MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
+        return false;
+    }
+    m_confirmReplace = false;
+    return true;
+}
+
+} // namespace orvex::menueditor

@@ -1,0 +1,132 @@
+#include "menu/menufile.h"
+
+#include "text/textlines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace orvex::menufile {
+
+namespace {
+
+constexpr QChar separator = u'!';
+
+bool hasLineBreak(QStringView text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+bool isSingleByte(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xff; });
+}
+
+} // namespace
+
+bool isValidText(QStringView text)
+{
+    return isSingleByte(text) && !hasLineBreak(text);
+}
+
+bool isValidName(QStringView text)
+{
+    return isValidText(text) && !text.contains(separator);
+}
+
+QString path(const QString &applicationFolder)
+{
+    return QDir(applicationFolder).filePath(QStringLiteral("menu.txt"));
+}
+
+bool exists(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    return info.isFile() && !info.isHidden();
+}
+
+SplitLine splitLine(QString line)
+{
+    const qsizetype at = line.indexOf(separator);
+    if (at < 0)
+        return {{QString(), std::move(line)}, false};
+    QString text = line.sliced(at + 1);
+    line.truncate(at);
+    return {{std::move(line), std::move(text)}, true};
+}
+
+qsizetype countMarkers(QStringView text)
+{
+    // Each group is four full stops, so the groups are the leading run of full
+    // stops divided by four; the rest of the run belongs to the caption.
+    const auto afterRun = std::find_if(text.begin(), text.end(), [](QChar c) { return c != u'.'; });
+    return (afterRun - text.begin()) / marker.size();
+}
+
+QString stripMarkers(QString text)
+{
+    text.remove(0, countMarkers(text) * marker.size());
+    return text;
+}
+
+ReadResult read(const QString &filePath)
+{
+    if (!exists(filePath))
+        return {};
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {ReadStatus::Unreadable, {}, file.errorString()};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {ReadStatus::Unreadable, {}, file.errorString()};
+    return {ReadStatus::Loaded, textlines::split(bytes), {}};
+}
+
+QString recordProblem(const Record &record)
+{
+    if (record.name.contains(separator))
+        return QStringLiteral("the name contains \"!\"");
+    if (hasLineBreak(record.name) || hasLineBreak(record.text))
+        return QStringLiteral("it contains a line break");
+    if (!isSingleByte(record.name) || !isSingleByte(record.text))
+        return QStringLiteral("it contains a character that is not single-byte text");
+    return {};
+}
+
+QByteArray encodeRecord(const Record &record)
+{
+    return textlines::encodeLine(record.name + separator + record.text);
+}
+
+WriteResult write(const QString &filePath, const QList<Record> &records)
+{
+    QByteArray bytes;
+    for (qsizetype row = 0; row < records.size(); ++row) {
+        const QString problem = recordProblem(records[row]);
+        if (!problem.isEmpty())
+            return {false,
+                    QStringLiteral("record %1 cannot be saved: %2").arg(row + 1).arg(problem)};
+        bytes += encodeRecord(records[row]);
+    }
+    QSaveFile file(filePath);
+    // Unbuffered, so that every short write is seen here: a buffered QSaveFile
+    // can commit a truncated file when its final flush writes short.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, file.errorString()};
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return {false, reason};
+        }
+        written += count;
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+} // namespace orvex::menufile

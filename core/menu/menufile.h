@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// The menu definition file "menu.txt": one record per line, "name!text", where
+// the text is zero or more "...." level markers followed by the caption. The
+// file is single-byte text (Latin-1 in Qt strings); lines are written with
+// CR LF and read up to CR LF, a lone CR or a lone LF.
+namespace orvex::menufile {
+
+// One record: the name before the first "!" and the text (markers and caption) after it.
+struct Record
+{
+    QString name;
+    QString text;
+
+    friend bool operator==(const Record &, const Record &) = default;
+};
+
+// A line split at its first "!".
+struct SplitLine
+{
+    Record record;     // without a "!": an empty name and the whole line as text
+    bool hasSeparator; // whether the line held a "!" at all
+};
+
+enum class ReadStatus
+{
+    Missing,   // no regular, non-hidden file at the path: nothing was read
+    Loaded,    // every line was read
+    Unreadable // the file exists but could not be opened or read
+};
+
+struct ReadResult
+{
+    ReadStatus status = ReadStatus::Missing;
+    QStringList lines; // without line ends; empty unless Loaded
+    QString error;     // the system's reason when Unreadable
+};
+
+struct WriteResult
+{
+    bool ok = false;
+    QString error; // why nothing was written, when not ok
+};
+
+// Each "...." at the start of a record's text puts its caption one level deeper.
+inline constexpr QStringView marker = u"....";
+
+// Whether a record's text can hold `text` and read back unchanged: single-byte
+// characters without line breaks.
+bool isValidText(QStringView text);
+// Whether a record's name can hold `text`: valid text without "!".
+bool isValidName(QStringView text);
+
+// The file's path in the given application folder.
+QString path(const QString &applicationFolder);
+
+// True only for an existing regular file that is not hidden (a folder or a
+// pipe named menu.txt is no menu file).
+bool exists(const QString &filePath);
+
+// The line split at its first "!". The name reuses the line's storage, so a
+// caller that moves in a line it alone holds saves one allocation.
+SplitLine splitLine(QString line);
+
+// Number of "...." groups at the start of the text.
+qsizetype countMarkers(QStringView text);
+
+// The text without its leading "...." groups (removed in place from the moved-in text).
+QString stripMarkers(QString text);
+
+// Every line of the file; see ReadStatus for the outcomes.
+ReadResult read(const QString &filePath);
+
+// Why a record cannot be written so that it reads back unchanged, or an empty
+// string: the name must not hold "!", neither part a line break, and every
+// character must be single-byte.
+QString recordProblem(const Record &record);
+
+// "name!text" ended by CR LF; the record must have no problem.
+QByteArray encodeRecord(const Record &record);
+
+// Replaces the file with one line per record, atomically and keeping the old
+// file's permissions. On failure the old file is left as it was.
+WriteResult write(const QString &filePath, const QList<Record> &records);
+
+} // namespace orvex::menufile

@@ -1,0 +1,57 @@
+#include "menu/menumodel.h"
+
+#include <QDir>
+
+namespace orvex::menubar {
+
+Menus build(QStringList lines)
+{
+    Menus menus;
+    qsizetype titleCount = 0;
+    qsizetype itemIndex = 0; // index of the next item under the current title
+    for (QString &line : lines) {
+        menufile::SplitLine split = menufile::splitLine(std::move(line));
+        QString &text = split.record.text;
+        if (menufile::countMarkers(text) != 0) {
+            if (itemIndex >= countLimit)
+                continue;
+            const qsizetype slot = titleCount - 1;
+            if (slot >= 0 && slot < slotCount)
+                menus.items[slot].append(
+                    {menufile::stripMarkers(std::move(text)), std::move(split.record.name)});
+            ++itemIndex;
+        } else {
+            if (titleCount >= countLimit)
+                continue;
+            itemIndex = 0;
+            if (titleCount == 0)
+                menus.titles.first() = std::move(text);
+            else
+                menus.titles.append(std::move(text));
+            ++titleCount;
+        }
+    }
+    return menus;
+}
+
+QString LoadResult::warning() const
+{
+    if (status != menufile::ReadStatus::Unreadable)
+        return {};
+    return QStringLiteral("warning: cannot read the menu file %1 (%2); the design menus stay")
+        .arg(QDir::toNativeSeparators(path), error);
+}
+
+LoadResult load(const QString &applicationFolder)
+{
+    LoadResult result;
+    result.path = menufile::path(applicationFolder);
+    menufile::ReadResult read = menufile::read(result.path);
+    result.status = read.status;
+    result.error = read.error;
+    if (read.status == menufile::ReadStatus::Loaded)
+        result.menus = build(std::move(read.lines));
+    return result;
+}
+
+} // namespace orvex::menubar

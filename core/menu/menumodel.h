@@ -1,0 +1,73 @@
+#pragma once
+
+#include "menu/menufile.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+
+// What the menu strip shows, built from the lines of the menu definition file:
+// the titles left to right, and for the first eight titles (slots 0 to 7) the
+// items of their drop-down menus, top to bottom.
+namespace orvex::menubar {
+
+// Titles from this index on have no drop-down menu.
+inline constexpr int slotCount = 8;
+
+// The most titles, and the most items under one title; further lines are ignored.
+inline constexpr qsizetype countLimit = 32767;
+
+// Caption of title 0 until a file gives another.
+inline constexpr QStringView designCaption = u"Menu";
+
+struct Item
+{
+    QString caption;
+    QString name; // reported when the item is chosen
+
+    friend bool operator==(const Item &, const Item &) = default;
+};
+
+} // namespace orvex::menubar
+
+// Items move by plain copy, so their lists grow with realloc.
+Q_DECLARE_TYPEINFO(orvex::menubar::Item, Q_RELOCATABLE_TYPE);
+
+namespace orvex::menubar {
+
+struct Menus
+{
+    // Never empty: title 0 is the design caption unless the file gives a title.
+    QStringList titles{designCaption.toString()};
+
+    // Items of slots 0 to 7. A slot without items got none from the file: its
+    // menu keeps the single empty design item, which has no name.
+    std::array<QList<Item>, slotCount> items;
+
+    bool hasFileItems(int slot) const { return !items[slot].isEmpty(); }
+};
+
+// Builds the menus from the file's lines. A line without "!" has an empty name
+// and the whole line as text; text with level markers is an item of the title
+// above it, any other text (a blank line too) is a title. Items before the
+// first title and under the ninth and later titles are dropped.
+Menus build(QStringList lines);
+
+struct LoadResult
+{
+    menufile::ReadStatus status = menufile::ReadStatus::Missing;
+    QString path;  // the menu file that was looked for
+    QString error; // the system's reason when Unreadable
+    Menus menus;   // the design menus unless Loaded
+
+    // One line for standard error when the file exists but could not be read; empty otherwise.
+    QString warning() const;
+};
+
+// Reads the menu file of the application folder and builds its menus. A
+// missing or unreadable file leaves the design menus.
+LoadResult load(const QString &applicationFolder);
+
+} // namespace orvex::menubar

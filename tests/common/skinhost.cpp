@@ -1,0 +1,74 @@
+#include "skinhost.h"
+
+#include "surface.h"
+
+#include <QMenu>
+#include <QPainter>
+#include <QSettings>
+
+namespace skinhost {
+
+QImage makeSkin(bool roundedKey, QRgb bodyColour)
+{
+    QImage skin(207, 52, QImage::Format_RGB32);
+    skin.fill(Qt::white);
+    QPainter painter(&skin);
+    const auto fill = [&](int x, int y, int width, int height, QRgb colour) {
+        painter.fillRect(QRect(x, y, width, height), QColor::fromRgb(colour));
+    };
+    const QRgb cells[] = {closeNormal,    closeHover,    0x010101,       restoreNormal,
+                          restoreHover,   0x010101,      maximiseNormal, maximiseHover,
+                          0x010101,       minimiseNormal, minimiseHover};
+    for (int i = 0; i < 11; ++i)
+        fill(i * 14, 0, 13, 13, cells[i]);
+    fill(0, 14, 18, 29, captionLeftCap);
+    fill(20, 14, 18, 29, captionMiddle);
+    fill(158, 16, 5, 16, frameLeft);
+    fill(200, 15, 7, 17, frameRight);
+    fill(173, 0, 18, 5, frameTop);
+    fill(173, 43, 18, 5, frameBottom);
+    painter.end();
+    skin.setPixel(164, 22, bodyColour);
+    skin.setPixel(0, 14, roundedKey ? magenta : 0xffffff);
+    return skin;
+}
+
+QAction *ChoosingMenus::exec(QMenu *menu, const QPoint &globalPosition)
+{
+    opened.append(menu);
+    positions.append(globalPosition);
+    const QList<QAction *> actions = menu->actions();
+    return choose >= 0 && choose < actions.size() ? actions[choose] : nullptr;
+}
+
+SkinnedWindow::SkinnedWindow(bool buttonMax, const QString &menuFolder)
+    : skin(new Skin(menuFolder, &host))
+{
+    host.setWindowTitle(QStringLiteral("Skin Test Host"));
+    host.resize(400, 300);
+    host.move(40, 30);
+    skin->setMessagePresenter(&messages);
+    skin->setMenuPresenter(&menus);
+    skin->setSkin(makeSkin(false));
+    skin->setButtonMin(true);
+    skin->setButtonMax(buttonMax);
+    skin->Init_Skin(&host);
+    host.show();
+}
+
+QWidget *SkinnedWindow::titleBar() const
+{
+    return skin->findChild<QWidget *>(QStringLiteral("TitleBar"));
+}
+
+QImage SkinnedWindow::titleBarImage() const
+{
+    return skin->titleBarSurface().image();
+}
+
+void isolateSettings(const QString &folder)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+}
+
+} // namespace skinhost

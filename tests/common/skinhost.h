@@ -1,0 +1,72 @@
+#pragma once
+
+#include "menupresenter.h"
+#include "recordingmessagepresenter.h"
+#include "skin.h"
+
+#include <QImage>
+#include <QList>
+#include <QWidget>
+
+// The control's test fixtures: a skin bitmap whose every cell and piece has a
+// colour of its own, pop-up menus that choose for the user, and a shown host
+// window with an attached control.
+namespace skinhost {
+
+inline constexpr QRgb closeNormal = 0xc80000;
+inline constexpr QRgb closeHover = 0xd20000;
+inline constexpr QRgb restoreNormal = 0x00c800;
+inline constexpr QRgb restoreHover = 0x00d200;
+inline constexpr QRgb maximiseNormal = 0x0000c8;
+inline constexpr QRgb maximiseHover = 0x0000d2;
+inline constexpr QRgb minimiseNormal = 0xc8c800;
+inline constexpr QRgb minimiseHover = 0xd2d200;
+inline constexpr QRgb captionMiddle = 0x323c46;
+inline constexpr QRgb captionLeftCap = 0x505a64;
+inline constexpr QRgb frameLeft = 0x010203;
+inline constexpr QRgb frameRight = 0x040506;
+inline constexpr QRgb frameTop = 0x070809;
+inline constexpr QRgb frameBottom = 0x0a0b0c;
+inline constexpr QRgb body = 0xf2f1f0;
+inline constexpr QRgb magenta = 0xff00ff;
+
+// A 207 x 52 skin in the control's layout, painted in the colours above; the
+// key pixel (0, 14) is magenta when `roundedKey` is set, white otherwise.
+QImage makeSkin(bool roundedKey, QRgb bodyColour = body);
+
+// The colour at a pixel, without alpha.
+inline QRgb at(const QImage &image, int x, int y)
+{
+    return image.pixel(x, y) & 0xffffff;
+}
+
+// Chooses the given item of any pop-up menu (or none) and records where it opened.
+class ChoosingMenus final : public orvex::MenuPresenter
+{
+public:
+    QAction *exec(QMenu *menu, const QPoint &globalPosition) override;
+    int choose = -1;
+    QList<QMenu *> opened;
+    QList<QPoint> positions;
+};
+
+// A shown 400 x 300 host window carrying an attached control with the test
+// skin, close and minimise buttons, and maximise as asked. Modal boxes and
+// pop-up menus go to the recorders.
+struct SkinnedWindow
+{
+    explicit SkinnedWindow(bool buttonMax = true, const QString &menuFolder = {});
+
+    QWidget *titleBar() const;
+    QImage titleBarImage() const;
+
+    RecordingMessagePresenter messages;
+    ChoosingMenus menus;
+    QWidget host;
+    Skin *skin;
+};
+
+// Points the per-user settings store at a temporary folder for the test run.
+void isolateSettings(const QString &folder);
+
+} // namespace skinhost
