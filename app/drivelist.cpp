@@ -1,52 +1,52 @@
 #include "drivelist.h"
 
-#include <QDir>
-#include <QSet>
+#include "mountwatcher.h"
+
+#include <QFileInfo>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 
 namespace orvex::drives {
 
-bool isStorageFileSystem(const QByteArray &type)
+QList<Volume> machineVolumes()
 {
-    static const QSet<QByteArray> pseudo = {
-        "autofs",     "binfmt_misc", "bpf",      "cgroup",   "cgroup2", "configfs",
-        "debugfs",    "devpts",      "devtmpfs", "efivarfs", "fusectl", "hugetlbfs",
-        "mqueue",     "nsfs",        "proc",     "pstore",   "ramfs",   "rpc_pipefs",
-        "securityfs", "sysfs",       "tmpfs",    "tracefs",
-    };
-    return !type.isEmpty() && !pseudo.contains(type);
-}
-
-QStringList machineVolumes()
-{
-    QStringList roots;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady() && isStorageFileSystem(volume.fileSystemType()))
-            roots.append(volume.rootPath());
+    QList<Volume> volumes;
+    for (const QStorageInfo &storage : QStorageInfo::mountedVolumes()) {
+        if (!storage.isValid() || !storage.isReady())
+            continue;
+        Volume volume{storage.rootPath(), storage.fileSystemType(), storage.name(),
+                      storage.bytesTotal(), false};
+        if (!isOffered(volume))
+            continue;
+        volume.holdsPspBrowser =
+            QFileInfo(volume.rootPath + QStringLiteral("/PSP/SYSTEM/BROWSER")).isDir();
+        volumes.append(volume);
     }
-    return roots;
+    return volumes;
 }
 
 } // namespace orvex::drives
 
-DriveList::DriveList(const QStringList &volumes, const QStringList &extraDrives, QWidget *parent)
-    : QComboBox(parent)
+DriveList::DriveList(VolumeSource volumes, const QStringList &extraDrives, QWidget *parent)
+    : QComboBox(parent), m_volumes(std::move(volumes)), m_choice(extraDrives)
 {
-    for (const QString &root : volumes)
-        addItem(QDir::toNativeSeparators(root), root);
-    for (const QString &drive : extraDrives)
-        addItem(QDir::toNativeSeparators(drive), drive);
-
-    if (!extraDrives.isEmpty()) {
-        setCurrentIndex(int(volumes.size()));
-        return;
-    }
-    const int current = findData(QStorageInfo(QDir::currentPath()).rootPath());
-    if (current >= 0)
-        setCurrentIndex(current);
+    connect(this, &QComboBox::activated, this, [this](int index) { m_choice.choose(index); });
+    connect(new MountWatcher(this), &MountWatcher::changed, this, &DriveList::refresh);
+    refresh();
 }
 
 QString DriveList::currentDrive() const
 {
-    return currentData().toString();
+    return m_choice.drive();
+}
+
+void DriveList::refresh()
+{
+    if (!m_choice.update(m_volumes()))
+        return;
+    const QSignalBlocker quiet(this);
+    clear();
+    for (const orvex::drives::Entry &entry : m_choice.entries())
+        addItem(entry.text, entry.drive);
+    setCurrentIndex(m_choice.current());
 }

@@ -1,33 +1,38 @@
 #pragma once
 
-#include <QByteArray>
+#include "install/drivechoice.h"
+
 #include <QComboBox>
-#include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace orvex::drives {
 
-// Whether a file system type is a real storage volume and not a kernel pseudo
-// file system or a memory-backed one (tmpfs).
-bool isStorageFileSystem(const QByteArray &type);
-
-// Root paths of the machine's valid, ready storage volumes, read-only ones included.
-QStringList machineVolumes();
+// The machine's mounted, valid and ready volumes that a user would pick.
+QList<Volume> machineVolumes();
 
 } // namespace orvex::drives
 
-// The drive list: the machine's volumes, then the folders given on the command
-// line. Each entry's drive string is a root path, never a label.
+// The drive list: the volumes a user would pick, each with its label and size,
+// then the folders given on the command line. It follows mounts and unmounts
+// while it is shown, keeping the user's choice while that drive is there.
 class DriveList : public QComboBox
 {
     Q_OBJECT
 
 public:
-    // Lists `volumes` then `extraDrives`; selects the first extra drive, or
-    // else the volume that holds the current folder.
-    DriveList(const QStringList &volumes, const QStringList &extraDrives,
-              QWidget *parent = nullptr);
+    using VolumeSource = std::function<QList<orvex::drives::Volume>()>;
 
-    // The current entry's drive string.
+    // Reads the volumes from `volumes` now and after each change of the mount table.
+    DriveList(VolumeSource volumes, const QStringList &extraDrives, QWidget *parent = nullptr);
+
+    // The chosen entry's drive string (a root path); empty when nothing is chosen.
     QString currentDrive() const;
+
+    // Reads the volumes again.
+    void refresh();
+
+private:
+    VolumeSource m_volumes;
+    orvex::drives::DriveChoice m_choice;
 };

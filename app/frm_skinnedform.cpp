@@ -1,10 +1,10 @@
 #include "frm_skinnedform.h"
 
+#include "design/propertybag.h"
 #include "drivelist.h"
 #include "install/installprocedure.h"
 #include "picturebutton.h"
 #include "programend.h"
-#include "design/propertybag.h"
 #include "skin.h"
 #include "widgetgeometry.h"
 
@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <cmath>
 
 namespace {
@@ -56,8 +57,7 @@ orvex::PropertyBag loadDesign(const QString &resource)
 } // namespace
 
 Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent)
-    : QWidget(parent),
-      m_applicationFolder(QCoreApplication::applicationDirPath()),
+    : QWidget(parent), m_applicationFolder(QCoreApplication::applicationDirPath()),
       m_endProgram(orvex::endProgramNow)
 {
     setObjectName(QStringLiteral("Frm_SkinnedForm"));
@@ -74,10 +74,13 @@ Frm_SkinnedForm::~Frm_SkinnedForm() = default;
 
 void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
 {
-    m_picture2 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")), this);
+    m_picture2 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")),
+                                   QStringLiteral("Cancel"), this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     orvex::twips::setGeometry(m_picture2, QRectF(3120, 2040, 1455, 735));
     connect(m_picture2, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture2_Click);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+            &Frm_SkinnedForm::Picture2_Click);
 
     m_skin1 = new Skin(this);
     m_skin1->setObjectName(QStringLiteral("Skin1"));
@@ -88,13 +91,15 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
         QRectF(0, 0, extentToTwips(design.read(QStringLiteral("_extentx"), 10848).toLongLong()),
                extentToTwips(design.read(QStringLiteral("_extenty"), 15425).toLongLong())));
 
-    m_picture1 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/install.bmp")), m_skin1);
+    m_picture1 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/install.bmp")),
+                                   QStringLiteral("Install"), m_skin1);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     orvex::twips::setGeometry(m_picture1, QRectF(4560, 2040, 1575, 735));
     connect(m_picture1, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture1_Click);
 
-    m_drive1 = new DriveList(orvex::drives::machineVolumes(), extraDrives, m_skin1);
+    m_drive1 = new DriveList(orvex::drives::machineVolumes, extraDrives, m_skin1);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
+    m_drive1->setAccessibleName(QStringLiteral("Drive"));
     orvex::twips::setGeometry(m_drive1, QRectF(240, 1440, 4335, 360));
 
     QLabel *label5 =

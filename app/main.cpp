@@ -1,33 +1,61 @@
+#include "commandline.h"
 #include "frm_skinnedform.h"
+#include "payloadfolder.h"
+#include "unattendedinstall.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("orvex-installer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVEX_VERSION));
+}
+
+// Everything that needs no window: help, version, a wrong command line and the
+// unattended install. A console application, so no display is needed.
+int runWithoutWindow(int argc, char *argv[], const orvex::CommandLine &line)
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    switch (line.action) {
+    case orvex::CommandLine::Action::Help:
+        out << line.helpText;
+        return 0;
+    case orvex::CommandLine::Action::Version:
+        out << "orvex-installer " << ORVEX_VERSION << '\n';
+        return 0;
+    case orvex::CommandLine::Action::Unattended:
+        return orvex::runUnattendedInstall(
+            orvex::payloadFolder(QCoreApplication::applicationDirPath()), line.drives.first(),
+            line.password, out, errors);
+    default:
+        errors << "orvex-installer: " << line.error << "\n\n" << line.helpText;
+        return 2;
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const orvex::CommandLine line = orvex::parseCommandLine(arguments);
+    if (line.action != orvex::CommandLine::Action::ShowWindow)
+        return runWithoutWindow(argc, argv, line);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orvex-installer"));
+    nameApplication();
     QApplication::setApplicationDisplayName(QStringLiteral("Orvex Tessary"));
-    QApplication::setApplicationVersion(QStringLiteral(ORVEX_VERSION));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Installs the Orvex Tessary web application on a PSP memory stick."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption driveOption(
-        QStringLiteral("drive"),
-        QStringLiteral("Adds PATH to the drive list and selects the first one given. Repeatable."),
-        QStringLiteral("PATH"));
-    parser.addOption(driveOption);
-    parser.process(app);
-
-    QStringList drives;
-    for (const QString &drive : parser.values(driveOption))
-        drives.append(QDir::cleanPath(QDir(drive).absolutePath()));
-
-    Frm_SkinnedForm window(drives);
+    Frm_SkinnedForm window(line.drives);
+    window.setApplicationFolder(orvex::payloadFolder(QCoreApplication::applicationDirPath()));
     window.show();
     return QApplication::exec();
 }

@@ -1,23 +1,48 @@
 #include "picturebutton.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
-PictureButton::PictureButton(const QPixmap &picture, QWidget *parent) : QLabel(parent)
+PictureButton::PictureButton(const QPixmap &picture, const QString &accessibleName, QWidget *parent)
+    : QAbstractButton(parent), m_picture(picture)
 {
-    setPixmap(picture);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAccessibleName(accessibleName);
+    setFocusPolicy(Qt::TabFocus);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
 }
 
-void PictureButton::mousePressEvent(QMouseEvent *event)
+QSize PictureButton::sizeHint() const
 {
-    event->accept();
+    return m_picture.deviceIndependentSize().toSize();
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+void PictureButton::paintEvent(QPaintEvent *)
 {
-    event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    QStylePainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+    if (hasFocus() && m_focusFromKeyboard) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(2, 2, -2, -2);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    m_focusFromKeyboard = event->reason() == Qt::TabFocusReason ||
+                          event->reason() == Qt::BacktabFocusReason ||
+                          event->reason() == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
 }

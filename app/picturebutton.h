@@ -1,20 +1,26 @@
 #pragma once
 
-#include <QLabel>
+#include <QAbstractButton>
+#include <QPixmap>
 
-// A picture box used as a button: it shows a picture and reports a left click;
-// it has no pressed or hover look.
-class PictureButton : public QLabel
+// A picture used as a button: it shows its picture, with no pressed or hover
+// look, and clicks on a left click, Enter or Space. It takes focus only from
+// the keyboard, and shows a focus frame then. Screen readers see a button.
+class PictureButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
-    explicit PictureButton(const QPixmap &picture, QWidget *parent = nullptr);
+    PictureButton(const QPixmap &picture, const QString &accessibleName, QWidget *parent = nullptr);
 
-signals:
-    void clicked();
+    QSize sizeHint() const override;
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    bool m_focusFromKeyboard = false;
 };

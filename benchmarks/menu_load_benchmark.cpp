@@ -2,8 +2,8 @@
 // the same file and splitting its lines, for 10,000 and 100,000 lines; and the
 // control's full load with its title labels and menu actions.
 
-#include "menu/menumodel.h"
 #include "menu/menufile.h"
+#include "menu/menumodel.h"
 #include "skin.h"
 #include "text/textlines.h"
 

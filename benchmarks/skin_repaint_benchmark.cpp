@@ -3,9 +3,9 @@
 // floor of the same drawing calls issued by a bare QPainter loop. Runs with
 // QT_QPA_PLATFORM=offscreen.
 
-#include "skin.h"
 #include "frame/skinpainter.h"
 #include "frame/twips.h"
+#include "skin.h"
 
 #include <QApplication>
 #include <QPainter>

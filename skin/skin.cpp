@@ -1,8 +1,9 @@
 #include "skin.h"
 
-#include "menupresenter.h"
+#include "captionbuttonproxy.h"
 #include "design/propertybag.h"
 #include "design/rememberedskin.h"
+#include "menupresenter.h"
 #include "widgetgeometry.h"
 #include "windowmover.h"
 
@@ -15,6 +16,8 @@
 #include <QPainter>
 
 namespace {
+
+using orvex::framelayout::CaptionButton;
 
 constexpr int designWidth = 8850;
 constexpr int designHeight = 2730;
@@ -65,6 +68,20 @@ void Skin::buildConstituents()
     m_capLabel->move(orvex::twips::toPixelRect(QRectF(120, 90, 585, 195)).topLeft());
     m_capLabel->setMouseTracking(true);
     m_capLabel->installEventFilter(this);
+
+    const std::array<std::pair<const char *, CaptionButton>, 3> buttons = {
+        {{"Close", CaptionButton::Close},
+         {"Minimise", CaptionButton::Minimise},
+         {"Maximise", CaptionButton::Maximise}}};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const auto [name, button] = buttons[i];
+        auto *proxy = new orvex::CaptionButtonProxy(tr(name), m_titleBar);
+        connect(proxy, &QAbstractButton::clicked, this, [this, button = button] {
+            if (m_attached && m_host)
+                pressCaptionButton(button);
+        });
+        m_buttonProxies[i] = proxy;
+    }
 
     m_menuBar = new orvex::SurfaceWidget(this);
     m_menuBar->setObjectName(QStringLiteral("MenuBar"));

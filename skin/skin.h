@@ -23,6 +23,7 @@ class QMenu;
 class QMouseEvent;
 
 namespace orvex {
+class CaptionButtonProxy;
 class MenuPresenter;
 class PropertyBag;
 class WindowMover;
@@ -183,6 +184,8 @@ private:
     // Takes a picture as the skin, without repainting.
     void putPicture(const QImage &picture);
     void paintButton(const orvex::framelayout::ButtonSpan &span, int sourceCell);
+    void pressCaptionButton(orvex::framelayout::CaptionButton button);
+    void placeButtonProxies();
     void paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight, double leftX);
     void setHostWindowState(int state);
     void guardMouse(QWidget *child);
@@ -216,6 +219,8 @@ private:
     QLabel *m_capLabel = nullptr;
     orvex::SurfaceWidget *m_menuBar = nullptr;
     QWidget *m_skinpic = nullptr;
+    // Close, minimise, maximise, for screen readers.
+    std::array<orvex::CaptionButtonProxy *, 3> m_buttonProxies{};
     QList<QLabel *> m_titles;
     std::array<QMenu *, 8> m_menus{};
     // Items made by LoadMenus that join their menu when it is first asked for.

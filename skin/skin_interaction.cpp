@@ -168,16 +168,19 @@ void Skin::TitleBar_MouseDown(int, int, double x, double)
         showAttachHint();
         return;
     }
-    const auto hit = orvex::framelayout::hitButton(m_spans, x);
-    if (!hit)
-        return;
-    switch (*hit) {
+    if (const auto hit = orvex::framelayout::hitButton(m_spans, x))
+        pressCaptionButton(*hit);
+}
+
+void Skin::pressCaptionButton(CaptionButton button)
+{
+    switch (button) {
     case CaptionButton::Close:
         m_host->close();
         break;
     case CaptionButton::Minimise:
         setHostWindowState(Minimised);
-        paintLooks(m_looks.press(*hit));
+        paintLooks(m_looks.press(button));
         break;
     case CaptionButton::Maximise:
         m_titleBar->surface().clear();
@@ -213,9 +216,9 @@ void Skin::UserControl_MouseDown(int button, int shift, double x, double y)
 
 void Skin::UserControl_MouseMove(int button, int shift, double x, double y)
 {
-    const auto action =
-        m_gesture.move(button, x, y, orvex::twips::fromPixels(width()),
-                       orvex::twips::fromPixels(height()), hostWindowState() == Maximised, m_attached);
+    const auto action = m_gesture.move(button, x, y, orvex::twips::fromPixels(width()),
+                                       orvex::twips::fromPixels(height()),
+                                       hostWindowState() == Maximised, m_attached);
     if (action == orvex::ResizeGesture::MoveAction::Hover) {
         showPointerShape();
         emit MouseMove(short(button), short(shift), float(x), float(y));

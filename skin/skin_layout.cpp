@@ -1,8 +1,9 @@
 // Layout of the caption strip, the menu strip and the caption buttons, the
 // host's preparation and the window's shape.
-#include "skin.h"
+#include "captionbuttonproxy.h"
 #include "frame/twips.h"
 #include "frame/windowshape.h"
+#include "skin.h"
 
 #include <QLabel>
 #include <QResizeEvent>
@@ -58,6 +59,19 @@ void Skin::LayoutBars()
     const int titleBarWidth = int(orvex::twips::fromPixels(m_titleBar->width()));
     ShapeWindow();
     m_spans = orvex::framelayout::buttonSpans(titleBarWidth, m_buttonMax, m_buttonMin);
+    placeButtonProxies();
+}
+
+void Skin::placeButtonProxies()
+{
+    using namespace orvex::framelayout;
+    const std::array<ButtonSpan, 3> spans = {m_spans.close, m_spans.minimise, m_spans.maximise};
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const ButtonSpan &span = spans[i];
+        m_buttonProxies[i]->setGeometry(orvex::twips::toPixelRect(
+            QRectF(span.left, buttonTop, span.right - span.left, buttonSize)));
+        m_buttonProxies[i]->setVisible(span.present());
+    }
 }
 
 void Skin::ShapeWindow()

@@ -1,9 +1,9 @@
 // The menu strip: titles and drop-down menus read from menu.txt, and the
 // MenuClick event for a chosen item.
+#include "frame/twips.h"
 #include "menu/menumodel.h"
 #include "menupresenter.h"
 #include "skin.h"
-#include "frame/twips.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -15,8 +15,7 @@ constexpr int titleGap = 200;
 
 void Skin::LoadMenus()
 {
-    const orvex::menubar::LoadResult loaded =
-        orvex::menubar::load(m_menuFolder);
+    const orvex::menubar::LoadResult loaded = orvex::menubar::load(m_menuFolder);
     if (const QString warning = loaded.warning(); !warning.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(warning));
     if (loaded.status != orvex::menufile::ReadStatus::Loaded)

@@ -1,8 +1,9 @@
 // Painting of the caption strip, the caption buttons and the frame from the
 // skin bitmap onto the persistent surfaces.
-#include "skin.h"
+#include "captionbuttonproxy.h"
 #include "frame/skinpainter.h"
 #include "frame/twips.h"
+#include "skin.h"
 
 namespace sp = orvex::skinpainter;
 using orvex::twips::fromPixels;
@@ -118,6 +119,8 @@ void Skin::PaintMaxButton(int windowState)
     if (!m_spans.maximise.present())
         return;
     paintButton(m_spans.maximise, windowState == Maximised ? sp::restoreCell : sp::maximiseCell);
+    m_buttonProxies[2]->setAccessibleName(windowState == Maximised ? tr("Restore")
+                                                                   : tr("Maximise"));
     if (windowState == Maximised && m_host)
         setControlSize(m_host->size());
 }

@@ -23,12 +23,12 @@ public:
 
     // A move over a body `width` x `height`; `buttons` is the held-button mask
     // (1 left, 2 right, 4 middle). Only the left button alone drags.
-    MoveAction move(int buttons, double x, double y, double width, double height,
-                    bool maximised, bool attached);
+    MoveAction move(int buttons, double x, double y, double width, double height, bool maximised,
+                    bool attached);
 
     struct Release
     {
-        bool ended = false;                          // a resize was in progress
+        bool ended = false;                             // a resize was in progress
         std::optional<borderzone::ResizeTarget> target; // absent while maximised
     };
     // The button went up at (x, y): ends a resize and resets the shape to the arrow.

@@ -1,7 +1,7 @@
 #include "install/bookmarkfile.h"
 
-#include "text/textlines.h"
 #include "install/writeall.h"
+#include "text/textlines.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "menu/menudocument.h"
 
-#include "menu/menufile.h"
 #include "menu/menueditor.h"
+#include "menu/menufile.h"
 #include "messages.h"
 
 #include <QDir>

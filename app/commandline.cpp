@@ -1,0 +1,85 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace orvex {
+
+namespace {
+
+const QString usage = QStringLiteral(
+    "Usage: orvex-installer [--drive PATH]...\n"
+    "       orvex-installer --unattended --drive PATH --password yes|no\n"
+    "\n"
+    "Installs the Orvex Tessary web application on a PSP memory stick.\n"
+    "\n"
+    "Options:\n"
+    "  --drive PATH          Adds PATH to the drive list and selects the first one given.\n"
+    "                        Repeatable.\n"
+    "  --unattended          Installs to the one --drive PATH without a window: the\n"
+    "                        confirmation is taken as given, information is printed to\n"
+    "                        standard output and failures to standard error. Exit status:\n"
+    "                        0 installed, 1 failed, 2 wrong command line.\n"
+    "  --password yes|no     With --unattended: whether the bookmark opens the passcode\n"
+    "                        page.\n"
+    "  -h, --help            Shows this help.\n"
+    "  -v, --version         Shows the version.\n");
+
+CommandLine wrong(const QString &error)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Error;
+    line.error = error;
+    line.helpText = usage;
+    return line;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
+    const QCommandLineOption drive(QStringLiteral("drive"), {}, QStringLiteral("PATH"));
+    const QCommandLineOption unattended(QStringLiteral("unattended"), {});
+    const QCommandLineOption password(QStringLiteral("password"), {}, QStringLiteral("yes|no"));
+    parser.addOptions({help, version, drive, unattended, password});
+    if (!parser.parse(arguments))
+        return wrong(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return wrong(QStringLiteral("Unexpected argument: ") +
+                     parser.positionalArguments().first());
+
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Action::Help;
+        line.helpText = usage;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+        return line;
+    }
+    for (const QString &path : parser.values(drive)) {
+        if (path.isEmpty())
+            return wrong(QStringLiteral("--drive needs a path."));
+        line.drives.append(QDir::cleanPath(QDir(path).absolutePath()));
+    }
+    if (!parser.isSet(unattended)) {
+        if (parser.isSet(password))
+            return wrong(QStringLiteral("--password is only for --unattended."));
+        return line;
+    }
+    if (line.drives.size() != 1)
+        return wrong(QStringLiteral("--unattended needs exactly one --drive PATH."));
+    const QStringList answers = parser.values(password);
+    if (answers.size() != 1 ||
+        (answers.first() != QLatin1String("yes") && answers.first() != QLatin1String("no")))
+        return wrong(QStringLiteral("--unattended needs --password yes or --password no."));
+    line.action = CommandLine::Action::Unattended;
+    line.password = answers.first() == QLatin1String("yes");
+    return line;
+}
+
+} // namespace orvex

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace orvex {
+
+// What the installer's command line asks for.
+struct CommandLine
+{
+    enum class Action
+    {
+        ShowWindow,
+        Unattended,
+        Help,
+        Version,
+        Error
+    };
+    Action action = Action::ShowWindow;
+    QStringList drives;    // absolute, cleaned; listed in the window, the first one installed to
+    bool password = false; // unattended: install the password-protected bookmark
+    QString error;         // why the command line is wrong, for Action::Error
+    QString helpText;      // the usage text, for Help and Error
+};
+
+// Reads the arguments (the program's name first). Needs no application object,
+// so that the caller can choose between a GUI and a console application.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+} // namespace orvex

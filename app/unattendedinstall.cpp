@@ -1,0 +1,53 @@
+#include "unattendedinstall.h"
+
+#include "install/installprocedure.h"
+
+#include <QList>
+#include <QTextStream>
+
+namespace orvex {
+
+namespace {
+
+// Prints each message as a paragraph and answers the questions in the order given.
+class ConsolePresenter final : public MessagePresenter
+{
+public:
+    ConsolePresenter(QList<MessageAnswer> answers, QTextStream &out, QTextStream &errors)
+        : m_answers(std::move(answers)), m_out(out), m_errors(errors)
+    {
+    }
+
+    MessageAnswer show(const MessageRequest &request) override
+    {
+        QString text = request.text;
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        MessageAnswer answer = MessageAnswer::Ok;
+        if (request.buttons == MessageButtons::YesNo) {
+            answer = m_answers.isEmpty() ? MessageAnswer::No : m_answers.takeFirst();
+            text += answer == MessageAnswer::Yes ? QStringLiteral(" Yes") : QStringLiteral(" No");
+        }
+        QTextStream &stream = request.icon == MessageIcon::Critical ? m_errors : m_out;
+        stream << text << "\n\n";
+        stream.flush();
+        return answer;
+    }
+
+private:
+    QList<MessageAnswer> m_answers;
+    QTextStream &m_out;
+    QTextStream &m_errors;
+};
+
+} // namespace
+
+int runUnattendedInstall(const QString &applicationFolder, const QString &drive, bool password,
+                         QTextStream &out, QTextStream &errors)
+{
+    ConsolePresenter console(
+        {MessageAnswer::Yes, password ? MessageAnswer::Yes : MessageAnswer::No}, out, errors);
+    const InstallOutcome outcome = runInstall({applicationFolder, drive, console, {}});
+    return outcome == InstallOutcome::Completed ? 0 : 1;
+}
+
+} // namespace orvex
