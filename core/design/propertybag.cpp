@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
+#include <limits>
 
 namespace orvex {
 
@@ -167,7 +169,13 @@ std::optional<PropertyBag> PropertyBag::fromText(const QByteArray &text, QString
         if (value.isBool()) {
             bag.store({it.key(), value.toBool(), false});
         } else if (value.isDouble()) {
-            bag.store({it.key(), static_cast<qint64>(value.toDouble()), false});
+            // Stored numbers are whole 32-bit values; any other is left out, so
+            // that reading it gives the default.
+            const double number = value.toDouble();
+            if (std::isfinite(number) && number == std::trunc(number) &&
+                number >= std::numeric_limits<qint32>::min() &&
+                number <= std::numeric_limits<qint32>::max())
+                bag.store({it.key(), static_cast<qint64>(number), false});
         } else if (value.isString()) {
             bag.store({it.key(), value.toString(), false});
         } else if (value.isObject() && value.toObject().value(pictureTag).isString()) {

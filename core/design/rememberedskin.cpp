@@ -7,9 +7,25 @@ namespace orvex::rememberedskin {
 namespace {
 constexpr auto entry = "skin/main";
 
+// The settings file is named after the host's caption: the characters that
+// would make it a path (and "%", to keep the names apart) are escaped, so that
+// a caption can never lead out of the settings folder.
+QString fileNameFor(const QString &caption)
+{
+    QString name;
+    for (const QChar c : caption) {
+        if (c == u'%' || c == u'/' || c == u'\\' || c == QChar::Null)
+            name += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            name += c;
+    }
+    return name;
+}
+
 QSettings store(const QString &application)
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, organisation, application);
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, organisation,
+                     fileNameFor(application));
 }
 } // namespace
 

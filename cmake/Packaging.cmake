@@ -1,0 +1,35 @@
+# The Debian package: cpack -G DEB in a build folder gives
+# orvex-tessary_<version>_<arch>.deb, installed under /usr, its library
+# dependencies found by dpkg-shlibdeps.
+set(ORVEX_PACKAGE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/orvex-tessary)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+        DESTINATION ${ORVEX_PACKAGE_DOC_DIR})
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
+foreach(file debian/changelog orvex-installer.1)
+    get_filename_component(name ${file} NAME)
+    execute_process(COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/${file}
+                    OUTPUT_FILE ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${ORVEX_PACKAGE_DOC_DIR})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/orvex-installer.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orvex-tessary)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Orvex Tessary developers <developers@orvex-tessary.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "installer for the Orvex Tessary PSP web application")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Puts the Orvex Tessary web application on a PSP handheld's memory stick and
+ adds its bookmark to the PSP browser, from a window or unattended
+ (orvex-installer --unattended). Also ships the Skin title-bar widget for Qt 6
+ developers, with its headers, CMake package and Qt Designer plugin.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+include(CPack)
