@@ -1,5 +1,6 @@
 #include "frm_skinnedform.h"
 
+#include "copyprogress.h"
 #include "design/propertybag.h"
 #include "drivelist.h"
 #include "install/installprocedure.h"
@@ -121,6 +122,8 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
                                        label3,  label4,   label5,     m_picture2};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // The drive list has the focus at start, so that Enter never cancels by surprise.
+    m_drive1->setFocus();
 }
 
 void Frm_SkinnedForm::Form_Load()
@@ -146,7 +149,15 @@ void Frm_SkinnedForm::setEndProgram(std::function<void()> endProgram)
 
 void Frm_SkinnedForm::Picture1_Click()
 {
-    orvex::runInstall({m_applicationFolder, m_drive1->currentDrive(), *m_messages, m_endProgram});
+    // The copy's event loop lets clicks through before its dialog shows: one install at a time.
+    if (m_installing)
+        return;
+    m_installing = true;
+    orvex::runInstall({m_applicationFolder, m_drive1->currentDrive(), *m_messages, m_endProgram,
+                       [this](const orvex::CopyJob &job, qint64 totalBytes) {
+                           return orvex::runCopyWithProgress(this, job, totalBytes);
+                       }});
+    m_installing = false;
 }
 
 void Frm_SkinnedForm::Picture2_Click()

@@ -46,6 +46,7 @@ private:
     PictureButton *m_picture2 = nullptr;
     DriveList *m_drive1 = nullptr;
     QString m_applicationFolder;
+    bool m_installing = false;
     orvex::QtMessagePresenter m_messageBoxes{this};
     orvex::MessagePresenter *m_messages = &m_messageBoxes;
     std::function<void()> m_endProgram;

@@ -1,221 +1,336 @@
 #include "install/foldercopy.h"
 
-#include "install/writeall.h"
-
 #include <QFile>
-#include <QStringList>
+#include <QSet>
 #include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
-#include <optional>
-#include <system_error>
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace orvex {
 
 namespace fs = std::filesystem;
+using stick::EntryKind;
+using stick::Folder;
 
 namespace {
 
-constexpr qint64 chunkSize = 64 * 1024;
+constexpr std::size_t chunkSize = 256 * 1024;
+const QByteArray partSuffix = ".orvex-part";
 
-fs::path toFsPath(const QString &path)
+// A temporary file of a copy: "NAME.orvex-part", or "NAME.orvex-partN" as
+// earlier versions named them.
+bool isPartName(const QByteArray &name)
 {
-    return fs::path(path.toStdU16String());
+    const qsizetype at = name.lastIndexOf(partSuffix);
+    return at > 0 && std::all_of(name.cbegin() + at + partSuffix.size(), name.cend(),
+                                 [](char c) { return c >= '0' && c <= '9'; });
 }
 
-QString fromFsPath(const fs::path &path)
+QByteArray joined(const QByteArray &folder, const QByteArray &name)
 {
-    return QString::fromStdU16String(path.u16string());
+    return folder.isEmpty() ? name : folder + '/' + name;
 }
 
-FileResult failure(const QString &path, const QString &reason)
+QString displayPath(const QString &root, const QByteArray &relative)
 {
-    return FileResult::failure(path + QStringLiteral(": ") + reason);
+    return relative.isEmpty() ? root : root + QLatin1Char('/') + QFile::decodeName(relative);
 }
 
-FileResult failure(const QString &path, const std::error_code &error)
+// A name is kept as text in messages and on the stick: its bytes must read
+// back unchanged through the system's encoding.
+bool isValidText(const QByteArray &name)
 {
-    return failure(path, QString::fromLocal8Bit(error.message()));
+    return QFile::encodeName(QFile::decodeName(name)) == name;
 }
 
-QString joined(const QString &folder, const QString &name)
+// The names in a folder opened at `fd`, in byte order, without "." and "..".
+bool listNames(int fd, QList<QByteArray> &names)
 {
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-
-// What a copy has to do, relative to the copied folder: folders parents first, then files.
-struct CopyPlan
-{
-    QStringList folders;
-    QStringList files;
-};
-
-// The entry's name as text; none when the name is not valid in the system's encoding.
-std::optional<QString> nameOf(const fs::directory_entry &entry)
-{
-    try {
-        return fromFsPath(entry.path().filename());
-    } catch (const fs::filesystem_error &) {
-        return std::nullopt;
+    const int copy = ::dup(fd);
+    if (copy < 0)
+        return false;
+    const std::unique_ptr<DIR, int (*)(DIR *)> folder(::fdopendir(copy), ::closedir);
+    if (!folder) {
+        ::close(copy);
+        return false;
     }
-}
-
-FileResult collect(const QString &root, const QString &relative, CopyPlan &plan);
-
-FileResult collectEntry(const QString &root, const QString &relative,
-                        const fs::directory_entry &entry, CopyPlan &plan)
-{
-    const QString path = joined(root, relative);
-    std::error_code error;
-    const fs::file_status status = entry.status(error);
-    if (error)
-        return failure(path, error);
-    if (fs::is_regular_file(status)) {
-        plan.files.append(relative);
-        return FileResult::success();
+    errno = 0;
+    while (const dirent *entry = ::readdir(folder.get())) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(name);
     }
-    if (!fs::is_directory(status))
-        return failure(path, QStringLiteral("Not a regular file or folder"));
-    const bool isLink = entry.is_symlink(error);
-    if (error)
-        return failure(path, error);
-    // Following links to folders could loop for ever.
-    if (isLink)
-        return failure(path, QStringLiteral("Links to folders are not copied"));
-    plan.folders.append(relative);
-    return collect(root, relative, plan);
+    std::sort(names.begin(), names.end());
+    return errno == 0;
 }
 
-// Adds the folder `relative` below `root` and everything in it, in name order, to the plan.
-FileResult collect(const QString &root, const QString &relative, CopyPlan &plan)
+FileResult collect(const QString &root, const QByteArray &relative, CopyPlan &plan)
 {
-    const QString folder = relative.isEmpty() ? root : joined(root, relative);
-    std::error_code error;
-    std::vector<fs::directory_entry> entries;
-    for (fs::directory_iterator it(toFsPath(folder), error);
-         !error && it != fs::directory_iterator(); it.increment(error))
-        entries.push_back(*it);
-    if (error)
-        return failure(folder, error);
-    std::sort(entries.begin(), entries.end());
+    const QString folder = displayPath(root, relative);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return stick::failure(folder, errno);
+    QList<QByteArray> names;
+    const bool listed = listNames(fd, names);
+    const int listError = errno;
+    ::close(fd);
+    if (!listed)
+        return stick::failure(folder, listError);
 
-    for (const fs::directory_entry &entry : entries) {
-        const std::optional<QString> name = nameOf(entry);
-        if (!name)
-            return failure(folder, std::make_error_code(std::errc::illegal_byte_sequence));
-        const FileResult added =
-            collectEntry(root, relative.isEmpty() ? *name : joined(relative, *name), entry, plan);
-        if (!added.ok)
-            return added;
+    for (const QByteArray &name : names) {
+        const QByteArray child = joined(relative, name);
+        const QString path = displayPath(root, child);
+        if (!isValidText(name))
+            return stick::failure(path, QStringLiteral("the name is not valid text"));
+        struct stat link, target;
+        if (::lstat(QFile::encodeName(path).constData(), &link) != 0 ||
+            ::stat(QFile::encodeName(path).constData(), &target) != 0)
+            return stick::failure(path, errno);
+        if (S_ISREG(target.st_mode)) {
+            plan.files.append({child, qint64(target.st_size)});
+            plan.totalBytes += target.st_size;
+        } else if (!S_ISDIR(target.st_mode)) {
+            return stick::failure(path, QStringLiteral("not a regular file or folder"));
+        } else if (S_ISLNK(link.st_mode)) {
+            return stick::failure(path, QStringLiteral("links to folders are not copied"));
+        } else {
+            plan.folders.append(child);
+            if (const FileResult added = collect(root, child, plan); !added.ok)
+                return added;
+        }
     }
     return FileResult::success();
 }
 
-// Opens a new file beside `target` under a name that no file has yet.
-bool openTemporaryBeside(const QString &target, QFile &temporary)
+// Writes every byte, going on after short writes.
+bool writeAll(int fd, const char *bytes, std::size_t size)
 {
-    for (int attempt = 1; attempt <= 100; ++attempt) {
-        temporary.setFileName(target + QStringLiteral(".orvex-part%1").arg(attempt));
-        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-            return true;
-        if (!temporary.exists())
+    while (size > 0) {
+        const ssize_t count = ::write(fd, bytes, size);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            if (count == 0)
+                errno = ENOSPC;
             return false;
+        }
+        bytes += count;
+        size -= std::size_t(count);
     }
-    return false;
+    return true;
 }
 
-// Copies one file's bytes; the old target is replaced only by a complete copy. Failures name
-// the file the user knows, never the temporary one.
-FileResult copyFile(const QString &sourcePath, const QString &targetPath)
+// Copies one file into the open folder `into` under `name`: temporary file,
+// bytes, flush, checked close, rename. Failures name the file the user knows.
+FileResult copyFile(const QString &sourcePath, const Folder &into, const QByteArray &name,
+                    std::vector<char> &buffer)
 {
-    QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly))
-        return failure(sourcePath, source.errorString());
-    QFile temporary;
-    if (!openTemporaryBeside(targetPath, temporary))
-        return failure(targetPath, temporary.errorString());
+    const QString targetPath = into.pathOf(name);
+    const QByteArray part = name + partSuffix;
+    const int source = ::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        return stick::failure(sourcePath, errno);
+    ::unlinkat(into.fd(), part.constData(), 0);
+    const int target = ::openat(into.fd(), part.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (target < 0) {
+        const int error = errno;
+        ::close(source);
+        return stick::failure(targetPath, error);
+    }
 
     FileResult result;
     for (;;) {
-        const QByteArray chunk = source.read(chunkSize);
-        if (source.error() != QFileDevice::NoError) {
-            result = failure(sourcePath, source.errorString());
+        const ssize_t count = ::read(source, buffer.data(), buffer.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            result = stick::failure(sourcePath, errno);
             break;
         }
-        if (chunk.isEmpty())
+        if (count == 0)
             break;
-        if (!writeAll(temporary, chunk)) {
-            result = failure(targetPath, temporary.errorString());
+        if (!writeAll(target, buffer.data(), std::size_t(count))) {
+            result = stick::failure(targetPath, errno);
             break;
         }
     }
-    temporary.close();
-
-    std::error_code error;
-    if (result.ok) {
-        fs::rename(toFsPath(temporary.fileName()), toFsPath(targetPath), error);
-        if (error)
-            result = failure(targetPath, error);
-    }
+    ::close(source);
+    if (result.ok && ::fsync(target) != 0)
+        result = stick::failure(targetPath, errno);
+    if (::close(target) != 0 && result.ok)
+        result = stick::failure(targetPath, errno);
+    if (result.ok && ::renameat(into.fd(), part.constData(), into.fd(), name.constData()) != 0)
+        result = stick::failure(targetPath, errno);
     if (!result.ok)
-        temporary.remove();
+        ::unlinkat(into.fd(), part.constData(), 0);
     return result;
 }
 
-// Why `destination` may not receive a copy of `source`; empty when it may. Both are canonical.
-QString overlapReason(const fs::path &source, const fs::path &destination)
+// Opens the folder `relative` below `top` one level at a time, never following a link.
+Folder openBelow(const Folder &top, const QByteArray &relative, FileResult &result)
 {
-    if (destination == source.parent_path())
-        return QStringLiteral("The destination is the folder being copied");
-    if (std::mismatch(source.begin(), source.end(), destination.begin(), destination.end()).first ==
-        source.end())
-        return QStringLiteral("The destination lies inside the folder being copied");
-    return {};
+    Folder folder;
+    const Folder *parent = &top;
+    for (const QByteArray &part : relative.split('/')) {
+        folder = parent->open(part, result);
+        if (!result.ok)
+            return {};
+        parent = &folder;
+    }
+    return folder;
+}
+
+// What the copy writes, for look-ups while the target is checked.
+struct TargetNames
+{
+    QSet<QByteArray> folders;
+    QSet<QByteArray> files;
+};
+
+// Checks one folder of the existing target: every name the copy writes into it.
+FileResult checkFolder(const Folder &folder, const TargetNames &wanted, const QByteArray &relative,
+                       QList<QByteArray> &leftovers)
+{
+    QList<QByteArray> names;
+    if (!listNames(folder.fd(), names))
+        return stick::failure(folder.path(), errno);
+    for (const QByteArray &name : names) {
+        const QByteArray child = joined(relative, name);
+        if (isPartName(name)) {
+            leftovers.append(child);
+            continue;
+        }
+        const bool wantsFolder = wanted.folders.contains(child);
+        const bool wantsFile = wanted.files.contains(child);
+        if (!wantsFolder && !wantsFile)
+            continue;
+        const EntryKind kind = folder.kindOf(name);
+        if (kind == EntryKind::Link)
+            return stick::linkRefused(folder.pathOf(name));
+        if (wantsFolder && kind != EntryKind::Folder)
+            return stick::failure(folder.pathOf(name), QStringLiteral("is not a folder"));
+        if (wantsFile && kind != EntryKind::RegularFile)
+            return stick::failure(folder.pathOf(name), QStringLiteral("is not a regular file"));
+    }
+    return FileResult::success();
 }
 
 } // namespace
 
-FileResult createFolder(const QString &path)
+FileResult planCopy(const QString &source, CopyPlan &plan)
 {
+    plan = {};
     std::error_code error;
-    fs::create_directory(toFsPath(path), error);
-    return error ? failure(path, error) : FileResult::success();
+    const fs::path resolved =
+        fs::canonical(fs::path(QFile::encodeName(source).toStdString()), error);
+    if (error)
+        return stick::failure(source, error.value());
+    plan.source = QFile::decodeName(QByteArray::fromStdString(resolved.native()));
+    if (!fs::is_directory(resolved, error))
+        return stick::failure(source, ENOTDIR);
+    return collect(plan.source, {}, plan);
 }
 
-FileResult copyFolderInto(const QString &source, const QString &destinationFolder,
-                          const CopyProgressCallback &progress)
+FileResult checkTarget(const Folder &destination, const QByteArray &name, const CopyPlan &plan,
+                       QList<QByteArray> &leftovers)
 {
-    std::error_code error;
-    const fs::path canonicalSource = fs::canonical(toFsPath(source), error);
-    if (error)
-        return failure(source, error);
-    if (!fs::is_directory(canonicalSource, error))
-        return failure(source, std::make_error_code(std::errc::not_a_directory));
-    const fs::path canonicalDestination = fs::canonical(toFsPath(destinationFolder), error);
-    if (error)
-        return failure(destinationFolder, error);
-    const QString overlap = overlapReason(canonicalSource, canonicalDestination);
-    if (!overlap.isEmpty())
-        return failure(destinationFolder, overlap);
-
-    CopyPlan plan;
-    FileResult result = collect(source, {}, plan);
+    const EntryKind kind = destination.kindOf(name);
+    if (kind == EntryKind::Missing)
+        return FileResult::success();
+    FileResult result;
+    const Folder top = destination.open(name, result);
     if (!result.ok)
         return result;
-
-    const QString target = joined(destinationFolder, fromFsPath(canonicalSource.filename()));
-    result = createFolder(target);
-    for (qsizetype i = 0; result.ok && i < plan.folders.size(); ++i)
-        result = createFolder(joined(target, plan.folders[i]));
-
-    const int total = int(plan.files.size());
-    for (int i = 0; result.ok && i < total; ++i) {
-        if (progress)
-            progress({i, total, plan.files[i]});
-        result = copyFile(joined(source, plan.files[i]), joined(target, plan.files[i]));
+    TargetNames wanted;
+    wanted.folders = QSet<QByteArray>(plan.folders.cbegin(), plan.folders.cend());
+    for (const CopyPlan::File &file : plan.files)
+        wanted.files.insert(file.name);
+    result = checkFolder(top, wanted, {}, leftovers);
+    // Folders the target has already, parents before children; the others are new.
+    std::map<QByteArray, Folder> present;
+    for (const QByteArray &relative : plan.folders) {
+        if (!result.ok)
+            break;
+        const qsizetype slash = relative.lastIndexOf('/');
+        const auto parent = present.find(relative.left(slash));
+        if (slash >= 0 && parent == present.end())
+            continue;
+        const Folder &in = slash < 0 ? top : parent->second;
+        const QByteArray leaf = relative.mid(slash + 1);
+        if (in.kindOf(leaf) != EntryKind::Folder)
+            continue;
+        Folder folder = in.open(leaf, result);
+        if (result.ok)
+            result = checkFolder(folder, wanted, relative, leftovers);
+        present.emplace(relative, std::move(folder));
     }
+    return result;
+}
+
+FileResult copyTree(const CopyPlan &plan, const Folder &destination, const QByteArray &name,
+                    const QList<QByteArray> &leftovers, const CopyProgressCallback &progress,
+                    const std::atomic<bool> *cancel)
+{
+    FileResult result;
+    const Folder top = destination.openOrCreate(name, result);
+    if (!result.ok)
+        return result;
+    for (const QByteArray &leftover : leftovers) {
+        const qsizetype slash = leftover.lastIndexOf('/');
+        const Folder parent = slash < 0 ? Folder() : openBelow(top, leftover.left(slash), result);
+        if (!result.ok)
+            return result;
+        const Folder &in = slash < 0 ? top : parent;
+        if (::unlinkat(in.fd(), leftover.mid(slash + 1).constData(), 0) != 0 && errno != ENOENT)
+            return stick::failure(in.pathOf(leftover.mid(slash + 1)), errno);
+    }
+
+    // Folders are created parents first; each file goes into its open folder.
+    std::vector<Folder> folders;
+    folders.reserve(std::size_t(plan.folders.size()));
+    for (const QByteArray &relative : plan.folders) {
+        const qsizetype slash = relative.lastIndexOf('/');
+        const Folder *parent = &top;
+        if (slash >= 0) {
+            const QByteArray parentName = relative.left(slash);
+            parent = &folders[std::size_t(plan.folders.indexOf(parentName))];
+        }
+        folders.push_back(parent->openOrCreate(relative.mid(slash + 1), result));
+        if (!result.ok)
+            return result;
+    }
+
+    std::vector<char> buffer(chunkSize);
+    qint64 done = 0;
+    for (const CopyPlan::File &file : plan.files) {
+        if (cancel && cancel->load())
+            return FileResult::cancel();
+        if (progress)
+            progress({done, plan.totalBytes, QFile::decodeName(file.name)});
+        const qsizetype slash = file.name.lastIndexOf('/');
+        const Folder &into =
+            slash < 0 ? top : folders[std::size_t(plan.folders.indexOf(file.name.left(slash)))];
+        result =
+            copyFile(displayPath(plan.source, file.name), into, file.name.mid(slash + 1), buffer);
+        if (!result.ok)
+            return result;
+        done += file.size;
+    }
+    for (auto it = folders.rbegin(); result.ok && it != folders.rend(); ++it)
+        result = it->flush();
+    if (result.ok)
+        result = top.flush();
     if (result.ok && progress)
-        progress({total, total, {}});
+        progress({plan.totalBytes, plan.totalBytes, {}});
     return result;
 }
 

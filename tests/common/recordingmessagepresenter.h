@@ -5,8 +5,8 @@
 #include <QList>
 #include <QStringList>
 
-// Shared by every test that meets a modal box. Answers yes/no questions from a scripted queue (No once it runs dry), OK boxes with OK,
-// and records every request.
+// Shared by every test that meets a modal box. Answers yes/no questions from a scripted queue (No
+// once it runs dry), OK boxes with OK, and records every request.
 class RecordingMessagePresenter final : public orvex::MessagePresenter
 {
 public:

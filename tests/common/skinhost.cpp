@@ -16,20 +16,19 @@ QImage makeSkin(bool roundedKey, QRgb bodyColour)
     const auto fill = [&](int x, int y, int width, int height, QRgb colour) {
         painter.fillRect(QRect(x, y, width, height), QColor::fromRgb(colour));
     };
-    const QRgb cells[] = {closeNormal,    closeHover,    0x010101,       restoreNormal,
-                          restoreHover,   0x010101,      maximiseNormal, maximiseHover,
-                          0x010101,       minimiseNormal, minimiseHover};
+    const QRgb cells[] = {closeNormal, closeHover, 0x010101, restoreNormal, 0x00d200,     0x010101,
+                          0x0000c8,    0x0000d2,   0x010101, 0xc8c800,      minimiseHover};
     for (int i = 0; i < 11; ++i)
         fill(i * 14, 0, 13, 13, cells[i]);
-    fill(0, 14, 18, 29, captionLeftCap);
-    fill(20, 14, 18, 29, captionMiddle);
+    fill(0, 14, 18, 29, 0x505a64);
+    fill(20, 14, 18, 29, 0x323c46);
     fill(158, 16, 5, 16, frameLeft);
-    fill(200, 15, 7, 17, frameRight);
-    fill(173, 0, 18, 5, frameTop);
-    fill(173, 43, 18, 5, frameBottom);
+    fill(200, 15, 7, 17, 0x040506);
+    fill(173, 0, 18, 5, 0x070809);
+    fill(173, 43, 18, 5, 0x0a0b0c);
     painter.end();
     skin.setPixel(164, 22, bodyColour);
-    skin.setPixel(0, 14, roundedKey ? magenta : 0xffffff);
+    skin.setPixel(0, 14, roundedKey ? 0xff00ff : 0xffffff);
     return skin;
 }
 

@@ -16,22 +16,13 @@ namespace skinhost {
 inline constexpr QRgb closeNormal = 0xc80000;
 inline constexpr QRgb closeHover = 0xd20000;
 inline constexpr QRgb restoreNormal = 0x00c800;
-inline constexpr QRgb restoreHover = 0x00d200;
-inline constexpr QRgb maximiseNormal = 0x0000c8;
-inline constexpr QRgb maximiseHover = 0x0000d2;
-inline constexpr QRgb minimiseNormal = 0xc8c800;
 inline constexpr QRgb minimiseHover = 0xd2d200;
-inline constexpr QRgb captionMiddle = 0x323c46;
-inline constexpr QRgb captionLeftCap = 0x505a64;
 inline constexpr QRgb frameLeft = 0x010203;
-inline constexpr QRgb frameRight = 0x040506;
-inline constexpr QRgb frameTop = 0x070809;
-inline constexpr QRgb frameBottom = 0x0a0b0c;
 inline constexpr QRgb body = 0xf2f1f0;
-inline constexpr QRgb magenta = 0xff00ff;
 
 // A 207 x 52 skin in the control's layout, painted in the colours above; the
-// key pixel (0, 14) is magenta when `roundedKey` is set, white otherwise.
+// key pixel (0, 14) is magenta when `roundedKey` is set, white otherwise. The
+// cells and pieces no test names get colours of their own all the same.
 QImage makeSkin(bool roundedKey, QRgb bodyColour = body);
 
 // The colour at a pixel, without alpha.

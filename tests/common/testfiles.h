@@ -38,10 +38,12 @@ inline QMap<QString, QByteArray> snapshot(const QString &root)
     while (it.hasNext()) {
         const QFileInfo entry(it.next());
         const QString relative = base.relativeFilePath(entry.filePath());
-        if (entry.isDir())
+        if (entry.isSymLink())
+            tree.insert(relative, "-> " + QFile::encodeName(entry.symLinkTarget()));
+        else if (entry.isDir())
             tree.insert(relative + QLatin1Char('/'), {});
         else
-            tree.insert(relative, read(entry.filePath()));
+            tree.insert(relative, entry.isFile() ? read(entry.filePath()) : "<special>");
     }
     return tree;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Drives the real installer window in an X server of its own: drags the window
-# by an empty part of its caption strip and checks that it moved by the drag,
-# then drags its bottom-right corner and checks the size after the release.
+# Drives the real installer window in an X server of its own: drags it by an
+# empty part of its caption strip and checks that it moved by the drag, then
+# drags its bottom-right corner and checks the size after the release.
 #
 # Usage: window_drag.sh INSTALLER openbox|none
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server can be started).
@@ -10,79 +10,52 @@ set -uo pipefail
 installer=${1:?usage: window_drag.sh INSTALLER openbox|none}
 windowManager=${2:-none}
 timeLimit=90
-
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
-fail() {
-    echo "FAIL: $*"
-    for log in "$work"/*.log; do
-        [[ -s $log ]] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; }
-    done
-    exit 1
-}
-
-command -v Xvfb >/dev/null || skip "Xvfb is not installed, so no X server can be started"
-command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed (scripts/setup installs it)"; exit 1; }
-[[ -x $installer ]] || { echo "FAIL: no installer at $installer"; exit 1; }
-if [[ $windowManager != none ]] && ! command -v "$windowManager" >/dev/null; then
-    echo "FAIL: the window manager $windowManager is not installed (scripts/setup installs it)"
-    exit 1
-fi
-
 work=$(mktemp -d)
 started=()
-cleanup() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    for pid in "${started[@]}"; do
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
+
+skip() { echo "SKIP: $*"; exit 77; }
+fail() {
+    echo "FAIL: $*"
+    for log in "$work"/*.log; do [[ -s $log ]] && echo "--- ${log##*/}" && tail -n 20 "$log"; done
+    exit 1
 }
+cleanup() { kill "${started[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-trap 'echo "FAIL: stopped by a signal"; exit 1' INT TERM
+trap 'fail "stopped by a signal"' INT TERM
+# Tries a check every tenth of a second for ten seconds.
+waitFor() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+
+command -v Xvfb >/dev/null || skip "Xvfb is not installed, so no X server can be started"
+for tool in xdotool xprop ${windowManager/#none/}; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup installs it)"
+done
+[[ -x $installer ]] || fail "no installer at $installer"
 
 # Bounds the whole run: the watchdog ends this script, whose traps then stop
 # everything it started.
 (
     sleep "$timeLimit" >/dev/null 2>&1 </dev/null &
-    timer=$!
-    trap 'kill "$timer"; exit 0' TERM
-    wait "$timer" || exit 0
-    echo "FAIL: the test took longer than $timeLimit s"
-    kill -TERM $$
+    trap 'kill $!; exit 0' TERM
+    wait $! && echo "FAIL: the test took longer than $timeLimit s" && kill -TERM $$
 ) &
 started+=($!)
 
 # Starts Xvfb on a free display; the server picks the number itself and writes
 # it when ready. Servers started at the same moment may still collide, so a
 # server must stay up and accept clients before it counts.
+displayWritten() { [[ -s $work/display ]] || ! kill -0 "$xvfb" 2>/dev/null; }
 startServer() {
-    local attempt
-    for attempt in 1 2 3 4 5; do
+    for _ in 1 2 3 4 5; do
         : >"$work/display"
         Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" \
             >"$work/xvfb.log" 2>&1 &
         xvfb=$!
         started+=("$xvfb")
-        for _ in $(seq 100); do
-            [[ -s $work/display ]] && break
-            kill -0 "$xvfb" 2>/dev/null || break
-            sleep 0.1
-        done
-        if [[ -s $work/display ]]; then
-            export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-            sleep 0.5
-            if kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1; then
-                return 0
-            fi
-        fi
+        waitFor displayWritten
+        export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+        sleep 0.5
+        kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
         kill "$xvfb" 2>/dev/null
-        wait "$xvfb" 2>/dev/null
         sleep "0.$((RANDOM % 10))"
     done
     return 1
@@ -90,16 +63,12 @@ startServer() {
 startServer || skip "Xvfb could not be started: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
 echo "X server on $DISPLAY, window manager: $windowManager"
 
+# A window manager announces itself on the root window when it is ready.
+wmReady() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 if [[ $windowManager != none ]]; then
     "$windowManager" >"$work/wm.log" 2>&1 &
     started+=($!)
-    # A window manager announces itself on the root window when it is ready.
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-        fail "$windowManager did not start"
+    waitFor wmReady || fail "$windowManager did not start"
 fi
 
 mkdir -p "$work/drive" "$work/runtime" "$work/config"
@@ -107,48 +76,28 @@ chmod 700 "$work/runtime"
 env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
     "$installer" --drive "$work/drive" >"$work/installer.log" 2>&1 &
 started+=($!)
-
 window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Orvex Tessary' 2>/dev/null | head -n 1)
 [[ -n $window ]] || fail "the installer window did not appear"
 
-# Reads the window's geometry into X, Y, WIDTH and HEIGHT.
-geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-}
+# Reads the window's geometry into X, Y, WIDTH and HEIGHT; isAt compares it with "X Y W H".
+geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
+isAt() { geometry && [[ "$X $Y $WIDTH $HEIGHT" == "$1" ]]; }
 
-# Waits up to five seconds for the window to reach a geometry ("X Y W H").
-waitForGeometry() {
-    for _ in $(seq 50); do
-        geometry
-        [[ "$X $Y $WIDTH $HEIGHT" == "$1" ]] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Holds the left button at (x, y), moves by (dx, dy) in steps, releases. The
-# first step is one pixel, as a hand on a mouse makes it.
+# Holds the left button at (x, y), moves by (dx, dy) in five steps, releases.
+# The first step is one pixel, as a hand on a mouse makes it.
 drag() {
-    local x=$1 y=$2 dx=$3 dy=$4 steps=5 step
-    xdotool mousemove "$x" "$y"
-    sleep 0.3
-    xdotool mousedown 1
-    sleep 0.3
-    xdotool mousemove "$((x + 1))" "$((y + 1))"
-    sleep 0.3
-    for step in $(seq "$steps"); do
-        xdotool mousemove "$((x + dx * step / steps))" "$((y + dy * step / steps))"
-        sleep 0.2
+    xdotool mousemove "$1" "$2" sleep 0.3 mousedown 1 sleep 0.3 \
+        mousemove $(($1 + 1)) $(($2 + 1)) sleep 0.3
+    for step in 1 2 3 4 5; do
+        xdotool mousemove $(($1 + $3 * step / 5)) $(($2 + $4 * step / 5)) sleep 0.2
     done
-    xdotool mouseup 1
-    sleep 0.3
+    xdotool mouseup 1 sleep 0.3
 }
 
 # Let the window settle where it was placed.
 sleep 1
 geometry
-start="$X $Y $WIDTH $HEIGHT"
-echo "window $window at $start"
+echo "window $window at $X $Y $WIDTH $HEIGHT"
 ((WIDTH > 100 && HEIGHT > 100)) || fail "unexpected window size ${WIDTH}x$HEIGHT"
 
 # The caption strip is 20 pixels high; its middle is free of the caption text
@@ -156,31 +105,22 @@ echo "window $window at $start"
 # pointer is when the move begins, at the first move after the press: one
 # pixel less in each direction.
 x0=$X y0=$Y
-drag "$((X + WIDTH / 2))" "$((Y + 10))" 60 40
+drag $((X + WIDTH / 2)) $((Y + 10)) 60 40
 moved="$((x0 + 60)) $((y0 + 40)) $WIDTH $HEIGHT"
-if [[ $windowManager != none ]] && ! waitForGeometry "$moved"; then
-    moved="$((x0 + 59)) $((y0 + 39)) $WIDTH $HEIGHT"
-fi
-waitForGeometry "$moved" || fail "caption drag by (60, 40): expected $moved, got $X $Y $WIDTH $HEIGHT"
+nudged="$((x0 + 59)) $((y0 + 39)) $WIDTH $HEIGHT"
+movedBy() { isAt "$moved" || { [[ $windowManager != none ]] && isAt "$nudged" && moved=$nudged; }; }
+waitFor movedBy || fail "caption drag by (60, 40): expected $moved, got $X $Y $WIDTH $HEIGHT"
 echo "caption drag: $moved"
 
 # With the button up, pointer moves over the strip do not move the window.
-xdotool mousemove "$((X + WIDTH / 2 + 20))" "$((Y + 8))"
-sleep 0.3
-xdotool mousemove "$((X + WIDTH / 2 - 30))" "$((Y + 12))"
-sleep 0.3
-xdotool mousemove 5 5
-sleep 0.5
-geometry
-[[ "$X $Y $WIDTH $HEIGHT" == "$moved" ]] ||
-    fail "the window followed the pointer after the release: $X $Y $WIDTH $HEIGHT"
+xdotool mousemove $((X + WIDTH / 2 + 20)) $((Y + 8)) sleep 0.3 \
+    mousemove $((X + WIDTH / 2 - 30)) $((Y + 12)) sleep 0.3 mousemove 5 5 sleep 0.5
+isAt "$moved" || fail "the window followed the pointer after the release: $X $Y $WIDTH $HEIGHT"
 
 # The window's last pixel is free of children and lies in the corner zone; the
-# new size puts the release point just past the window's right and bottom
-# edges.
-drag "$((X + WIDTH - 1))" "$((Y + HEIGHT - 1))" 80 50
+# new size puts the release point just past the window's right and bottom edges.
+drag $((X + WIDTH - 1)) $((Y + HEIGHT - 1)) 80 50
 resized="$X $Y $((WIDTH + 79)) $((HEIGHT + 49))"
-waitForGeometry "$resized" || fail "corner drag by (80, 50): expected $resized, got $X $Y $WIDTH $HEIGHT"
+waitFor isAt "$resized" || fail "corner drag by (80, 50): expected $resized, got $X $Y $WIDTH $HEIGHT"
 echo "corner drag: $resized"
-
 echo "PASS"

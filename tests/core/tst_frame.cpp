@@ -1,0 +1,151 @@
+#include "frame/borderzone.h"
+#include "frame/captionbuttonlooks.h"
+#include "frame/resizegesture.h"
+#include "frame/skinpainter.h"
+#include "frame/twips.h"
+#include "frame/windowshape.h"
+
+#include <QTest>
+
+using namespace orvex;
+using borderzone::PointerShape;
+using enum borderzone::PointerShape;
+using enum framelayout::CaptionButton;
+using enum CaptionButtonLooks::Look;
+using Repaint = CaptionButtonLooks::Repaint;
+using Action = ResizeGesture::MoveAction;
+
+class FrameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buttonsAreHitInsideTheirSpansOnly()
+    {
+        // Ends excluded; minimise before maximise, and in its place when it is switched off.
+        for (const auto &[buttonMax, buttonMin, left, right, button] :
+             {std::tuple(true, true, 5700.0, 5895.0, Close),
+              {true, false, 5490.0, 5670.0, Maximise},
+              {true, true, 5280.0, 5520.0, Minimise},
+              {false, true, 5490.0, 5670.0, Minimise}}) {
+            const auto spans = framelayout::buttonSpans(6000, buttonMax, buttonMin);
+            QVERIFY(framelayout::hitButton(spans, left) != button);
+            QCOMPARE(framelayout::hitButton(spans, left + 0.5), button);
+            QCOMPARE(framelayout::hitButton(spans, right - 0.5), button);
+            QVERIFY(framelayout::hitButton(spans, right) != button);
+        }
+        QVERIFY(!framelayout::hitButton(framelayout::buttonSpans(6000, false, false), 5600));
+    }
+
+    void edgeZonesAndPointerShapes_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<bool>("inZone");
+        QTest::addColumn<PointerShape>("shape");
+        QTest::newRow("on width - 200") << QPointF(5800, 2000) << false << Arrow;
+        QTest::newRow("right edge in the top band") << QPointF(5900, 400) << true << Arrow;
+        QTest::newRow("right edge below the band") << QPointF(5900, 401) << true << SizeHorizontal;
+        QTest::newRow("right edge on height - 200") << QPointF(5900, 3800) << true << Arrow;
+        QTest::newRow("on height - 200") << QPointF(3000, 3800) << false << Arrow;
+        QTest::newRow("bottom edge") << QPointF(3000, 3801) << true << SizeVertical;
+        QTest::newRow("bottom edge on width - 200") << QPointF(5800, 3900) << true << Arrow;
+        QTest::newRow("corner") << QPointF(5801, 3801) << true << SizeDiagonal;
+    }
+
+    void edgeZonesAndPointerShapes()
+    {
+        QFETCH(QPointF, at);
+        QTEST(borderzone::inEdgeZone(at.x(), at.y(), 6000, 4000), "inZone");
+        QTEST(borderzone::pointerShape(at.x(), at.y(), 6000, 4000), "shape");
+    }
+
+    void captionButtonLooks()
+    {
+        CaptionButtonLooks looks;
+        const auto shown = [&] {
+            return Repaint{looks.look(Close), looks.look(Minimise), looks.look(Maximise)};
+        };
+        QCOMPARE(looks.moveOver(Minimise), (Repaint{Plain, Hover, Plain}));
+        QCOMPARE(looks.moveOver(std::nullopt), (Repaint{Plain, {}, {}}));
+        QCOMPARE(shown(), (Repaint{Plain, Hover, Plain}));
+        QCOMPARE(looks.press(Minimise), (Repaint{{}, Plain, {}}));
+        QCOMPARE(looks.look(Minimise), Plain);
+        QCOMPARE(looks.moveOver(Close), (Repaint{Hover, Plain, Plain}));
+        QCOMPARE(shown(), (Repaint{Hover, Plain, Plain}));
+        QCOMPARE(looks.moveOver(Maximise), (Repaint{Plain, Plain, Hover}));
+        QVERIFY(looks.press(Maximise) == Repaint{} && looks.press(Close) == Repaint{});
+        QCOMPARE(shown(), (Repaint{Plain, Plain, Hover}));
+        QCOMPARE(looks.reset(), (Repaint{Plain, Plain, Plain}));
+        QCOMPARE(shown(), (Repaint{Plain, Plain, Plain}));
+    }
+
+    void resizeGesture()
+    {
+        const auto target = [](PointerShape shape, double x, double y) {
+            const borderzone::ResizeTarget target = borderzone::resizeTarget(shape, x, y);
+            return QSizeF(target.width, target.height); // -1 leaves that dimension alone
+        };
+        QCOMPARE(target(SizeDiagonal, 7000, 5000), QSizeF(7000, 5000));
+        QCOMPARE(target(SizeDiagonal, 3749, 3269), QSizeF(3750, 3270)); // the minimum size
+        QCOMPARE(target(SizeHorizontal, 3000, 9000), QSizeF(3750, -1));
+        QCOMPARE(target(SizeVertical, 8000, 3000), QSizeF(-1, 3270));
+        QCOMPARE(target(Arrow, 8000, 9000), QSizeF(-1, -1));
+
+        ResizeGesture gesture;
+        const auto move = [&](int buttons, double x, double y, bool maximised, bool attached) {
+            return gesture.move(buttons, x, y, 6000, 4000, maximised, attached);
+        };
+        QCOMPARE(move(1, 3000, 2000, false, true), Action::DragWindow);
+        QCOMPARE(move(1, 3000, 2000, true, true), Action::None);
+        QCOMPARE(move(1, 3000, 2000, false, false), Action::None);
+        QCOMPARE(move(3, 5801, 2000, false, true), Action::Hover); // left and right: no resize
+        QVERIFY(gesture.shape() == SizeHorizontal && !gesture.isResizing());
+        QCOMPARE(move(1, 5900, 3900, false, true), Action::None);
+        QVERIFY(gesture.isResizing() && gesture.shape() == SizeHorizontal); // as before the press
+        QCOMPARE(move(1, 3000, 2000, false, true), Action::None);
+        const auto release = gesture.release(7000, 5000, false);
+        QVERIFY(release.ended && release.target && gesture.shape() == Arrow);
+        QCOMPARE(QSizeF(release.target->width, release.target->height), QSizeF(7000, -1));
+        QVERIFY(!gesture.isResizing() && !gesture.release(7000, 5000, false).ended);
+        move(1, 5900, 3900, true, true);
+        QVERIFY(!gesture.release(7000, 5000, true).target);
+    }
+
+    void pixelsAndSkinBitmap()
+    {
+        QVERIFY(twips::toPixelEdge(7.5) == 1 && twips::toPixelEdge(-7.5) == 0); // halves up
+        // Edges 7 and 14 round to pixels 0 and 1, though 7 twips alone round to 0.
+        QCOMPARE(twips::toPixelRect(QRectF(7, 8, 7, 7)), QRect(0, 1, 1, 0));
+        const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255);
+        QImage skin(165, 23, QImage::Format_ARGB32);
+        skin.fill(Qt::black);
+        skin.setPixel(0, 0, qRgba(0, 0, 0, 0)); // copied, not blended
+        skin.setPixel(1, 0, red);
+        skin.setPixel(2, 0, blue);
+        skin.setPixel(164, 22, qRgb(10, 20, 30));
+        QImage target(8, 1, QImage::Format_ARGB32);
+        target.fill(Qt::white);
+        // Source pixels 0 to 3 doubled into 8 pixels: pixel 3 lies past the bitmap.
+        skinpainter::copyPiece(target, skin.copy(0, 0, 3, 1), QRectF(0, 0, 120, 15),
+                               QRectF(0, 0, 60, 15));
+        const auto *row = reinterpret_cast<const QRgb *>(target.constScanLine(0));
+        QCOMPARE(QList(row, row + 8), (QList<QRgb>{0, 0, red, red, blue, blue, white, white}));
+
+        QCOMPARE(skinpainter::bodyColour(skin), QColor(10, 20, 30));
+        QVERIFY(!skinpainter::bodyColour(skin.copy(0, 0, 164, 23)));
+        QVERIFY(!skinpainter::bodyColour(skin.copy(0, 0, 165, 22)));
+
+        skin.setPixel(0, 14, qRgba(255, 0, 255, 10)); // alpha does not count
+        QVERIFY(windowshape::wantsRoundedWindow(skin));
+        skin.setPixel(0, 14, qRgb(255, 1, 255));
+        QVERIFY(!windowshape::wantsRoundedWindow(skin));
+        // Only the top-left corner of a 400 x 200 window is rounded, its first two columns cut.
+        const QRegion region = windowshape::roundedRegion(6000, 3000);
+        QVERIFY(!region.contains(QPoint(1, 100)) && !region.contains(QPoint(8, 0)));
+        for (const QPoint point : {QPoint(2, 100), QPoint(9, 0), QPoint(2, 7), QPoint(399, 199)})
+            QVERIFY(region.contains(point));
+    }
+};
+
+QTEST_GUILESS_MAIN(FrameTest)
+#include "tst_frame.moc"

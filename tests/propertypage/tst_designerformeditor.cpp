@@ -1,0 +1,132 @@
+// The Skin control inside Designer's own form editor: "Edit Menus..." on its
+// task menu applies ButtonMax so that the form records it.
+#include "testfiles.h"
+
+#include <QDesignerComponents>
+#include <QtDesigner>
+#include <QtTest>
+
+namespace {
+
+// Designer keeps its settings under the home folder; the test gives it one of
+// its own, alive until after the application object.
+QTemporaryDir homeFolder;
+
+// The ButtonMax value the saved form stores ("true", "false"), or "" for none.
+QString savedButtonMax(const QDesignerFormWindowInterface &form)
+{
+    static const QRegularExpression property(
+        QStringLiteral(R"(<property name="ButtonMax">\s*<bool>(\w+)</bool>)"));
+    return property.match(form.contents()).captured(1);
+}
+
+} // namespace
+
+class DesignerFormEditorTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Before the application object exists: Designer's settings go to the
+    // temporary home, and it finds the plugin in $QT_PLUGIN_PATH/designer.
+    static void initMain()
+    {
+        for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            qputenv(variable, homeFolder.path().toLocal8Bit());
+        qputenv("QT_PLUGIN_PATH", QFile::encodeName(QFileInfo(ORVEX_DESIGNER_PLUGIN_DIR).path()));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(testfiles::write(m_formFolder.filePath(QStringLiteral("menu.txt")),
+                                 "F!File\r\nopen!....Open\r\nwait!........Wait\r\nH!Help\r\n"));
+        // The form editor as a Designer host sets it up.
+        m_core = QDesignerComponents::createFormEditor(this);
+        m_core->setTopLevel(&m_mainWindow);
+        QDesignerComponents::initializeResources();
+        QDesignerComponents::initializePlugins(m_core);
+        m_core->setPropertyEditor(QDesignerComponents::createPropertyEditor(m_core, &m_mainWindow));
+        new QDesignerIntegration(m_core, this);
+        QDesignerComponents::createTaskMenu(m_core, this);
+    }
+
+    void applyingButtonMaxIsRecordedInTheForm_data()
+    {
+        QTest::addColumn<bool>("applyThenCancel");
+        QTest::newRow("OK") << false;
+        QTest::newRow("Apply, then Cancel") << true;
+    }
+
+    void applyingButtonMaxIsRecordedInTheForm()
+    {
+        QFETCH(bool, applyThenCancel);
+        const std::unique_ptr<QDesignerFormWindowInterface> form(
+            m_core->formWindowManager()->createFormWindow(&m_mainWindow, Qt::Window));
+        // A saved form: its folder is the application folder at design time.
+        form->setFileName(m_formFolder.filePath(QStringLiteral("installer.ui")));
+        QVERIFY(form->setContents(QStringLiteral(R"(<ui version="4.0"><class>Installer</class>
+ <widget class="QWidget" name="Installer"><widget class="Skin" name="Skin1"/></widget>
+ <customwidgets><customwidget><class>Skin</class><extends>QWidget</extends>
+  <header>skin.h</header><container>1</container></customwidget></customwidgets></ui>)")));
+
+        // The plugin's control, not a placeholder for an unknown class.
+        auto *skin = form->mainContainer()->findChild<QWidget *>(QStringLiteral("Skin1"));
+        QVERIFY(skin);
+        QCOMPARE(skin->metaObject()->className(), "Skin");
+        QCOMPARE(skin->property("ButtonMax"), QVariant(false));
+        QCOMPARE(savedButtonMax(*form), QString());
+        QUndoStack *history = form->commandHistory();
+        const int commandsBefore = history->count();
+
+        bool driven = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // Whatever fails here, the dialog closes so that the test goes on.
+            const auto close = qScopeGuard([dialog] { dialog->hide(); });
+            // The page reads the menus of the form's folder.
+            QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 4);
+            auto *box = dialog->findChild<QCheckBox *>(QStringLiteral("chkButtonMax"));
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+            QVERIFY(box->isChecked());
+            auto *buttons = dialog->findChild<QDialogButtonBox *>();
+            if (applyThenCancel) {
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Apply), Qt::LeftButton);
+                QCOMPARE(history->count(), commandsBefore + 1);
+                QVERIFY(!buttons->button(QDialogButtonBox::Apply)->isEnabled());
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+            } else {
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                QCOMPARE(dialog->result(), int(QDialog::Accepted));
+            }
+            driven = true;
+        });
+        auto *taskMenu =
+            qt_extension<QDesignerTaskMenuExtension *>(m_core->extensionManager(), skin);
+        QVERIFY(taskMenu);
+        taskMenu->preferredEditAction()->trigger();
+        QVERIFY(driven);
+
+        // Designer recorded the change: the control, the saved form, the changed
+        // mark and one step on the form's undo stack.
+        QCOMPARE(skin->property("ButtonMax"), QVariant(true));
+        QCOMPARE(savedButtonMax(*form), u"true");
+        QVERIFY(form->isDirty());
+        QCOMPARE(history->count(), commandsBefore + 1);
+        history->undo();
+        QCOMPARE(skin->property("ButtonMax"), QVariant(false));
+        QCOMPARE(savedButtonMax(*form), QString());
+        QVERIFY(!form->isDirty());
+        history->redo();
+        QCOMPARE(savedButtonMax(*form), u"true");
+    }
+
+private:
+    QTemporaryDir m_formFolder;
+    QWidget m_mainWindow;
+    QDesignerFormEditorInterface *m_core = nullptr;
+};
+
+QTEST_MAIN(DesignerFormEditorTest)
+#include "tst_designerformeditor.moc"

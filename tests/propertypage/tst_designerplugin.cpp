@@ -1,0 +1,37 @@
+// The Designer plugin as Designer loads it: the widget it offers, made with
+// the menus of the folder Designer started in when no form file is saved yet.
+#include "testfiles.h"
+
+#include <QLabel>
+#include <QPluginLoader>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+
+class DesignerPluginTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void offersSkinWithTheStartFoldersMenus()
+    {
+        QTemporaryDir startFolder;
+        QVERIFY(testfiles::write(startFolder.filePath(QStringLiteral("menu.txt")), "H!Help\r\n"));
+        QVERIFY(QDir::setCurrent(startFolder.path()));
+        QPluginLoader loader(QStringLiteral(ORVEX_DESIGNER_PLUGIN));
+        auto *plugins = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(loader.instance());
+        QVERIFY2(plugins && plugins->customWidgets().size() == 1, qPrintable(loader.errorString()));
+        QDesignerCustomWidgetInterface *skin = plugins->customWidgets().front();
+        QCOMPARE(skin->name(), QStringLiteral("Skin"));
+        QCOMPARE(skin->includeFile(), QStringLiteral("skin.h"));
+        QVERIFY(skin->isContainer());
+        QVERIFY(skin->domXml().contains(u"<widget class=\"Skin\" name=\"Skin1\">"));
+
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+        const std::unique_ptr<QWidget> widget(skin->createWidget(nullptr));
+        QCOMPARE(widget->findChild<QLabel *>(QStringLiteral("Label"))->text(), u"Help");
+    }
+};
+
+QTEST_MAIN(DesignerPluginTest)
+#include "tst_designerplugin.moc"
