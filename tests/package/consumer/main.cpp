@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     window.setWindowTitle(QStringLiteral("Consumer"));
     auto *skin = new Skin(&window);
     skin->Init_Skin(&window);
-    const bool attached = skin->isAttached() && skin->caption() == window.windowTitle() &&
-                          !skin->skin().isNull();
+    const bool attached =
+        skin->isAttached() && skin->caption() == window.windowTitle() && !skin->skin().isNull();
     return attached ? 0 : 1;
 }
