@@ -141,6 +141,7 @@ private slots:
         QVERIFY(!windowshape::wantsRoundedWindow(skin));
         // Only the top-left corner of a 400 x 200 window is rounded, its first two columns cut.
         const QRegion region = windowshape::roundedRegion(6000, 3000);
+        QCOMPARE(region.boundingRect(), QRect(QPoint(2, 0), QPoint(5999, 2999)));
         QVERIFY(!region.contains(QPoint(1, 100)) && !region.contains(QPoint(8, 0)));
         for (const QPoint point : {QPoint(2, 100), QPoint(9, 0), QPoint(2, 7), QPoint(399, 199)})
             QVERIFY(region.contains(point));
