@@ -112,8 +112,7 @@ case_ orvex_link 1 "is a link" \
 case_ leftovers 0 "Installation complete!" \
     'browser "$drive" && mkdir -p "$drive/PSP/COMMON/Orvex" && echo part > "$drive/PSP/COMMON/Orvex/index.html.orvex-part"' \
     '[ ! -e "$drive/PSP/COMMON/Orvex/index.html.orvex-part" ]'
-drive_with_spaces() { mkdir -p "$world/my stick" && browser "$world/my stick" && drive="$world/my stick"; }
-case_ drive_with_spaces 0 "Installation complete!" 'drive_with_spaces' ':'
+case_ drive_with_spaces 0 "Installation complete!" 'drive="$world/my stick" && browser "$drive"' ':'
 
 if env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" > /dev/null 2>&1; [ $? = 2 ]
 then echo "ok wrong_command_line"; passed=$((passed + 1))

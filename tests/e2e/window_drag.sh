@@ -61,15 +61,16 @@ startServer() {
     return 1
 }
 startServer || skip "Xvfb could not be started: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
-echo "X server on $DISPLAY, window manager: $windowManager"
 
-# A window manager announces itself on the root window when it is ready.
+# A window manager announces itself on the root window when it is ready. A
+# loaded machine can lose a fresh server first: two more servers get a chance.
 wmReady() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-if [[ $windowManager != none ]]; then
-    "$windowManager" >"$work/wm.log" 2>&1 &
-    started+=($!)
-    waitFor wmReady || fail "$windowManager did not start"
-fi
+for attempt in 1 2 3; do
+    [[ $windowManager == none ]] && break
+    "$windowManager" >"$work/wm.log" 2>&1 & started+=($!)
+    waitFor wmReady && break
+    ((attempt < 3)) && startServer || fail "$windowManager did not start"
+done
 
 mkdir -p "$work/drive" "$work/runtime" "$work/config"
 chmod 700 "$work/runtime"
