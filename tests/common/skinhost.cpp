@@ -32,10 +32,9 @@ QImage makeSkin(bool roundedKey, QRgb bodyColour)
     return skin;
 }
 
-QAction *ChoosingMenus::exec(QMenu *menu, const QPoint &globalPosition)
+QAction *ChoosingMenus::exec(QMenu *menu, const QPoint &)
 {
     opened.append(menu);
-    positions.append(globalPosition);
     const QList<QAction *> actions = menu->actions();
     return choose >= 0 && choose < actions.size() ? actions[choose] : nullptr;
 }
@@ -58,11 +57,6 @@ SkinnedWindow::SkinnedWindow(bool buttonMax, const QString &menuFolder)
 QWidget *SkinnedWindow::titleBar() const
 {
     return skin->findChild<QWidget *>(QStringLiteral("TitleBar"));
-}
-
-QImage SkinnedWindow::titleBarImage() const
-{
-    return skin->titleBarSurface().image();
 }
 
 void isolateSettings(const QString &folder)

@@ -31,14 +31,13 @@ inline QRgb at(const QImage &image, int x, int y)
     return image.pixel(x, y) & 0xffffff;
 }
 
-// Chooses the given item of any pop-up menu (or none) and records where it opened.
+// Chooses the given item of any pop-up menu (or none) and records the menus opened.
 class ChoosingMenus final : public orvex::MenuPresenter
 {
 public:
     QAction *exec(QMenu *menu, const QPoint &globalPosition) override;
     int choose = -1;
     QList<QMenu *> opened;
-    QList<QPoint> positions;
 };
 
 // A shown 400 x 300 host window carrying an attached control with the test
@@ -49,7 +48,6 @@ struct SkinnedWindow
     explicit SkinnedWindow(bool buttonMax = true, const QString &menuFolder = {});
 
     QWidget *titleBar() const;
-    QImage titleBarImage() const;
 
     RecordingMessagePresenter messages;
     ChoosingMenus menus;

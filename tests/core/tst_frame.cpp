@@ -142,8 +142,13 @@ private slots:
         // Only the top-left corner of a 400 x 200 window is rounded, its first two columns cut.
         const QRegion region = windowshape::roundedRegion(6000, 3000);
         QCOMPARE(region.boundingRect(), QRect(QPoint(2, 0), QPoint(5999, 2999)));
-        QVERIFY(!region.contains(QPoint(1, 100)) && !region.contains(QPoint(8, 0)));
-        for (const QPoint point : {QPoint(2, 100), QPoint(9, 0), QPoint(2, 7), QPoint(399, 199)})
+        // Each corner pinned on both sides of its curve (the far three lie outside the window).
+        for (const QPoint point : {QPoint(8, 0), QPoint(5993, 0), QPoint(5999, 4), QPoint(2, 2994),
+                                   QPoint(5, 2999), QPoint(5999, 2996), QPoint(5996, 2999)})
+            QVERIFY(!region.contains(point));
+        for (const QPoint point : {QPoint(2, 100), QPoint(9, 0), QPoint(2, 7), QPoint(399, 199),
+                                   QPoint(5992, 0), QPoint(5999, 5), QPoint(2, 2993),
+                                   QPoint(6, 2999), QPoint(5999, 2995), QPoint(5995, 2999)})
             QVERIFY(region.contains(point));
     }
 };

@@ -66,16 +66,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window.host));
         // The cells' middles on the strip: close at x 386, minimise at 358.
         mouse(QTest::MouseMove, window.titleBar(), closePoint);
-        QCOMPARE(at(window.titleBarImage(), 386, 12), closeHover);
+        QCOMPARE(at(window.skin->titleBarSurface().image(), 386, 12), closeHover);
         // The strip's paint handler puts its surface on the screen.
         QCOMPARE(at(window.titleBar()->grab().toImage(), 386, 12), closeHover);
 
         mouse(QTest::MouseMove, window.titleBar(), minimisePoint);
-        QCOMPARE(at(window.titleBarImage(), 386, 12), closeNormal);
-        QCOMPARE(at(window.titleBarImage(), 358, 12), minimiseHover);
+        QCOMPARE(at(window.skin->titleBarSurface().image(), 386, 12), closeNormal);
+        QCOMPARE(at(window.skin->titleBarSurface().image(), 358, 12), minimiseHover);
         // Over the empty strip a lit minimise button stays lit.
         mouse(QTest::MouseMove, window.titleBar(), stripPoint);
-        QCOMPARE(at(window.titleBarImage(), 358, 12), minimiseHover);
+        QCOMPARE(at(window.skin->titleBarSurface().image(), 358, 12), minimiseHover);
     }
 
     void bodyShowsTheFrameAfterARepaint()
@@ -113,7 +113,8 @@ private slots:
             // The window grows later; the control follows, showing the restore cell.
             QTRY_VERIFY(window.host.width() > 400);
             QTRY_COMPARE(window.skin->size(), window.host.size());
-            QCOMPARE(at(window.titleBarImage(), window.host.width() - 28, 12), restoreNormal);
+            QCOMPARE(at(window.skin->titleBarSurface().image(), window.host.width() - 28, 12),
+                     restoreNormal);
         }
     }
 
