@@ -205,7 +205,8 @@ FileResult checkFolder(const Folder &folder, const TargetNames &wanted, const QB
         return stick::failure(folder.path(), errno);
     for (const QByteArray &name : names) {
         const QByteArray child = joined(relative, name);
-        if (isPartName(name)) {
+        // A folder under such a name is not one of ours: it stays.
+        if (isPartName(name) && folder.kindOf(name) != EntryKind::Folder) {
             leftovers.append(child);
             continue;
         }

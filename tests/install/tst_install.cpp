@@ -98,6 +98,7 @@ private slots:
         QVERIFY(testfiles::write(path("D/PSP/SYSTEM/BROWSER/bookmarks.html"), "<DL>\r\n"));
         QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/index.html"), QByteArray(5000, 'o')));
         QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/css/site.css.orvex-part90"), "crash"));
+        QVERIFY(QDir().mkpath(path("D/PSP/COMMON/Orvex/kept.orvex-part")));
         QVERIFY(testfiles::write(path("O/bookmarks.html"), "outside"));
     }
 
