@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -34,8 +35,15 @@ ProcessRun runProcess(const QString &program, const QStringList &arguments,
     ProcessRun run;
     QElapsedTimer clock;
     clock.start();
+    // The programs' own output would drown the figures.
+    posix_spawn_file_actions_t quiet;
+    ::posix_spawn_file_actions_init(&quiet);
+    ::posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    ::posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
     pid_t child = 0;
-    if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
+    const int spawned = ::posix_spawn(&child, argv[0], &quiet, nullptr, argv.data(), envp.data());
+    ::posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0)
         return run;
     int status = 0;
     rusage usage{};
