@@ -19,9 +19,10 @@ cleanup() {
 trap cleanup EXIT
 
 # The installer beside a payload with a deep tree, an empty folder and names
-# with spaces and non-ASCII characters.
+# with spaces and non-ASCII characters, reached through a link.
 app=$work/app
-mkdir -p "$app" && cp "$installer" "$app/" && cp -r "$payload/Orvex" "$payload"/*.html "$app/"
+mkdir -p "$app" && cp "$installer" "$payload"/*.html "$app/" && cp -r "$payload/Orvex" "$app/Orvex-1.0"
+ln -s Orvex-1.0 "$app/Orvex" # a versioned payload behind a link is still installed as Orvex
 mkdir -p "$app/Orvex/deep/er/est" "$app/Orvex/empty" "$app/Orvex/with space/ünï"
 echo leaf > "$app/Orvex/deep/er/est/leaf.txt"
 echo ça > "$app/Orvex/with space/ünï/Ça va.txt"
