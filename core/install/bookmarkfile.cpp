@@ -11,22 +11,6 @@ namespace orvex {
 
 namespace {
 
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t count = ::write(fd, bytes.constData() + written, bytes.size() - written);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            if (count == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        written += count;
-    }
-    return true;
-}
-
 bool readAll(int fd, qint64 size, QByteArray &bytes)
 {
     bytes.resize(size);
@@ -88,7 +72,9 @@ FileResult addBookmarkLine(const stick::Folder &browser, const QByteArray &name,
         QByteArray bytes = textlines::encodeLine(line);
         if (!old.isEmpty() && !old.endsWith('\r') && !old.endsWith('\n'))
             bytes.prepend("\r\n");
-        if (::lseek(fd, 0, SEEK_END) < 0 || !writeAll(fd, bytes) || ::fsync(fd) != 0) {
+        if (::lseek(fd, 0, SEEK_END) < 0 ||
+            !stick::writeAll(fd, bytes.constData(), std::size_t(bytes.size())) ||
+            ::fsync(fd) != 0) {
             const int error = errno;
             const bool restored = creating ? ::unlinkat(browser.fd(), name.constData(), 0) == 0
                                            : ::ftruncate(fd, status.st_size) == 0;

@@ -110,24 +110,6 @@ FileResult collect(const QString &root, const QByteArray &relative, CopyPlan &pl
     return FileResult::success();
 }
 
-// Writes every byte, going on after short writes.
-bool writeAll(int fd, const char *bytes, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t count = ::write(fd, bytes, size);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            if (count == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        bytes += count;
-        size -= std::size_t(count);
-    }
-    return true;
-}
-
 // Copies one file into the open folder `into` under `name`: temporary file,
 // bytes, flush, checked close, rename. Failures name the file the user knows.
 FileResult copyFile(const QString &sourcePath, const Folder &into, const QByteArray &name,
@@ -175,7 +157,7 @@ FileResult copyFile(const QString &sourcePath, const Folder &into, const QByteAr
         }
         if (count == 0)
             break;
-        if (!writeAll(target, buffer.data(), std::size_t(count))) {
+        if (!stick::writeAll(target, buffer.data(), std::size_t(count))) {
             result = stick::failure(targetPath, errno);
             break;
         }

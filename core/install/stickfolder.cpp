@@ -87,6 +87,23 @@ FileResult Folder::flush() const
     return ::fsync(m_fd) == 0 ? FileResult::success() : failure(m_path, errno);
 }
 
+bool writeAll(int fd, const char *bytes, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t count = ::write(fd, bytes, size);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            if (count == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        bytes += count;
+        size -= std::size_t(count);
+    }
+    return true;
+}
+
 FileResult failure(const QString &path, int error)
 {
     return failure(path, QString::fromLocal8Bit(std::strerror(error)));

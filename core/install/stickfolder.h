@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstddef>
 
 // Folders on the user's drive, reached one level at a time through open file
 // descriptors: every step below the drive's root refuses a link, so nothing
@@ -54,6 +55,11 @@ private:
     int m_fd = -1;
     QString m_path;
 };
+
+// Writes every byte, going on after short and interrupted writes; false (with
+// errno set) once the system refuses. A write that takes nothing counts as a
+// full device.
+bool writeAll(int fd, const char *bytes, std::size_t size);
 
 // A failure naming `path`, with the system's text for `error`.
 FileResult failure(const QString &path, int error);
