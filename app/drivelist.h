@@ -1,6 +1,6 @@
 #pragma once
 
-#include "install/drivechoice.h"
+#include "drivechoice.h"
 
 #include <QComboBox>
 #include <QStringList>

@@ -1,12 +1,12 @@
 #include "frm_skinnedform.h"
 
-#include "copyprogress.h"
 #include "design/propertybag.h"
 #include "drivelist.h"
-#include "install/installprocedure.h"
+#include "installprocedure.h"
 #include "picturebutton.h"
 #include "programend.h"
 #include "skin.h"
+#include "stickjobrunner.h"
 #include "widgetgeometry.h"
 
 #include <QCoreApplication>
@@ -154,8 +154,8 @@ void Frm_SkinnedForm::Picture1_Click()
         return;
     m_installing = true;
     orvex::runInstall({m_applicationFolder, m_drive1->currentDrive(), *m_messages, m_endProgram,
-                       [this](const orvex::CopyJob &job, qint64 totalBytes) {
-                           return orvex::runCopyWithProgress(this, job, totalBytes);
+                       [this](const orvex::StickJob &job) {
+                           return orvex::runStickJob(this, job);
                        }});
     m_installing = false;
 }

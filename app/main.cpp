@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTextStream>
 #include <QTimer>
-#include <cstdio>
+#include <csignal>
 
 namespace {
 
@@ -22,6 +22,8 @@ int runWithoutWindow(int argc, char *argv[], const orvex::CommandLine &line)
 {
     QCoreApplication app(argc, argv);
     nameApplication();
+    // A closed or broken output stops nothing: its writes just fail.
+    std::signal(SIGPIPE, SIG_IGN);
     QTextStream out(stdout);
     QTextStream errors(stderr);
     switch (line.action) {

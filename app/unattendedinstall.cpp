@@ -1,6 +1,7 @@
 #include "unattendedinstall.h"
 
-#include "install/installprocedure.h"
+#include "installprocedure.h"
+#include "signalcancel.h"
 
 #include <QList>
 #include <QTextStream>
@@ -46,7 +47,13 @@ int runUnattendedInstall(const QString &applicationFolder, const QString &drive,
 {
     ConsolePresenter console(
         {MessageAnswer::Yes, password ? MessageAnswer::Yes : MessageAnswer::No}, out, errors);
-    const InstallOutcome outcome = runInstall({applicationFolder, drive, console, {}});
+    // A signal stops the install where it safely can, and is then reported.
+    std::atomic<bool> cancel = false;
+    const SignalCancel signalsCancel(cancel);
+    const InstallOutcome outcome =
+        runInstall({applicationFolder, drive, console, {}, [&cancel](const StickJob &job) {
+                        return job({}, cancel);
+                    }});
     return outcome == InstallOutcome::Completed ? 0 : 1;
 }
 

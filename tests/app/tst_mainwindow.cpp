@@ -1,8 +1,8 @@
-#include "copyprogress.h"
 #include "drivelist.h"
 #include "frm_skinnedform.h"
 #include "skin.h"
 #include "skinhost.h"
+#include "stickjobrunner.h"
 #include "testfiles.h"
 
 #include <QApplication>
@@ -45,6 +45,7 @@ private slots:
     {
         QVERIFY(testfiles::write(m_folder.filePath("A/Orvex/index.html"), "index"));
         QVERIFY(testfiles::write(m_folder.filePath("A/nopass.html"), "<DT>open\r\n"));
+        QVERIFY(testfiles::write(m_folder.filePath("A/pass.html"), "<DT>lock\r\n"));
         QVERIFY(QDir().mkpath(m_folder.filePath("D/PSP/SYSTEM/BROWSER")));
         click("Picture1");
         QCOMPARE(m_endings, 1);
@@ -74,6 +75,7 @@ private slots:
     {
         QVERIFY(testfiles::write(m_folder.filePath("A/Orvex/index.html"), "index"));
         QVERIFY(testfiles::write(m_folder.filePath("A/nopass.html"), "<DT>open\r\n"));
+        QVERIFY(testfiles::write(m_folder.filePath("A/pass.html"), "<DT>lock\r\n"));
         QVERIFY(QDir().mkpath(m_folder.filePath("D/PSP/SYSTEM/BROWSER")));
         Frm_SkinnedForm window({m_folder.filePath("D")});
         window.setApplicationFolder(m_folder.filePath("A"));
@@ -99,12 +101,12 @@ private slots:
     void progressDialogShowsAndCancels()
     {
         QWidget window;
-        const orvex::CopyJob job = [](const orvex::CopyProgressCallback &progress,
-                                      const std::atomic<bool> *cancel) {
-            progress({250, 1000, "big.bin"});
-            while (!cancel->load())
+        const orvex::StickJob job = [](const orvex::ProgressCallback &progress,
+                                       const std::atomic<bool> &cancel) {
+            progress({orvex::StickProgress::Phase::Copying, 1, 4, 250, 1000, "big.bin"});
+            while (!cancel.load())
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            return orvex::FileResult::cancel();
+            return orvex::Status::cancelled();
         };
         QProgressDialog *seen = nullptr;
         QTimer::singleShot(900, [&] {
@@ -116,9 +118,9 @@ private slots:
             QTest::mouseClick(seen->findChild<QPushButton *>(), Qt::LeftButton);
         });
 
-        const orvex::FileResult result = orvex::runCopyWithProgress(&window, job, 1000);
+        const orvex::Status result = orvex::runStickJob(&window, job);
 
-        QVERIFY(result.cancelled);
+        QVERIFY(result.isCancelled());
     }
 
     // The list follows the volumes it is given, keeping the user's choice.

@@ -62,6 +62,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(testfiles::write(folder.filePath("A/Orvex/index.html"), "index"));
         QVERIFY(testfiles::write(folder.filePath("A/pass.html"), "<DT>locked\r\n"));
+        QVERIFY(testfiles::write(folder.filePath("A/nopass.html"), "<DT>open\r\n"));
         QVERIFY(QDir().mkpath(folder.filePath("D/PSP")));
         QString out, errors;
         QTextStream outStream(&out), errorStream(&errors);

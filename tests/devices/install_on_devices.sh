@@ -85,7 +85,7 @@ fat_missing=$root_only
 [ -z "$fat_missing" ] && ! command -v fusefat > /dev/null && fat_missing="fusefat is not installed"
 [ -z "$fat_missing" ] && [ ! -e /dev/fuse ] && fat_missing="no /dev/fuse here"
 
-case_ full 1 "No space left on device" 'tmpfs_drive "$drive" 32k' \
+case_ full 1 "The stick needs" 'tmpfs_drive "$drive" 32k' \
     'mount -o remount,size=16m "$drive"' "$root_only"
 case_ read_only 1 "Read-only file system" \
     'tmpfs_drive "$drive" 16m && printf "a\r\n" > "$(bookmarks)" && mount -o remount,ro "$drive"' \

@@ -1,25 +1,25 @@
-#include "install/bookmarkfile.h"
-#include "install/foldercopy.h"
-#include "install/installprocedure.h"
+// The install procedure on real folders: the questions and messages, what ends
+// on the stick, and each refusal before the first write.
+#include "installprocedure.h"
 #include "recordingmessagepresenter.h"
-#include "sizelimiteddevice.h"
 #include "testfiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orvex;
 using testfiles::snapshot;
-using testfiles::systemText;
 using Tree = QMap<QString, QByteArray>;
 
 namespace {
 
 const QByteArray openEntry = "<DT><A HREF=\"file:/PSP/COMMON/Orvex/index.html\">Orvex Tessary</A>";
 const QByteArray protectedEntry = "<DT><A HREF=\"file:/PSP/COMMON/Orvex/lock.html\">Orvex \xa9</A>";
+const QString unchanged = "Nothing on the stick was changed.";
 
 QString box(const QString &text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
 {
@@ -46,6 +46,13 @@ QList<MessageAnswer> answersFrom(const QString &letters)
     return answers;
 }
 
+QString phaseName(StickProgress::Phase phase)
+{
+    return phase == StickProgress::Phase::Copying   ? "copy"
+           : phase == StickProgress::Phase::Writing ? "write"
+                                                    : "check";
+}
+
 } // namespace
 
 class InstallTest : public QObject
@@ -55,29 +62,35 @@ class InstallTest : public QObject
     std::unique_ptr<QTemporaryDir> m_root;
     QString path(const QString &relative) const { return m_root->filePath(relative); }
 
-    // Steps that spoil the fixture, "; "-separated: "rm P", "write P BYTES", "mkdir P", and
-    // "link P TARGET" or "fifo P" in place of what is at P. Paths are below the temporary
-    // folder ($B the bookmarks file, $O the installed Orvex folder) or absolute.
+    // Steps that spoil the fixture, "; "-separated: "rm P", "write P BYTES", "mkdir P",
+    // "utf16 P" (a UTF-16 text), "link P TARGET", "hardlink P TARGET" or "fifo P" in place
+    // of what is at P. Paths are
+    // below the temporary folder ($B the bookmarks file, $O the installed Orvex folder,
+    // $P the payload) or absolute.
     bool spoil(QString steps)
     {
         steps.replace("$B", "D/PSP/SYSTEM/BROWSER/bookmarks.html")
-            .replace("$O", "D/PSP/COMMON/Orvex");
+            .replace("$O", "D/PSP/COMMON/Orvex")
+            .replace("$P", "A/Orvex");
         for (const QString &step : steps.split("; ", Qt::SkipEmptyParts)) {
             const QStringList word = step.split(' ');
             const QString at = path(word[1]);
             const QString target =
                 word.value(2).startsWith('/') ? word.value(2) : path(word.value(2));
             const QFileInfo old(at);
-            if ((word[0] == "rm" || word[0] == "link" || word[0] == "fifo") &&
-                (old.exists() || old.isSymLink()) &&
+            if (word[0] != "mkdir" && (old.exists() || old.isSymLink()) &&
                 (old.isSymLink() || !old.isDir() ? !QFile::remove(at)
                                                  : !QDir(at).removeRecursively()))
                 return false;
             const bool done = word[0] == "rm"      ? true
                               : word[0] == "write" ? testfiles::write(at, word.value(2).toLatin1())
+                              : word[0] == "utf16"
+                                  ? testfiles::write(at, QByteArray("\xFF\xFE<\0D\0", 6))
                               : word[0] == "mkdir" ? QDir().mkpath(at)
                               : word[0] == "link"  ? QFile::link(target, at)
-                                                   : ::mkfifo(QFile::encodeName(at), 0644) == 0;
+                              : word[0] == "hardlink"
+                                  ? ::link(QFile::encodeName(target), QFile::encodeName(at)) == 0
+                                  : ::mkfifo(QFile::encodeName(at), 0644) == 0;
             if (!done)
                 return false;
         }
@@ -86,15 +99,15 @@ class InstallTest : public QObject
 
 private slots:
     // An application folder A with the payload and both bookmark pages; a PSP stick D with
-    // bookmarks, an older install and a part file that a crash left behind; and a folder O
-    // outside the stick.
+    // bookmarks, an older install, a part file that a crash left behind and a folder named
+    // like one; and a folder O outside the stick.
     void init()
     {
         m_root = std::make_unique<QTemporaryDir>();
         QVERIFY(testfiles::write(path("A/Orvex/index.html"), "new index"));
         QVERIFY(testfiles::write(path("A/Orvex/css/site.css"), "body {}"));
         QVERIFY(testfiles::write(path("A/nopass.html"), openEntry + "\r\n<!-- open -->\r\n"));
-        QVERIFY(testfiles::write(path("A/pass.html"), protectedEntry + "\r\n<!-- lock -->\r\n"));
+        QVERIFY(testfiles::write(path("A/pass.html"), protectedEntry + "\n<!-- lock -->\r\n"));
         QVERIFY(testfiles::write(path("D/PSP/SYSTEM/BROWSER/bookmarks.html"), "<DL>\r\n"));
         QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/index.html"), QByteArray(5000, 'o')));
         QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/css/site.css.orvex-part90"), "crash"));
@@ -105,61 +118,76 @@ private slots:
     void answers_data()
     {
         QTest::addColumn<QString>("answers");
-        QTest::addColumn<QByteArray>("bookmarks"); // before the install; empty: as laid
-        QTest::addColumn<QByteArray>("appended");  // null: declined
+        QTest::addColumn<QByteArray>("bookmarks"); // before: null as laid, "<none>" no file
+        QTest::addColumn<QByteArray>("after");     // null: declined
         QTest::newRow("No") << "N" << QByteArray() << QByteArray();
-        QTest::newRow("Yes, Yes") << "YY" << QByteArray() << protectedEntry + "\r\n";
-        QTest::newRow("Yes, No") << "YN" << QByteArray() << openEntry + "\r\n";
+        QTest::newRow("Yes, Yes") << "YY" << QByteArray() << "<DL>\r\n" + protectedEntry + "\r\n";
+        QTest::newRow("Yes, No") << "YN" << QByteArray() << "<DL>\r\n" + openEntry + "\r\n";
+        QTest::newRow("no bookmarks file") << "YN" << QByteArray("<none>") << openEntry + "\r\n";
         QTest::newRow("the line is there") << "YN"
                                            << "x\n" + openEntry + "\n"
-                                           << QByteArray("");
-        QTest::newRow("a longer line is there") << "YN" << openEntry + "x\r\n"
-                                                << openEntry + "\r\n";
+                                           << "x\n" + openEntry + "\n";
+        QTest::newRow("the line is first, after a byte-order mark")
+            << "YN"
+            << "\xEF\xBB\xBF" + openEntry + "\r\nx"
+            << "\xEF\xBB\xBF" + openEntry + "\r\nx";
+        QTest::newRow("a longer line is there, no final line end")
+            << "YN" << openEntry + "x" << openEntry + "x\r\n" + openEntry + "\r\n";
     }
 
+    // A completed install replaces the older files, leaves what is not its own, adds the
+    // chosen line once and reports its progress; leftovers of a crash are gone.
     void answers()
     {
         QFETCH(QString, answers);
         QFETCH(QByteArray, bookmarks);
-        QFETCH(QByteArray, appended);
-        QVERIFY(bookmarks.isEmpty() ||
-                testfiles::write(path("D/PSP/SYSTEM/BROWSER/bookmarks.html"), bookmarks));
+        QFETCH(QByteArray, after);
+        const QString bookmarksPath = path("D/PSP/SYSTEM/BROWSER/bookmarks.html");
+        if (bookmarks == "<none>")
+            QVERIFY(QFile::remove(bookmarksPath));
+        else if (!bookmarks.isNull())
+            QVERIFY(testfiles::write(bookmarksPath, bookmarks));
         Tree expected = snapshot(path("D"));
         RecordingMessagePresenter messages(answersFrom(answers));
         int endings = 0;
         QStringList progress;
-        const CopyRunner runner = [&](const CopyJob &job, qint64 total) {
+        const StickRunner runner = [&](const StickJob &job) {
+            const std::atomic<bool> never = false;
             return job(
-                [&](const CopyProgress &p) {
-                    progress << QString("%1/%2/%3 %4")
+                [&](const StickProgress &p) {
+                    progress << QString("%1 %2/%3 %4/%5 %6")
+                                    .arg(phaseName(p.phase))
+                                    .arg(p.filesDone)
+                                    .arg(p.filesTotal)
                                     .arg(p.bytesDone)
                                     .arg(p.bytesTotal)
-                                    .arg(total)
                                     .arg(p.currentFile);
                 },
-                nullptr);
+                never);
         };
 
         const InstallOutcome outcome =
             runInstall({path("A"), path("D"), messages, [&] { ++endings; }, runner});
 
-        const bool installed = !appended.isNull();
+        const bool installed = !after.isNull();
         QCOMPARE(outcome, installed ? InstallOutcome::Completed : InstallOutcome::Declined);
-        const QString thanks = "Installation complete!\r\nThank you for using Orvex.";
-        const QString access = "To access Orvex, simply choose the Orvex Tessary bookmark in your "
-                               "PSP browser's bookmark section.";
         QStringList shown = questionsFor(answers);
         if (installed)
-            shown << box(thanks, MessageIcon::Information) << box(access, MessageIcon::Information);
+            shown << box("Installation complete!\r\nThank you for using Orvex.",
+                         MessageIcon::Information)
+                  << box("To access Orvex, simply choose the Orvex Tessary bookmark in your "
+                         "PSP browser's bookmark section.",
+                         MessageIcon::Information);
         QCOMPARE(messages.described(), shown);
         QCOMPARE(endings, installed ? 1 : 0);
-        QCOMPARE(progress, installed ? QStringList({"0/16/16 css/site.css", "7/16/16 index.html",
-                                                    "16/16/16 "})
-                                     : QStringList());
+        QCOMPARE(progress,
+                 installed ? QStringList({"copy 0/2 0/16 index.html", "copy 1/2 9/16 css/site.css",
+                                          "copy 2/2 16/16 ", "write 2/2 16/16 "})
+                           : QStringList());
         if (installed) {
             expected.remove("PSP/COMMON/Orvex/css/site.css.orvex-part90");
             expected.insert(testfiles::placedUnder("PSP/COMMON/Orvex", snapshot(path("A/Orvex"))));
-            expected["PSP/SYSTEM/BROWSER/bookmarks.html"] += appended;
+            expected["PSP/SYSTEM/BROWSER/bookmarks.html"] = after;
         }
         QCOMPARE(snapshot(path("D")), expected);
     }
@@ -170,54 +198,69 @@ private slots:
         QTest::addColumn<QString>("drive");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("reason"); // <A>, <D>: the two folders; <B>, <O> as $B, $O
-        const QString noFile = systemText(ENOENT);
         const QString copy = "The Orvex folder could not be copied to <D>/PSP/COMMON/.\r\n";
         const QString add =
             "The bookmark could not be added to <D>/PSP/SYSTEM/BROWSER/bookmarks.html.\r\n";
         const QString page = "The bookmark page <A>/%1 is missing or empty.";
         const QString link = ": is a link; the installer does not follow links on the drive";
-        const QString notPsp = "The drive <D> does not look like a PSP memory stick: it has no "
-                               "PSP/SYSTEM/BROWSER folder (%1 is missing).";
         const struct
         {
             const char *name, *answers, *drive, *spoil;
             QString reason;
         } rows[] = {
-            {"no drive", "Y", "", "", "No drive was chosen."},
+            {"no drive", "", "", "",
+             "No drive was chosen. Connect the PSP in USB mode and "
+             "choose its drive."},
             {"drive not a folder", "Y", "<D>/no", "",
-             QString(copy).replace("<D>", "<D>/no") + "<D>/no: " + noFile},
+             QString(copy).replace("<D>", "<D>/no") + "<D>/no: " + systemText(ENOENT)},
             {"no browser folder", "Y", "<D>", "rm D/PSP/SYSTEM/BROWSER",
-             notPsp.arg("<D>/PSP/SYSTEM/BROWSER")},
+             "The drive <D> does not look like a PSP memory stick: it has no PSP/SYSTEM/BROWSER "
+             "folder (<D>/PSP/SYSTEM/BROWSER is missing)."},
             {"PSP is a link", "Y", "<D>", "link D/PSP E; mkdir E/SYSTEM/BROWSER",
              copy + "<D>/PSP" + link},
             {"COMMON is a link", "Y", "<D>", "link D/PSP/COMMON O", copy + "<D>/PSP/COMMON" + link},
-            {"Orvex is a link", "Y", "<D>", "link $O O", copy + "<O>" + link},
             {"a file in Orvex is a link", "Y", "<D>", "link $O/index.html O/bookmarks.html",
              copy + "<O>/index.html" + link},
             {"a folder where a file goes", "Y", "<D>", "rm $O/index.html; mkdir $O/index.html",
              copy + "<O>/index.html: is not a regular file"},
+            {"a folder named as a file's temporary", "Y", "<D>", "mkdir $O/index.html.orvex-part",
+             copy + "<O>/index.html.orvex-part: is a folder with the name the installer gives "
+                    "the temporary copy of index.html; rename or remove it"},
             {"bookmarks a link", "Y", "<D>", "link $B O/bookmarks.html", add + "<B>" + link},
             {"bookmarks a pipe", "Y", "<D>", "fifo $B", add + "<B>: is not a regular file"},
-            {"payload missing", "Y", "<D>", "rm A/Orvex", copy + "<A>/Orvex: " + noFile},
-            {"payload holds a link to a folder", "Y", "<D>", "link A/Orvex/more O",
-             copy + "<A>/Orvex/more: links to folders are not copied"},
-            {"payload holds a special file", "Y", "<D>", "link A/Orvex/null /dev/null",
-             copy + "<A>/Orvex/null: not a regular file or folder"},
-            {"drive inside the payload", "Y", "<A>/Orvex", "mkdir A/Orvex/PSP/SYSTEM/BROWSER",
-             "The Orvex folder could not be copied to "
-             "<A>/Orvex/PSP/COMMON/.\r\n<A>/Orvex/PSP/COMMON/: The destination lies inside the "
-             "folder being copied."},
-            {"chosen page begins with an empty line", "YY", "<D>", "write A/pass.html \r\nx",
+            {"bookmarks linked to a file outside", "Y", "<D>", "hardlink $B O/bookmarks.html",
+             add + "<B>: has 2 names (hard links); the installer changes only a file with one "
+                   "name"},
+            {"bookmarks in UTF-16", "Y", "<D>", "utf16 $B",
+             add + "<B>: is UTF-16 text; the installer adds its bookmark only to single-byte "
+                   "text"},
+            {"payload missing", "Y", "<D>", "rm A/Orvex",
+             copy + "<A>/Orvex: " + systemText(ENOENT)},
+            {"payload entries the stick cannot take", "Y", "<D>",
+             "link $P/more O; link $P/null /dev/null; write $P/a:b.txt x; write $P/IMG/a x; "
+             "write $P/img x; write $P/dot. x",
+             "These entries of the Orvex folder cannot be installed:\r\n"
+             "<A>/Orvex/a:b.txt: holds \":\", which the stick cannot store\r\n"
+             "<A>/Orvex/dot.: ends with a dot or a space, which the stick drops\r\n"
+             "<A>/Orvex/more: links to folders are not copied\r\n"
+             "<A>/Orvex/null: not a regular file or folder\r\n"
+             "<A>/Orvex/IMG and <A>/Orvex/img: the stick takes these names for one, since it "
+             "ignores case\r\n"
+             "Rename or remove them in <A>/Orvex, then install again."},
+            {"drive inside the payload", "Y", "<A>/Orvex", "mkdir $P/PSP/SYSTEM/BROWSER",
+             "The Orvex folder could not be copied to <A>/Orvex/PSP/COMMON/.\r\n<A>/Orvex/PSP/"
+             "COMMON/: The destination lies inside the folder being copied."},
+            {"a page begins with an empty line", "Y", "<D>", "write A/pass.html \r\nx",
              page.arg("pass.html")},
-            {"chosen page missing", "YN", "<D>", "rm A/nopass.html", page.arg("nopass.html")},
+            {"a page missing", "Y", "<D>", "rm A/nopass.html", page.arg("nopass.html")},
         };
         for (const auto &row : rows)
             QTest::newRow(row.name) << row.answers << row.drive << row.spoil << row.reason;
     }
 
-    // Each refusal is reported in a critical box before the bookmark is touched and leaves
-    // the program running; nothing outside the drive changes, and before the second question
-    // nothing on the drive changes either.
+    // Each refusal comes after the confirmation at most, before anything is written: it is
+    // reported in a critical box, leaves the program running and changes nothing on the
+    // stick nor outside it.
     void refusals()
     {
         QFETCH(QString, answers);
@@ -240,124 +283,59 @@ private slots:
         reason.replace("<B>", "<D>/PSP/SYSTEM/BROWSER/bookmarks.html")
             .replace("<O>", "<D>/PSP/COMMON/Orvex");
         reason.replace("<A>", path("A")).replace("<D>", path("D"));
+        const QString heading = answers.isEmpty() ? "" : "Installation failed.\r\n";
+        const QString footer = answers.isEmpty() ? "" : "\r\n" + unchanged;
         QCOMPARE(presenter.described(),
-                 questionsFor(answers)
-                     << box("Installation failed.\r\n" + reason, MessageIcon::Critical));
+                 questionsFor(answers) << box(heading + reason + footer, MessageIcon::Critical));
         QCOMPARE(snapshot(path("O")), outside);
-        if (answers.size() == 1)
-            QCOMPARE(snapshot(path("D")), stick);
+        QCOMPARE(snapshot(path("D")), stick);
     }
 
-    // A cancelled copy keeps what was there, adds no bookmark and asks nothing more.
-    void cancelStopsBetweenFiles()
+    // While another install holds the drive, nothing is written and the user is told why;
+    // the lock goes with the install that held it.
+    void oneInstallAtATime()
     {
-        const QByteArray bookmarks = testfiles::read(path("D/PSP/SYSTEM/BROWSER/bookmarks.html"));
+        const int held = ::open(QFile::encodeName(path("D")), O_RDONLY | O_DIRECTORY);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        const Tree stick = snapshot(path("D"));
+        RecordingMessagePresenter waiting(answersFrom("Y"));
+        QCOMPARE(runInstall({path("A"), path("D"), waiting, {}}), InstallOutcome::Failed);
+        ::close(held);
+        QCOMPARE(waiting.described().last(),
+                 box("Installation failed.\r\nAnother installation onto this drive is running."
+                     "\r\n" +
+                         unchanged,
+                     MessageIcon::Critical));
+        QCOMPARE(snapshot(path("D")), stick);
+
+        RecordingMessagePresenter done(answersFrom("YN"));
+        QCOMPARE(runInstall({path("A"), path("D"), done, {}}), InstallOutcome::Completed);
+        const int after = ::open(QFile::encodeName(path("D")), O_RDONLY | O_DIRECTORY);
+        QCOMPARE(::flock(after, LOCK_EX | LOCK_NB), 0);
+        ::close(after);
+    }
+
+    // A cancel during the copy takes back every temporary and new folder: the stick is
+    // as it was, no bookmark is added and nothing more is asked.
+    void cancelLeavesTheStickAsItWas()
+    {
+        QVERIFY(testfiles::write(path("A/Orvex/new/deeper/file.txt"), "new"));
+        const Tree stick = snapshot(path("D"));
         RecordingMessagePresenter messages(answersFrom("Y"));
-        int endings = 0;
-        const CopyRunner cancelAtOnce = [](const CopyJob &job, qint64) {
-            const std::atomic<bool> cancel = true;
-            return job({}, &cancel);
+        int files = 0;
+        std::atomic<bool> cancel = false;
+        const StickRunner cancelAfterOne = [&](const StickJob &job) {
+            return job([&](const StickProgress &) { cancel = ++files > 1; }, cancel);
         };
 
         const InstallOutcome outcome =
-            runInstall({path("A"), path("D"), messages, [&] { ++endings; }, cancelAtOnce});
+            runInstall({path("A"), path("D"), messages, {}, cancelAfterOne});
 
         QCOMPARE(outcome, InstallOutcome::Cancelled);
-        QCOMPARE(endings, 0);
         QCOMPARE(messages.described(),
-                 questionsFor("Y") << box("Installation cancelled.\r\nNo bookmark was added; the "
-                                          "files copied so far stay in " +
-                                              path("D") + "/PSP/COMMON/Orvex.",
-                                          MessageIcon::Warning));
-        QCOMPARE(testfiles::read(path("D/PSP/COMMON/Orvex/index.html")), QByteArray(5000, 'o'));
-        QCOMPARE(testfiles::read(path("D/PSP/SYSTEM/BROWSER/bookmarks.html")), bookmarks);
-    }
-
-    void addsBookmarkLine_data()
-    {
-        QTest::addColumn<QByteArray>("before"); // null: no file
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<bool>("alreadyPresent");
-        QTest::newRow("missing file") << QByteArray() << QByteArray("<DT>new\r\n") << false;
-        QTest::newRow("ends with a lone LF")
-            << QByteArray("a\n") << QByteArray("a\n<DT>new\r\n") << false;
-        QTest::newRow("ends with a lone CR")
-            << QByteArray("a\r") << QByteArray("a\r<DT>new\r\n") << false;
-        QTest::newRow("no final line end")
-            << QByteArray("a") << QByteArray("a\r\n<DT>new\r\n") << false;
-        QTest::newRow("last line, no line end")
-            << QByteArray("a\r\n<DT>new") << QByteArray("a\r\n<DT>new") << true;
-        QTest::newRow("a lone CR after it")
-            << QByteArray("<DT>new\ra") << QByteArray("<DT>new\ra") << true;
-    }
-
-    void addsBookmarkLine()
-    {
-        QFETCH(QByteArray, before);
-        QVERIFY(before.isNull() || testfiles::write(path("B/bookmarks.html"), before));
-        QVERIFY(QDir().mkpath(path("B")));
-        FileResult opened;
-        const stick::Folder browser = stick::Folder::openRoot(path("B"), opened);
-        bool alreadyPresent = false;
-
-        const FileResult result =
-            addBookmarkLine(browser, "bookmarks.html", "<DT>new", alreadyPresent);
-
-        QVERIFY2(result.ok, qPrintable(result.reason));
-        QTEST(testfiles::read(path("B/bookmarks.html")), "after");
-        QTEST(alreadyPresent, "alreadyPresent");
-    }
-
-    // A reinstall that fills the drive leaves the old file, never a part of the new one.
-    void copyOnAFullDeviceKeepsTheOldFile()
-    {
-        SizeLimitedDevice device(64 * 1024);
-        if (!device.isMounted())
-            QSKIP(qPrintable(device.whyNot()));
-        QVERIFY(testfiles::write(path("Big/big.bin"), QByteArray(256 * 1024, 'b')));
-        QVERIFY(testfiles::write(device.path() + "/Orvex/big.bin", "old"));
-        CopyPlan plan;
-        QVERIFY(planCopy(path("Big"), plan).ok);
-        FileResult opened;
-        const stick::Folder drive = stick::Folder::openRoot(device.path(), opened);
-
-        const FileResult result = copyTree(plan, drive, "Orvex", {});
-
-        QCOMPARE(result.reason, device.path() + "/Orvex/big.bin: " + systemText(ENOSPC));
-        QCOMPARE(snapshot(device.path()), (Tree{{"Orvex/", {}}, {"Orvex/big.bin", "old"}}));
-    }
-
-    void addRefusedPartWayRestoresTheFile_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::newRow("existing file is cut back") << QByteArray("<DT>one\r\n<DT>two");
-        QTest::newRow("created file is removed") << QByteArray();
-    }
-
-    // A file size limit lets part of the line in, then the system refuses (no root needed):
-    // the file is restored and the system's own reason reported.
-    void addRefusedPartWayRestoresTheFile()
-    {
-        QFETCH(QByteArray, before);
-        QVERIFY(QDir().mkpath(path("B")));
-        QVERIFY(before.isNull() || testfiles::write(path("B/bookmarks.html"), before));
-        FileResult opened;
-        const stick::Folder browser = stick::Folder::openRoot(path("B"), opened);
-        bool alreadyPresent = false;
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
-        const rlimit limit{rlim_t(before.size() + 4), old.rlim_max};
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-
-        const FileResult result =
-            addBookmarkLine(browser, "bookmarks.html", "<DT>new", alreadyPresent);
-
-        ::setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(result.reason, path("B/bookmarks.html") + ": " + systemText(EFBIG));
-        QCOMPARE(QFile::exists(path("B/bookmarks.html")), !before.isNull());
-        QCOMPARE(testfiles::read(path("B/bookmarks.html")),
-                 before.isNull() ? QByteArray() : before);
+                 questionsFor("Y")
+                     << box("Installation cancelled.\r\n" + unchanged, MessageIcon::Warning));
+        QCOMPARE(snapshot(path("D")), stick);
     }
 };
 

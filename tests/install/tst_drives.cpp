@@ -1,6 +1,6 @@
 // Which volumes the drive list offers and which drive it chooses as volumes
 // come and go.
-#include "install/drivechoice.h"
+#include "drivechoice.h"
 
 #include <QTest>
 

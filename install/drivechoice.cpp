@@ -1,4 +1,4 @@
-#include "install/drivechoice.h"
+#include "drivechoice.h"
 
 #include <QDir>
 #include <QLocale>

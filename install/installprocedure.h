@@ -1,0 +1,73 @@
+#pragma once
+
+#include "messages.h"
+#include "result.h"
+#include "stick/folder.h"
+
+#include <QString>
+#include <atomic>
+#include <functional>
+
+namespace orvex {
+
+// Where the work on the stick stands, for a progress display.
+struct StickProgress
+{
+    enum class Phase
+    {
+        Checking, // looking at the stick and the payload; nothing written
+        Copying,  // writing the files under temporary names; may be cancelled
+        Writing,  // flushing and putting the files in place; not to be interrupted
+    };
+    Phase phase = Phase::Checking;
+    int filesDone = 0;
+    int filesTotal = 0;
+    qint64 bytesDone = 0;
+    qint64 bytesTotal = 0;
+    QString currentFile; // relative to the Orvex folder, "/"-separated
+};
+
+using ProgressCallback = std::function<void(const StickProgress &)>;
+
+// A piece of the install that works on the stick. It reports its progress and
+// stops where it safely can once `cancel` is set.
+using StickJob =
+    std::function<Status(const ProgressCallback &progress, const std::atomic<bool> &cancel)>;
+
+// Runs a job to its end; the window runs it off its thread behind a progress
+// dialog, so that a stick that stops answering never freezes the window.
+using StickRunner = std::function<Status(const StickJob &job)>;
+
+// What the install procedure works with; tests pass temporary folders and fakes.
+struct InstallEnvironment
+{
+    QString applicationFolder; // A: the payload and the bookmark pages, without trailing separator
+    QString drive;             // D: the drive's root
+    MessagePresenter &messages;
+    std::function<void()> endProgram;        // ends the process at once; may be empty
+    StickRunner runOnStick = {};             // empty: each job runs here, never cancelled
+    stick::FileSystem *fileSystem = nullptr; // null: the machine's own
+};
+
+enum class InstallOutcome
+{
+    Declined,
+    Failed,
+    Cancelled,
+    Completed
+};
+
+// Installs the web application from the application folder onto the drive as
+// one transaction. After the confirmation it locks the drive (one install at a
+// time), then checks everything before the first write: both bookmark pages,
+// the PSP's browser folder, the bookmarks file, every payload name and size,
+// the room on the stick. It copies the Orvex folder under temporary names, asks
+// whether the passcode page is wanted, puts the files in place with flushes
+// that do not grow with their number, adds the matching bookmark unless it is
+// there already, and reports success only once everything is on the device;
+// then it ends the program. A failure or a cancel before the files are put in
+// place leaves the stick as it was; every failure is reported and leaves the
+// program running.
+InstallOutcome runInstall(const InstallEnvironment &environment);
+
+} // namespace orvex

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Developer diagnostics of the install: "orvex.install".
+Q_DECLARE_LOGGING_CATEGORY(lcInstall)

@@ -1,0 +1,343 @@
+// The seam on a POSIX system: every call works on a descriptor the object owns.
+#include "stick/folder.h"
+#include "stick/kernel_p.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+#include <vector>
+
+namespace orvex::stick {
+
+namespace {
+
+constexpr std::size_t chunkSize = 256 * 1024;
+
+Status linkRefused(const QString &path)
+{
+    return Status::refusal(path,
+                           QStringLiteral("is a link; the installer does not follow links on the "
+                                          "drive"));
+}
+
+Status notRegular(const QString &path)
+{
+    return Status::refusal(path, QStringLiteral("is not a regular file"));
+}
+
+Entry entryOf(const struct stat &status)
+{
+    Entry entry;
+    entry.kind = S_ISLNK(status.st_mode)   ? EntryKind::Link
+                 : S_ISDIR(status.st_mode) ? EntryKind::Folder
+                 : S_ISREG(status.st_mode) ? EntryKind::RegularFile
+                                           : EntryKind::Other;
+    entry.size = status.st_size;
+    entry.links = status.st_nlink;
+    return entry;
+}
+
+class PosixFile final : public File
+{
+public:
+    PosixFile(int fd, QString path) : m_fd(fd), m_path(std::move(path)) {}
+    ~PosixFile() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    PosixFile(const PosixFile &) = delete;
+    PosixFile &operator=(const PosixFile &) = delete;
+
+    const QString &path() const override { return m_path; }
+
+    Result<qint64> read(char *into, qint64 size, qint64 offset) override
+    {
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t count =
+                ::pread(m_fd, into + done, std::size_t(size - done), offset + done);
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count < 0)
+                return Status::systemError(m_path, errno);
+            if (count == 0)
+                break;
+            done += count;
+        }
+        return done;
+    }
+
+    Status write(const char *bytes, qint64 size) override
+    {
+        while (size > 0) {
+            const ssize_t count = ::write(m_fd, bytes, std::size_t(size));
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count < 0)
+                return Status::systemError(m_path, errno);
+            // A write that takes nothing means the device has no room left.
+            if (count == 0)
+                return Status::systemError(m_path, ENOSPC);
+            bytes += count;
+            size -= count;
+        }
+        return {};
+    }
+
+    Status copyFrom(File &source, qint64 size) override
+    {
+        auto &from = static_cast<PosixFile &>(source);
+        qint64 done = 0;
+        // The kernel copies the bytes itself where both file systems let it;
+        // the first refusal falls back to reading and writing.
+        bool inKernel = true;
+        std::vector<char> buffer;
+        while (done < size) {
+            const std::size_t wanted = std::size_t(std::min<qint64>(size - done, chunkSize));
+            if (inKernel) {
+                const ssize_t count = kernel::copyRange(from.m_fd, m_fd, wanted);
+                if (count > 0) {
+                    done += count;
+                    continue;
+                }
+                if (count == 0)
+                    break;
+                if (errno == EINTR)
+                    continue;
+                if (!kernel::copyRangeRefused(errno))
+                    return Status::systemError(m_path, errno);
+                inKernel = false;
+                buffer.resize(chunkSize);
+            }
+            const Result<qint64> count = from.read(buffer.data(), qint64(wanted), done);
+            if (!count.ok())
+                return count.status();
+            if (count.value() == 0)
+                break;
+            if (Status written = write(buffer.data(), count.value()); !written.ok())
+                return written;
+            done += count.value();
+        }
+        if (done < size)
+            return Status::refusal(from.m_path,
+                                   QStringLiteral("fewer bytes could be read than the file holds"));
+        return {};
+    }
+
+    Result<Entry> status() override
+    {
+        struct stat status;
+        if (::fstat(m_fd, &status) != 0)
+            return Status::systemError(m_path, errno);
+        return entryOf(status);
+    }
+
+    Status truncate(qint64 size) override
+    {
+        return ::ftruncate(m_fd, size) == 0 ? Status() : Status::systemError(m_path, errno);
+    }
+
+    Status flush() override
+    {
+        return ::fsync(m_fd) == 0 ? Status() : Status::systemError(m_path, errno);
+    }
+
+    Status close() override
+    {
+        const int fd = std::exchange(m_fd, -1);
+        return ::close(fd) == 0 ? Status() : Status::systemError(m_path, errno);
+    }
+
+private:
+    int m_fd;
+    QString m_path;
+};
+
+class PosixFolder final : public Folder
+{
+public:
+    PosixFolder(int fd, QString path) : m_fd(fd), m_path(std::move(path)) {}
+    ~PosixFolder() override { ::close(m_fd); }
+    PosixFolder(const PosixFolder &) = delete;
+    PosixFolder &operator=(const PosixFolder &) = delete;
+
+    const QString &path() const override { return m_path; }
+
+    using Folder::entry;
+    Result<Entry> entry(const QByteArray &name, bool followLink) const override
+    {
+        struct stat status;
+        if (::fstatat(m_fd, name.constData(), &status, followLink ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
+            return errno == ENOENT ? Result<Entry>(Entry())
+                                   : Result<Entry>(Status::systemError(pathOf(name), errno));
+        return entryOf(status);
+    }
+
+    Result<QList<QByteArray>> names() const override
+    {
+        const int copy = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        DIR *folder = copy < 0 ? nullptr : ::fdopendir(copy);
+        if (!folder) {
+            const int error = errno;
+            if (copy >= 0)
+                ::close(copy);
+            return Status::systemError(m_path, error);
+        }
+        QList<QByteArray> names;
+        errno = 0;
+        while (const dirent *entry = ::readdir(folder)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..")
+                names.append(name);
+        }
+        const int error = errno;
+        ::closedir(folder);
+        if (error != 0)
+            return Status::systemError(m_path, error);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    Result<std::unique_ptr<Folder>> openFolder(const QByteArray &name) const override
+    {
+        const QString path = name == "." ? m_path : pathOf(name);
+        const int fd =
+            ::openat(m_fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            const int error = errno;
+            const Result<Entry> found = entry(name);
+            if (found.ok() && found->kind == EntryKind::Link)
+                return linkRefused(path);
+            return Status::systemError(path, error);
+        }
+        return std::unique_ptr<Folder>(std::make_unique<PosixFolder>(fd, path));
+    }
+
+    Result<std::unique_ptr<File>> openFile(const QByteArray &name, Open how) override
+    {
+        // Never blocks on a pipe or device swapped in meanwhile, never follows a
+        // link unless asked to.
+        constexpr int reading = O_NONBLOCK | O_CLOEXEC;
+        const int flags = how == Open::Read              ? O_RDONLY | O_NOFOLLOW | reading
+                          : how == Open::ReadThroughLink ? O_RDONLY | reading
+                          : how == Open::CreateNew
+                              ? O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC
+                              : O_RDWR | O_APPEND | O_NOFOLLOW | reading;
+        const QString path = pathOf(name);
+        const int fd = ::openat(m_fd, name.constData(), flags, 0666);
+        if (fd < 0) {
+            const int error = errno;
+            const Result<Entry> found = entry(name);
+            if (how != Open::ReadThroughLink && found.ok() && found->kind == EntryKind::Link)
+                return linkRefused(path);
+            return Status::systemError(path, error);
+        }
+        auto file = std::make_unique<PosixFile>(fd, path);
+        if (how != Open::CreateNew) {
+            const Result<Entry> status = file->status();
+            if (!status.ok())
+                return status.status();
+            if (status->kind != EntryKind::RegularFile)
+                return notRegular(path);
+        }
+        return std::unique_ptr<File>(std::move(file));
+    }
+
+    Status makeFolder(const QByteArray &name) override
+    {
+        return check(::mkdirat(m_fd, name.constData(), 0777), name);
+    }
+
+    Status rename(const QByteArray &from, const QByteArray &to) override
+    {
+        return check(::renameat(m_fd, from.constData(), m_fd, to.constData()), to);
+    }
+
+    Status removeFile(const QByteArray &name) override
+    {
+        return check(::unlinkat(m_fd, name.constData(), 0), name);
+    }
+
+    Status removeFolder(const QByteArray &name) override
+    {
+        return check(::unlinkat(m_fd, name.constData(), AT_REMOVEDIR), name);
+    }
+
+    Status checkWritable() const override
+    {
+        return ::faccessat(m_fd, ".", W_OK | X_OK, AT_EACCESS) == 0
+                   ? Status()
+                   : Status::systemError(m_path, errno);
+    }
+
+    Status flush() override
+    {
+        return ::fsync(m_fd) == 0 ? Status() : Status::systemError(m_path, errno);
+    }
+
+    Status flushFileSystem() override
+    {
+        return kernel::syncFileSystem(m_fd) == 0 ? Status() : Status::systemError(m_path, errno);
+    }
+
+    Status lock() override
+    {
+        int result;
+        do
+            result = ::flock(m_fd, LOCK_EX | LOCK_NB);
+        while (result != 0 && errno == EINTR);
+        return result == 0 ? Status() : Status::systemError(m_path, errno);
+    }
+
+    Result<Space> space() const override
+    {
+        struct statvfs status;
+        if (::fstatvfs(m_fd, &status) != 0)
+            return Status::systemError(m_path, errno);
+        const auto blockSize = qint64(status.f_frsize != 0 ? status.f_frsize : status.f_bsize);
+        return Space{blockSize, qint64(status.f_bavail)};
+    }
+
+    bool isUserSpaceFileSystem() const override { return kernel::isUserSpaceFileSystem(m_fd); }
+
+    QString realPath() const override { return kernel::realPath(m_fd); }
+
+private:
+    Status check(int result, const QByteArray &name) const
+    {
+        return result == 0 ? Status() : Status::systemError(pathOf(name), errno);
+    }
+
+    int m_fd;
+    QString m_path;
+};
+
+class PosixFileSystem final : public FileSystem
+{
+public:
+    Result<std::unique_ptr<Folder>> openRoot(const QString &path) override
+    {
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return Status::systemError(path, errno);
+        return std::unique_ptr<Folder>(std::make_unique<PosixFolder>(fd, path));
+    }
+};
+
+} // namespace
+
+FileSystem &systemFileSystem()
+{
+    static PosixFileSystem system;
+    return system;
+}
+
+} // namespace orvex::stick
