@@ -1,13 +1,16 @@
 // Pocket calculator. ECMAScript 3 only: the PSP browser knows nothing newer.
 //
-// The state holds the text on display (entry), the number and operator waiting
-// for a second operand (stored, op), whether the next digit starts a new number
-// (fresh) and whether the display shows an error.
+// The state holds the text on display (entry), the unrounded number behind it
+// when it shows a result rather than typed digits (result, else null), the
+// number and operator waiting for a second operand (stored, op), whether the
+// next digit starts a new number (fresh) and whether the display shows an
+// error. Results keep full precision from one operation to the next; only the
+// display rounds them.
 
 var CALC_MAX_DIGITS = 12;
 
 function calcNew() {
-    return { entry: "0", stored: null, op: null, fresh: true, error: false };
+    return { entry: "0", result: null, stored: null, op: null, fresh: true, error: false };
 }
 
 function calcIsDigit(key) {
@@ -32,12 +35,34 @@ function calcFormat(value) {
     return String(parseFloat(value.toPrecision(CALC_MAX_DIGITS)));
 }
 
+// The number on display at full precision.
+function calcEntryValue(state) {
+    return state.result != null ? state.result : parseFloat(state.entry);
+}
+
+// A sum or difference keeps fifteen significant digits of its larger operand:
+// the binary rounding below them is noise, and dropping it makes
+// 0.1 + 0.2 - 0.3 exactly 0 rather than 5.55e-17.
+function calcDropNoise(sum, left, right) {
+    var larger = Math.max(Math.abs(left), Math.abs(right));
+    var places = 14 - Math.floor(Math.log(larger) / Math.LN10);
+    if (sum == 0 || !isFinite(sum) || places > 300) {
+        return sum;
+    }
+    if (places >= 0) {
+        var scale = Math.pow(10, places);
+        return Math.round(sum * scale) / scale;
+    }
+    var unit = Math.pow(10, -places);
+    return Math.round(sum / unit) * unit;
+}
+
 function calcApply(left, op, right) {
     if (op == "+") {
-        return left + right;
+        return calcDropNoise(left + right, left, right);
     }
     if (op == "-") {
-        return left - right;
+        return calcDropNoise(left - right, left, right);
     }
     if (op == "*") {
         return left * right;
@@ -50,15 +75,18 @@ function calcApply(left, op, right) {
 
 function calcShow(state, value) {
     state.entry = calcFormat(value);
+    state.result = value;
     state.error = state.entry == "Error";
     state.fresh = true;
     if (state.error) {
+        state.result = null;
         state.stored = null;
         state.op = null;
     }
 }
 
 function calcTypeDigit(state, key) {
+    state.result = null;
     if (state.fresh || state.entry == "0") {
         state.entry = key;
     } else if (calcDigitCount(state.entry) < CALC_MAX_DIGITS) {
@@ -68,6 +96,7 @@ function calcTypeDigit(state, key) {
 }
 
 function calcTypePoint(state) {
+    state.result = null;
     if (state.fresh) {
         state.entry = "0.";
     } else if (state.entry.indexOf(".") < 0 && calcDigitCount(state.entry) < CALC_MAX_DIGITS) {
@@ -90,6 +119,9 @@ function calcNegate(state) {
     if (parseFloat(state.entry) == 0 && state.entry.indexOf(".") < 0) {
         return;
     }
+    if (state.result != null) {
+        state.result = -state.result;
+    }
     if (state.entry.charAt(0) == "-") {
         state.entry = state.entry.substring(1);
     } else {
@@ -100,7 +132,7 @@ function calcNegate(state) {
 // Percent of the stored number while adding or subtracting (200 + 10 % is
 // 200 + 20), a hundredth of the entry otherwise.
 function calcPercent(state) {
-    var value = parseFloat(state.entry) / 100;
+    var value = calcEntryValue(state) / 100;
     if (state.op == "+" || state.op == "-") {
         value = state.stored * value;
     }
@@ -108,7 +140,7 @@ function calcPercent(state) {
 }
 
 function calcOperator(state, op) {
-    var value = parseFloat(state.entry);
+    var value = calcEntryValue(state);
     if (state.op != null && !state.fresh) {
         value = calcApply(state.stored, state.op, value);
     } else if (state.op != null) {
@@ -126,7 +158,7 @@ function calcEquals(state) {
         state.fresh = true;
         return;
     }
-    var result = calcApply(state.stored, state.op, parseFloat(state.entry));
+    var result = calcApply(state.stored, state.op, calcEntryValue(state));
     state.stored = null;
     state.op = null;
     calcShow(state, result);
