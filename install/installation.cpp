@@ -24,12 +24,12 @@ QByteArray placed(const QByteArray &relative)
     return relative.isEmpty() ? target : target + '/' + relative;
 }
 
-// Names the first few of `paths`, then how many more there are.
+// Names the first few of `paths` (below the Orvex folder), then how many more there are.
 QString listed(const QList<QByteArray> &paths)
 {
     QStringList names;
     for (qsizetype i = 0; i < std::min<qsizetype>(paths.size(), namesListed); ++i)
-        names.append(QFile::decodeName(paths[i]));
+        names.append(QFile::decodeName(paths[i].mid(target.size() + 1)));
     QString text = names.join(QStringLiteral(", "));
     if (paths.size() > namesListed)
         text += QStringLiteral(" and %1 more").arg(paths.size() - namesListed);

@@ -76,8 +76,10 @@ Result<std::unique_ptr<stick::File>> StickTransaction::create(const QByteArray &
     if (!into.ok())
         return into.status();
     auto file = into.value()->openFile(temporaryName(written.name), stick::Open::CreateNew);
-    if (file.ok())
+    if (file.ok()) {
         m_files.append(written);
+        ++m_fileCount;
+    }
     return file;
 }
 
@@ -123,9 +125,9 @@ Status StickTransaction::flushAll(bool afterRenames)
             folders.append(file.folder);
         for (const QByteArray &made : std::as_const(m_made))
             folders.append(parentOf(made));
-        std::sort(folders.begin(), folders.end(), [](const QByteArray &a, const QByteArray &b) {
-            return a.count('/') > b.count('/');
-        });
+        std::stable_sort(
+            folders.begin(), folders.end(),
+            [](const QByteArray &a, const QByteArray &b) { return a.count('/') > b.count('/'); });
         for (const QByteArray &relative : std::as_const(folders)) {
             if (relative.isEmpty() || seen.contains(relative))
                 continue;

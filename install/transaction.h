@@ -46,7 +46,8 @@ public:
     // renamed file, newest first. Before any rename, the stick is then as it was.
     Status rollback();
 
-    int fileCount() const { return int(m_files.size()); }
+    // The files written, renamed or not.
+    int fileCount() const { return m_fileCount; }
     // The files renamed into place.
     const QList<QByteArray> &placed() const { return m_placed; }
 
@@ -69,6 +70,7 @@ private:
     QList<Written> m_files;   // written under their temporary names, in order
     QList<QByteArray> m_made; // folders made, in order
     QList<QByteArray> m_placed;
+    int m_fileCount = 0;
 };
 
 } // namespace orvex

@@ -1,10 +1,12 @@
 #!/bin/bash
-# Whole unattended installs onto small real file systems: a tmpfs that fills
-# up, a read-only remount, a FAT image through FUSE, and folders with the
-# faults a user's stick can have. For each case: the exit status and message,
-# the bookmarks file's earlier bytes kept, a complete byte-identical copy on
-# success, nothing outside the drive changed, and a second run that completes
-# once the fault is removed. Mounting needs root: without it those cases skip.
+# Whole unattended installs onto small real file systems: a tmpfs too small,
+# a read-only remount, a FAT image through FUSE, and folders with the faults a
+# user's stick can have; then two installs at once, a closed output, a signal
+# in the middle of a copy and a descriptor limit. For each case: the exit
+# status and message, a failure leaving the drive's tree (names, sizes,
+# contents) as it was, a complete byte-identical copy on success, nothing
+# outside the drive changed, and a second run that completes once the fault is
+# removed. Mounting needs root: without it those cases skip.
 # Usage: install_on_devices.sh INSTALLER PAYLOAD_FOLDER
 set -u
 installer=$1 payload=$2
@@ -27,15 +29,24 @@ mkdir -p "$app/Orvex/deep/er/est" "$app/Orvex/empty" "$app/Orvex/with space/ün�
 echo leaf > "$app/Orvex/deep/er/est/leaf.txt"
 echo ça > "$app/Orvex/with space/ünï/Ça va.txt"
 line=$(head -n 1 "$app/nopass.html" | tr -d '\r')
+# The same installer beside another payload: variant NAME, then commands run in its Orvex.
+variant() {
+    local name=$1; shift
+    cp -r "$app" "$work/$name" && (cd "$work/$name/Orvex" && eval "$*")
+}
 # FAT takes no name that is not in its character set: the same payload without
-# the non-ASCII names.
-ascii_app=$work/ascii-app
-cp -r "$app" "$ascii_app" && rm -r "$ascii_app/Orvex/with space/ünï"
+# the non-ASCII names; a payload with names FAT cannot hold; one of 5,000 folders;
+# one that takes a while to copy.
+variant ascii-app 'rm -r "with space/ünï"'
+variant colon-app 'echo x > a:b.txt'
+variant case-app 'mkdir -p IMG img && echo x > README.TXT && echo y > readme.txt'
+variant wide-app 'seq -f "f%g" 5000 | xargs mkdir && seq -f "f%g/i.html" 5000 | xargs touch'
+variant slow-app 'rm -r "with space/ünï" && for i in 1 2 3 4 5 6; do head -c 2M /dev/urandom > big$i.bin; done'
 
 browser() { mkdir -p "$1/PSP/SYSTEM/BROWSER"; }
 tmpfs_drive() { mkdir -p "$1" && mount -t tmpfs -o "size=$2" tmpfs "$1" && browser "$1"; }
-fat_drive() {
-    mkfs.vfat -C "$1.img" 8192 > /dev/null && mkdir -p "$1" && fusefat -o rw+ "$1.img" "$1" &&
+fat_drive() { # DIR [SIZE_KIB]
+    mkfs.vfat -C "$1.img" "${2:-8192}" > /dev/null && mkdir -p "$1" && fusefat -o rw+ "$1.img" "$1" &&
         mkdir -p "$1/psp/system/browser"
 }
 bookmarks() { echo "$drive/PSP/SYSTEM/BROWSER/bookmarks.html"; }
@@ -43,28 +54,36 @@ run_install() {
     local run=(env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended
         --drive "$drive" --password no)
     [ -n "$as_nobody" ] && run=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${run[@]}")
-    "${run[@]}" 2>&1
+    ([ -z "$fd_limit" ] || ulimit -n "$fd_limit"; "${run[@]}" 2>&1)
 }
 outside_state() { (cd "$world/outside" && find . -printf '%p %s %l\n' | sort && cat ./*) 2>&1; }
+# Names, sizes and contents of everything below a folder.
+tree_state() { (cd "$1" && find . -printf '%p %s %l\n' | sort && find . -type f -exec md5sum {} + | sort) 2>&1; }
+report() {
+    if [ -z "$2" ]; then echo "ok $1"; passed=$((passed + 1))
+    else echo "FAIL $1: $2"; failed=$((failed + 1)); fi
+}
 
 # case NAME STATUS TEXT SETUP FIX [SKIP_REASON]: SETUP makes $drive faulty, FIX mends it.
 case_() {
     local name=$1 status=$2 text=$3 setup=$4 fix=$5 skip=${6:-}
     if [ -n "$skip" ]; then echo "skip $name: $skip"; skipped=$((skipped + 1)); return; fi
-    world=$work/$name drive=$work/$name/drive as_nobody="" app=$work/app
+    world=$work/$name drive=$work/$name/drive as_nobody="" app=$work/app fd_limit=""
     mkdir -p "$world/outside" && printf 'keep\r\n' > "$world/outside/bookmarks.html"
     local why=""
     eval "$setup" || why="setup failed"
-    local before="" before_size=0 outside
+    local before="" before_size=0 outside stick
     [ -f "$(bookmarks)" ] && before=$world/bookmarks.before && cp "$(bookmarks)" "$before" &&
         before_size=$(stat -c %s "$before")
-    outside=$(outside_state)
+    outside=$(outside_state) stick=$(tree_state "$drive")
     local out got
     out=$(run_install); got=$?
-    [ -z "$why" ] && { [ "$got" != "$status" ] || ! grep -qF -- "$text" <<< "$out"; } &&
+    [ -z "$why" ] && { [ "$got" != "$status" ] || ! grep -qE -- "$text" <<< "$out"; } &&
         why="exit status $got (not $status) or no \"$text\" in: $out"
     [ -z "$why" ] && [ -n "$before" ] && ! cmp -s -n "$before_size" "$before" "$(bookmarks)" &&
         why="the bookmarks file's earlier bytes changed"
+    [ -z "$why" ] && [ "$got" != 0 ] && [ "$stick" != "$(tree_state "$drive")" ] &&
+        why="a failed install changed the drive"
     [ -z "$why" ] && [ "$outside" != "$(outside_state)" ] && why="something outside the drive changed"
     [ -z "$why" ] && [ "$got" = 0 ] && ! diff -r "$app/Orvex" "$drive/PSP/COMMON/Orvex" > /dev/null &&
         why="the copy differs from the payload"
@@ -76,8 +95,7 @@ case_() {
         [ -z "$why" ] && [ "$(grep -cF -- "$line" "$(bookmarks)")" != 1 ] &&
             why="the bookmark is not there exactly once"
     fi
-    if [ -z "$why" ]; then echo "ok $name"; passed=$((passed + 1))
-    else echo "FAIL $name: $why"; failed=$((failed + 1)); fi
+    report "$name" "$why"
 }
 
 root_only=""; [ "$(id -u)" = 0 ] || root_only="mounting needs root"
@@ -85,12 +103,12 @@ fat_missing=$root_only
 [ -z "$fat_missing" ] && ! command -v fusefat > /dev/null && fat_missing="fusefat is not installed"
 [ -z "$fat_missing" ] && [ ! -e /dev/fuse ] && fat_missing="no /dev/fuse here"
 
-case_ full 1 "The stick needs" 'tmpfs_drive "$drive" 32k' \
-    'mount -o remount,size=16m "$drive"' "$root_only"
+case_ too_small 1 "installation needs [0-9.]+ MiB and [0-9.]+ MiB are free" \
+    'tmpfs_drive "$drive" 32k' 'mount -o remount,size=16m "$drive"' "$root_only"
 case_ read_only 1 "Read-only file system" \
     'tmpfs_drive "$drive" 16m && printf "a\r\n" > "$(bookmarks)" && mount -o remount,ro "$drive"' \
     'mount -o remount,rw "$drive"' "$root_only"
-case_ fat 0 "Installation complete!" 'fat_drive "$drive" && app=$ascii_app' ':' "$fat_missing"
+case_ fat 0 "Installation complete!" 'fat_drive "$drive" && app=$work/ascii-app' ':' "$fat_missing"
 case_ not_a_psp_stick 1 "does not look like a PSP memory stick" 'mkdir -p "$drive/PSP"' \
     'browser "$drive"'
 case_ bookmarks_read_only 1 "Permission denied" \
@@ -101,6 +119,11 @@ case_ bookmarks_folder 1 "is not a regular file" 'browser "$drive" && mkdir "$(b
 case_ no_final_line_end 0 "Installation complete!" 'browser "$drive" && printf "a\r\nb" > "$(bookmarks)"' ':'
 case_ large_bookmarks 0 "Installation complete!" \
     'browser "$drive" && head -c 10485760 /dev/urandom | base64 > "$(bookmarks)"' ':'
+case_ bookmarks_hard_link 1 "has 2 names" \
+    'browser "$drive" && ln "$world/outside/bookmarks.html" "$(bookmarks)"' \
+    'rm "$(bookmarks)"'
+case_ bookmarks_byte_order_mark 0 "Installation complete!" \
+    'browser "$drive" && printf "\xEF\xBB\xBF%s\r\n<DL>\r\n" "$line" > "$(bookmarks)"' ':'
 case_ bookmarks_link 1 "is a link" \
     'browser "$drive" && ln -s "$world/outside/bookmarks.html" "$(bookmarks)"' 'rm "$(bookmarks)"'
 case_ dangling_link 1 "is a link" \
@@ -114,6 +137,60 @@ case_ leftovers 0 "Installation complete!" \
     'browser "$drive" && mkdir -p "$drive/PSP/COMMON/Orvex" && echo part > "$drive/PSP/COMMON/Orvex/index.html.orvex-part"' \
     '[ ! -e "$drive/PSP/COMMON/Orvex/index.html.orvex-part" ]'
 case_ drive_with_spaces 0 "Installation complete!" 'drive="$world/my stick" && browser "$drive"' ':'
+case_ name_with_a_colon 1 "a:b.txt: holds \":\", which the stick cannot store" \
+    'browser "$drive" && app=$work/colon-app' 'app=$work/app'
+case_ names_equal_but_for_case 1 "README.TXT and .*readme.txt: the stick takes these names for one" \
+    'browser "$drive" && app=$work/case-app' 'app=$work/app'
+case_ lock_held 1 "Another installation onto this drive is running." \
+    'browser "$drive" && exec 9< "$drive" && flock 9' 'exec 9<&-'
+case_ five_thousand_folders_few_descriptors 0 "Installation complete!" \
+    'tmpfs_drive "$drive" 64m && app=$work/wide-app && fd_limit=256' ':' "$root_only"
+
+# Two installs at once onto one stick: one waits for nothing and fails at once
+# if the other holds the drive; the bookmark is added once, no temporary stays.
+world=$work/together drive=$work/together/drive as_nobody="" app=$work/app fd_limit=""
+browser "$drive" && head -c 10485760 /dev/urandom | base64 > "$(bookmarks)"
+run_install > "$world/first.out" & first=$!
+run_install > "$world/second.out"; second=$?
+wait "$first"; first=$?
+why=""
+[ $((first + second)) -gt 1 ] && why="exit statuses $first and $second"
+[ $((first + second)) = 1 ] && ! grep -q "Another installation onto this drive is running." \
+    "$world/first.out" "$world/second.out" && why="the loser does not say why"
+[ "$(grep -cF -- "$line" "$(bookmarks)")" != 1 ] && why="the bookmark is not there exactly once"
+find "$drive" -name "*.orvex-part*" | grep -q . && why="temporary files stayed"
+report two_installs_at_once "$why"
+
+# A closed output stops nothing: the install completes and adds its bookmark.
+world=$work/closed_output drive=$work/closed_output/drive
+browser "$drive"
+run_install | head -n 1 > /dev/null
+status=${PIPESTATUS[0]} why=""
+[ "$status" != 0 ] && why="exit status $status"
+[ "$(grep -cF -- "$line" "$(bookmarks)" 2> /dev/null)" != 1 ] && why="no bookmark"
+report closed_output "$why"
+
+# SIGTERM in the middle of a copy onto a FAT stick cancels it: the stick's tree as before.
+if [ -n "$fat_missing" ]; then
+    echo "skip signal_during_copy: $fat_missing"; skipped=$((skipped + 1))
+else
+    world=$work/signal drive=$work/signal/drive app=$work/slow-app
+    mkdir -p "$world" && fat_drive "$drive" 32768 &&
+        printf '<DL>\r\n' > "$drive/psp/system/browser/bookmarks.html"
+    stick=$(tree_state "$drive")
+    env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended --drive "$drive" \
+        --password no > "$world/out" 2>&1 &
+    installer=$!
+    for _ in $(seq 200); do
+        find "$drive" -name "*.orvex-part" 2> /dev/null | grep -q . && break
+        sleep 0.05
+    done
+    kill -TERM "$installer"; wait "$installer"; status=$? why=""
+    [ "$status" != 1 ] && why="exit status $status"
+    grep -q "Installation cancelled." "$world/out" || why="no cancel reported: $(cat "$world/out")"
+    [ "$stick" != "$(tree_state "$drive")" ] && why="the stick changed"
+    report signal_during_copy "$why"
+fi
 
 if env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" > /dev/null 2>&1; [ $? = 2 ]
 then echo "ok wrong_command_line"; passed=$((passed + 1))

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "stick/folder.h"
+
+#include <QMap>
+#include <QStringList>
+
+// Drives in memory behind the install's seam: folders and files by absolute
+// path, every call that changes or flushes something recorded in order, and
+// any such call made to fail with an error number.
+class FakeStick final : public orvex::stick::FileSystem
+{
+public:
+    struct Node
+    {
+        bool folder = false;
+        QByteArray bytes;
+    };
+
+    // Adds a file, and the folders above it.
+    void addFile(const QString &path, const QByteArray &bytes);
+    void addFolder(const QString &path);
+    // The tree below `root`: relative paths, folders ending in "/", mapped to their bytes.
+    QMap<QString, QByteArray> tree(const QString &root) const;
+
+    orvex::Result<std::unique_ptr<orvex::stick::Folder>> openRoot(const QString &path) override;
+
+    // Records `call` ("rename /D/a.orvex-part", "syncfs /D", ...); a failure
+    // when it is one of `failing`.
+    orvex::Status record(const QString &call, const QString &path);
+
+    QMap<QString, Node> nodes;
+    QStringList calls;
+    QMap<QString, int> failing;
+    bool userSpace = false; // a file system run by a program, where syncfs does not reach
+    bool locked = false;
+};

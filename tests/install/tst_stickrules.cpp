@@ -1,0 +1,152 @@
+// The install's rules without a stick: finding and leaving out lines of a
+// bookmarks file read block by block, the names FAT can hold, and the room an
+// install needs.
+#include "fatnames.h"
+#include "linescanner.h"
+#include "room.h"
+
+#include <QtTest>
+
+using namespace orvex;
+
+class StickRulesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scansLines_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("chosen"); // lines equal to "<A>"
+        QTest::addColumn<int>("other");  // lines equal to "<B>"
+        QTest::addColumn<bool>("endsWithLineEnd");
+        QTest::addColumn<QByteArray>("kept"); // without "<B>" and the second "<A>" on
+        QTest::newRow("empty") << QByteArray() << 0 << 0 << true << QByteArray();
+        QTest::newRow("every line end") << QByteArray("<A>\r\n<B>\rx\n<B>\r\n<A>") << 2 << 2
+                                        << false << QByteArray("<A>\r\nx\n");
+        QTest::newRow("a byte-order mark before the first line")
+            << QByteArray("\xEF\xBB\xBF<B>\r\n<A>\r\n") << 1 << 1 << true
+            << QByteArray("\xEF\xBB\xBF<A>\r\n");
+        QTest::newRow("a byte-order mark only at the start")
+            << QByteArray("x\n\xEF\xBB\xBF<A>\n") << 0 << 0 << true
+            << QByteArray("x\n\xEF\xBB\xBF<A>\n");
+        QTest::newRow("lines that only begin or end alike")
+            << QByteArray("<A>x\r\nx<B>\r\n<A\r\n") << 0 << 0 << true
+            << QByteArray("<A>x\r\nx<B>\r\n<A\r\n");
+        QTest::newRow("empty lines stay")
+            << QByteArray("\r\n\n\r<B>\r\n\r\n") << 0 << 1 << true << QByteArray("\r\n\n\r\r\n");
+        QTest::newRow("a long line") << QByteArray(100000, 'x') + "\n<A>" << 1 << 0 << false
+                                     << QByteArray(100000, 'x') + "\n<A>";
+    }
+
+    // Whatever the blocks the text comes in, even a CR and its LF apart, the same lines
+    // are found and the same bytes kept.
+    void scansLines()
+    {
+        QFETCH(QByteArray, text);
+        for (const qsizetype blockSize :
+             {qsizetype(1), qsizetype(2), qsizetype(3), qsizetype(4096)}) {
+            QByteArray kept;
+            LineScanner scanner(
+                {"<A>", "<B>"},
+                [](qsizetype wanted, int before) { return wanted == 0 && before == 0; },
+                [&](QByteArrayView bytes) { kept += bytes; });
+            for (qsizetype at = 0; at < text.size(); at += blockSize)
+                scanner.feed(
+                    QByteArrayView(text).sliced(at, std::min(blockSize, text.size() - at)));
+            scanner.finish();
+            QTEST(scanner.count(0), "chosen");
+            QTEST(scanner.count(1), "other");
+            QTEST(kept, "kept");
+            LineScanner counter({"<A>"});
+            counter.feed(text);
+            counter.finish();
+            QTEST(counter.endsWithLineEnd(), "endsWithLineEnd");
+        }
+    }
+
+    void fatNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("why"); // empty: FAT holds it
+        QTest::newRow("plain") << "index.html"
+                               << "";
+        QTest::newRow("spaces and accents inside") << "Ça va .txt"
+                                                   << "";
+        QTest::newRow("dot first") << ".hidden"
+                                   << "";
+        QTest::newRow("colon") << "a:b"
+                               << "holds \":\", which the stick cannot store";
+        QTest::newRow("question mark") << "a?"
+                                       << "holds \"?\", which the stick cannot store";
+        QTest::newRow("backslash") << "a\\b"
+                                   << "holds \"\\\", which the stick cannot store";
+        QTest::newRow("pipe") << "a|b"
+                              << "holds \"|\", which the stick cannot store";
+        QTest::newRow("control") << "a\tb"
+                                 << "holds a control character, which the stick "
+                                    "cannot store";
+        QTest::newRow("delete") << "a\x7f"
+                                << "holds a control character, which the stick "
+                                   "cannot store";
+        QTest::newRow("trailing dot") << "a."
+                                      << "ends with a dot or a space, which the stick drops";
+        QTest::newRow("trailing space") << "a "
+                                        << "ends with a dot or a space, which the stick "
+                                           "drops";
+        QTest::newRow("longest") << QString(244, 'n') << "";
+        QTest::newRow("too long") << QString(245, 'n')
+                                  << "is longer than 244 characters, the longest name the "
+                                     "installer can write to the stick";
+    }
+
+    void fatNames()
+    {
+        QFETCH(QString, name);
+        QTEST(fatnames::whyNot(name), "why");
+    }
+
+    void caseCollisions()
+    {
+        // Letter by letter, as FAT compares them: "ß" stays apart from "SS".
+        QCOMPARE(fatnames::caseCollisions({"README.TXT", "a", "readme.txt", "Ça", "IMG", "img",
+                                           "ça", "Straße", "STRASSE"}),
+                 (QList<QStringList>{{"IMG", "img"}, {"README.TXT", "readme.txt"}, {"Ça", "ça"}}));
+    }
+
+    void room_data()
+    {
+        QTest::addColumn<qint64>("needed");
+        QTest::addColumn<qint64>("free");
+        QTest::addColumn<QString>("shortage");
+        const qint64 mib = 1 << 20;
+        QTest::newRow("fits exactly") << 5 * mib << 5 * mib << "";
+        QTest::newRow("one byte short, each size rounded up")
+            << 5 * mib + 1 << 5 * mib
+            << "The stick needs 0.1 MiB more: the installation needs 5.1 MiB and 5.0 MiB are "
+               "free. Free at least 0.1 MiB and install again.";
+        QTest::newRow("nothing free") << 100 * mib + mib / 2 << qint64(0)
+                                      << "The stick needs 100.5 MiB more: the installation needs "
+                                         "100.5 MiB and 0.0 MiB are free. Free at least 100.5 MiB "
+                                         "and install again.";
+    }
+
+    void room()
+    {
+        QFETCH(qint64, needed);
+        QFETCH(qint64, free);
+        QTEST(room::shortage(needed, free), "shortage");
+    }
+
+    // Files take whole blocks, each folder one, and the bookmarks file room for a copy.
+    void roomNeeded()
+    {
+        PayloadPlan plan;
+        plan.folders = {"css", "img"};
+        plan.files = {{"a", 1}, {"b", 4096}, {"c", 4097}, {"d", 0}};
+        QCOMPARE(room::needed(plan, 4096, 5000, 100), (4 + 1 + 1 + 2 + 0 + 1 + 2) * 4096);
+    }
+};
+
+QTEST_GUILESS_MAIN(StickRulesTest)
+#include "tst_stickrules.moc"
