@@ -10,6 +10,7 @@
 #include "widgetgeometry.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
@@ -55,6 +56,18 @@ orvex::PropertyBag loadDesign(const QString &resource)
     return *bag;
 }
 
+// The program's icon from every size drawn for it, so that each place and scale
+// shows a drawn one rather than a scaled one.
+QIcon iconInEverySize()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/orvex/app/hicolor"), {QStringLiteral("*.png")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
 } // namespace
 
 Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent)
@@ -63,7 +76,7 @@ Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent
 {
     setObjectName(QStringLiteral("Frm_SkinnedForm"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
-    setWindowIcon(QIcon(QStringLiteral(":/orvex/app/orvex.png")));
+    setWindowIcon(iconInEverySize());
     resize(orvex::twips::toPixelSize(clientWidth, clientHeight));
     createControls(extraDrives);
     Form_Load();
