@@ -89,6 +89,7 @@ Frm_SkinnedForm::~Frm_SkinnedForm() = default;
 void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
 {
     m_picture2 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")),
+                                   QPixmap(QStringLiteral(":/orvex/app/cancel@2x.bmp")),
                                    QStringLiteral("Cancel"), this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     orvex::twips::setGeometry(m_picture2, QRectF(3120, 2040, 1455, 735));
@@ -106,6 +107,7 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
                extentToTwips(design.read(QStringLiteral("_extenty"), 15425).toLongLong())));
 
     m_picture1 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/install.bmp")),
+                                   QPixmap(QStringLiteral(":/orvex/app/install@2x.bmp")),
                                    QStringLiteral("Install"), m_skin1);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     orvex::twips::setGeometry(m_picture1, QRectF(4560, 2040, 1575, 735));
