@@ -10,6 +10,7 @@
 #include "widgetgeometry.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
@@ -55,6 +56,18 @@ orvex::PropertyBag loadDesign(const QString &resource)
     return *bag;
 }
 
+// The program's icon from every size drawn for it, so that each place and scale
+// shows a drawn one rather than a scaled one.
+QIcon iconInEverySize()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/orvex/app/hicolor"), {QStringLiteral("*.png")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
 } // namespace
 
 Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent)
@@ -63,7 +76,7 @@ Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent
 {
     setObjectName(QStringLiteral("Frm_SkinnedForm"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
-    setWindowIcon(QIcon(QStringLiteral(":/orvex/app/orvex.png")));
+    setWindowIcon(iconInEverySize());
     resize(orvex::twips::toPixelSize(clientWidth, clientHeight));
     createControls(extraDrives);
     Form_Load();
@@ -76,6 +89,7 @@ Frm_SkinnedForm::~Frm_SkinnedForm() = default;
 void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
 {
     m_picture2 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")),
+                                   QPixmap(QStringLiteral(":/orvex/app/cancel@2x.bmp")),
                                    QStringLiteral("Cancel"), this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     orvex::twips::setGeometry(m_picture2, QRectF(3120, 2040, 1455, 735));
@@ -93,6 +107,7 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
                extentToTwips(design.read(QStringLiteral("_extenty"), 15425).toLongLong())));
 
     m_picture1 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/install.bmp")),
+                                   QPixmap(QStringLiteral(":/orvex/app/install@2x.bmp")),
                                    QStringLiteral("Install"), m_skin1);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     orvex::twips::setGeometry(m_picture1, QRectF(4560, 2040, 1575, 735));

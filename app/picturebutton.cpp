@@ -1,11 +1,13 @@
 #include "picturebutton.h"
 
 #include <QKeyEvent>
+#include <QPaintEngine>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-PictureButton::PictureButton(const QPixmap &picture, const QString &accessibleName, QWidget *parent)
-    : QAbstractButton(parent), m_picture(picture)
+PictureButton::PictureButton(const QPixmap &picture, const QPixmap &picture2x,
+                             const QString &accessibleName, QWidget *parent)
+    : QAbstractButton(parent), m_picture(picture), m_picture2x(picture2x)
 {
     setAccessibleName(accessibleName);
     setFocusPolicy(Qt::TabFocus);
@@ -21,13 +23,28 @@ QSize PictureButton::sizeHint() const
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    drawPicture(painter);
     if (hasFocus() && m_focusFromKeyboard) {
         QStyleOptionFocusRect frame;
         frame.initFrom(this);
         frame.rect = rect().adjusted(2, 2, -2, -2);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
     }
+}
+
+void PictureButton::drawPicture(QPainter &painter) const
+{
+    // The ratio of the surface painted on: the screen's, or that of an image the
+    // button is rendered into.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
+    if (qFuzzyCompare(ratio, 1.0) || m_picture2x.isNull()) {
+        painter.drawPixmap(0, 0, m_picture);
+        return;
+    }
+    // At ratio 2 this is a plain copy, pixel for pixel.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawPixmap(QRect(QPoint(0, 0), sizeHint()), m_picture2x);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)

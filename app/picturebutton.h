@@ -6,12 +6,17 @@
 // A picture used as a button: it shows its picture, with no pressed or hover
 // look, and clicks on a left click, Enter or Space. It takes focus only from
 // the keyboard, and shows a focus frame then. Screen readers see a button.
+//
+// It holds the picture twice: as drawn for a device pixel ratio of 1, and at twice
+// the size. It shows the first at ratio 1, the second pixel for pixel at ratio 2,
+// and the second scaled with smoothing at any other ratio.
 class PictureButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
-    PictureButton(const QPixmap &picture, const QString &accessibleName, QWidget *parent = nullptr);
+    PictureButton(const QPixmap &picture, const QPixmap &picture2x, const QString &accessibleName,
+                  QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
 
@@ -21,6 +26,9 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    void drawPicture(QPainter &painter) const;
+
     QPixmap m_picture;
+    QPixmap m_picture2x;
     bool m_focusFromKeyboard = false;
 };

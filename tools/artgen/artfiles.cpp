@@ -8,11 +8,43 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <functional>
 #include <utility>
 
 namespace orvex::artgen {
 
 namespace {
+
+// The picture at single scale under its path, and at double scale beside it as
+// NAME@2x.EXT, the name Qt looks for on screens at scale factor 2.
+void appendBothScales(QList<ArtFile> &files, const QString &path,
+                      const std::function<QImage(Scale)> &draw)
+{
+    const QFileInfo name(path);
+    files.append({path, draw(Scale::Single)});
+    files.append(
+        {QStringLiteral("%1/%2@2x.%3").arg(name.path(), name.completeBaseName(), name.suffix()),
+         draw(Scale::Double)});
+}
+
+void appendButtonFaces(QList<ArtFile> &files, const QFont &font)
+{
+    for (const QString &word :
+         {QStringLiteral("Install"), QStringLiteral("Cancel"), QStringLiteral("Remove")}) {
+        appendBothScales(files, QStringLiteral("app/resources/%1.bmp").arg(word.toLower()),
+                         [&](Scale scale) { return drawButtonFace(word, font, scale); });
+    }
+}
+
+// The icon at each size of the desktop's icon theme, laid out as the theme is.
+void appendIcons(QList<ArtFile> &files)
+{
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        files.append(
+            {QStringLiteral("app/resources/hicolor/%1x%1/apps/orvex-tessary.png").arg(size),
+             drawOrvexIcon(size)});
+    }
+}
 
 void appendArrows(QList<ArtFile> &files)
 {
@@ -35,15 +67,12 @@ void appendArrows(QList<ArtFile> &files)
 
 QList<ArtFile> projectArt(const QFont &buttonFont)
 {
-    QList<ArtFile> files{
-        {QStringLiteral("skin/resources/default_skin.bmp"), drawDefaultSkin()},
-        {QStringLiteral("app/resources/installer_skin.bmp"), drawInstallerSkin()},
-        {QStringLiteral("app/resources/install.bmp"),
-         drawButtonFace(QStringLiteral("Install"), buttonFont)},
-        {QStringLiteral("app/resources/cancel.bmp"),
-         drawButtonFace(QStringLiteral("Cancel"), buttonFont)},
-        {QStringLiteral("app/resources/orvex.png"), drawOrvexIcon()},
-    };
+    QList<ArtFile> files;
+    appendBothScales(files, QStringLiteral("skin/resources/default_skin.bmp"), drawDefaultSkin);
+    // The skin stored in the installer's design (skin1.design.json) as a file of its own.
+    appendBothScales(files, QStringLiteral("app/resources/installer_skin.bmp"), drawInstallerSkin);
+    appendButtonFaces(files, buttonFont);
+    appendIcons(files);
     appendArrows(files);
     return files;
 }

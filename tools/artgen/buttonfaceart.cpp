@@ -36,7 +36,8 @@ void drawFace(QPainter &painter)
     painter.drawRoundedRect(face, cornerRadius, cornerRadius);
 }
 
-// The word as outlines, centred on the face by its ink and snapped to whole pixels.
+// The word as outlines, centred on the face by its ink and snapped to whole pixels
+// of the single-scale picture, so that it sits in the same place at every scale.
 void drawWord(QPainter &painter, const QString &word, const QFont &font)
 {
     QPainterPath path;
@@ -50,14 +51,17 @@ void drawWord(QPainter &painter, const QString &word, const QFont &font)
 
 } // namespace
 
-QImage drawButtonFace(const QString &word, const QFont &font)
+QImage drawButtonFace(const QString &word, const QFont &font, Scale scale)
 {
-    QImage picture(pictureSize, QImage::Format_RGB32);
+    const int s = factor(scale);
+    QImage picture(pictureSize * s, QImage::Format_RGB32);
     picture.fill(windowBody);
-    picture.setDotsPerMeterX(dotsPerMeter);
-    picture.setDotsPerMeterY(dotsPerMeter);
+    picture.setDotsPerMeterX(dotsPerMeter * s);
+    picture.setDotsPerMeterY(dotsPerMeter * s);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    // The face and the word's outlines are drawn at the picture's own resolution.
+    painter.scale(s, s);
     drawFace(painter);
     drawWord(painter, word, font);
     return picture;

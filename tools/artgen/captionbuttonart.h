@@ -1,5 +1,7 @@
 #pragma once
 
+#include "artscale.h"
+
 #include <QImage>
 
 namespace orvex::artgen {
@@ -19,7 +21,8 @@ enum class ButtonLook
     Pressed
 };
 
-// One 13 x 13 caption-button cell whose background continues the caption gradient.
-QImage drawCaptionButtonCell(CaptionGlyph glyph, ButtonLook look);
+// One caption-button cell, 13 x 13 pixels at single scale, whose background
+// continues the caption gradient.
+QImage drawCaptionButtonCell(CaptionGlyph glyph, ButtonLook look, Scale scale);
 
 } // namespace orvex::artgen

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <array>
+#include <span>
 
 namespace orvex::artgen {
 
@@ -43,111 +44,151 @@ constexpr QRgb roundedBorder = frameOutline;
 constexpr QRgb squareBorder = qRgb(0x77, 0x77, 0x77);
 constexpr QRgb highlight = qRgb(255, 255, 255);
 
-void drawCaptionCells(QImage &skin)
+// The caption block's top-left corner, 4 x 4 pixels at single scale: K the
+// transparency key outside the curve, B the border on it, H the highlight just
+// inside it, '.' the caption as painted below. Each scale has its own drawing.
+// clang-format off
+constexpr std::array<const char *, 4> singleScaleCorner{
+    "KKKK",
+    "KKBB",
+    "KBHH",
+    "KB..",
+};
+constexpr std::array<const char *, 8> doubleScaleCorner{
+    "KKKKKBBB",
+    "KKKBBBBB",
+    "KKBBBBHH",
+    "KBBBHHHH",
+    "KBB.HH..",
+    "BBB.....",
+    "BB......",
+    "BB......",
+};
+// clang-format on
+
+void drawCaptionCells(QImage &skin, Scale scale)
 {
     QPainter painter(&skin);
     for (std::size_t i = 0; i < cellRow.size(); ++i)
-        painter.drawImage(static_cast<int>(i) * cellPitch, 0,
-                          drawCaptionButtonCell(cellRow[i].glyph, cellRow[i].look));
+        painter.drawImage(static_cast<int>(i) * cellPitch * factor(scale), 0,
+                          drawCaptionButtonCell(cellRow[i].glyph, cellRow[i].look, scale));
 }
 
-void fillCaptionGradient(QImage &skin)
+void fillCaptionGradient(QImage &skin, int scale)
 {
-    const QRect &block = captionBlock;
+    const QRect block = scaled(captionBlock, scale);
+    QPainter painter(&skin);
     for (int row = 0; row < block.height(); ++row) {
-        const QRgb shade = captionShade(stripRowOfCaptionRow(row)).rgb();
-        for (int x = block.left(); x <= block.right(); ++x)
-            skin.setPixel(x, block.top() + row, shade);
+        const QColor shade = captionShade(stripRowOfCaptionRow(layoutRow(row, scale)));
+        painter.fillRect(block.left(), block.top() + row, block.width(), 1, shade);
     }
     // A light line under the top border gives the bar its edge.
-    for (int x = block.left(); x <= block.right(); ++x)
-        skin.setPixel(x, block.top() + 1, highlight);
+    painter.fillRect(block.left(), block.top() + scale, block.width(), scale, QColor(highlight));
 }
 
-// Sets the pixel at (dx, row) from the block's left edge and its mirror from the right edge.
-void setMirrored(QImage &skin, int dx, int row, QRgb colour)
+// Paints the corner drawing at the block's top-left corner and its mirror at the top right.
+void drawCorners(QImage &skin, const QRect &block, std::span<const char *const> corner)
 {
-    skin.setPixel(captionBlock.left() + dx, captionBlock.top() + row, colour);
-    skin.setPixel(captionBlock.right() - dx, captionBlock.top() + row, colour);
-}
-
-void drawRoundedCaptionEdge(QImage &skin)
-{
-    const int last = captionBlock.width() - 1;
-    for (int x = 4; x <= last - 4; ++x)
-        skin.setPixel(captionBlock.left() + x, captionBlock.top(), roundedBorder);
-    for (int row = 4; row < captionBlock.height(); ++row)
-        setMirrored(skin, 0, row, roundedBorder);
-    // Outside the curve: the key colour, which the control cuts from the window.
-    for (int dx = 0; dx < 4; ++dx)
-        setMirrored(skin, dx, 0, transparencyKey);
-    setMirrored(skin, 0, 1, transparencyKey);
-    setMirrored(skin, 1, 1, transparencyKey);
-    setMirrored(skin, 0, 2, transparencyKey);
-    setMirrored(skin, 0, 3, transparencyKey);
-    // The curve itself.
-    setMirrored(skin, 2, 1, roundedBorder);
-    setMirrored(skin, 3, 1, roundedBorder);
-    setMirrored(skin, 1, 2, roundedBorder);
-    setMirrored(skin, 1, 3, roundedBorder);
-    setMirrored(skin, 2, 2, highlight);
-    setMirrored(skin, 3, 2, highlight);
-}
-
-void drawSquareCaptionEdge(QImage &skin)
-{
-    for (int x = captionBlock.left(); x <= captionBlock.right(); ++x)
-        skin.setPixel(x, captionBlock.top(), squareBorder);
-    for (int row = 1; row < captionBlock.height(); ++row) {
-        skin.setPixel(captionBlock.left(), captionBlock.top() + row, highlight);
-        skin.setPixel(captionBlock.right(), captionBlock.top() + row, squareBorder);
+    for (int row = 0; row < static_cast<int>(corner.size()); ++row) {
+        for (int dx = 0; corner[row][dx] != '\0'; ++dx) {
+            QRgb colour = 0;
+            switch (corner[row][dx]) {
+            case 'K':
+                colour = transparencyKey;
+                break;
+            case 'B':
+                colour = roundedBorder;
+                break;
+            case 'H':
+                colour = highlight;
+                break;
+            default:
+                continue;
+            }
+            skin.setPixel(block.left() + dx, block.top() + row, colour);
+            skin.setPixel(block.right() - dx, block.top() + row, colour);
+        }
     }
-    skin.setPixel(captionBlock.topLeft(), highlight);
 }
 
-void drawCaptionBlock(QImage &skin, CaptionCorners corners)
+void drawRoundedCaptionEdge(QImage &skin, Scale scale)
 {
-    fillCaptionGradient(skin);
-    if (corners == CaptionCorners::Rounded)
-        drawRoundedCaptionEdge(skin);
-    else
-        drawSquareCaptionEdge(skin);
-}
-
-void drawFrameSample(QImage &skin)
-{
+    const int s = factor(scale);
+    const QRect block = scaled(captionBlock, s);
+    const int corner = 4 * s;
     QPainter painter(&skin);
-    painter.fillRect(frameSample, QColor(frameOutline));
-    painter.fillRect(frameSample.adjusted(1, 1, -1, -1), QColor(body));
+    const QColor border(roundedBorder);
+    painter.fillRect(block.left() + corner, block.top(), block.width() - 2 * corner, s, border);
+    painter.fillRect(block.left(), block.top() + corner, s, block.height() - corner, border);
+    painter.fillRect(block.right() - s + 1, block.top() + corner, s, block.height() - corner,
+                     border);
+    painter.end();
+    if (scale == Scale::Double)
+        drawCorners(skin, block, doubleScaleCorner);
+    else
+        drawCorners(skin, block, singleScaleCorner);
 }
 
-QImage drawSkin(CaptionCorners corners)
+void drawSquareCaptionEdge(QImage &skin, int scale)
 {
-    QImage skin(bitmapSize, QImage::Format_RGB32);
+    const QRect block = scaled(captionBlock, scale);
+    QPainter painter(&skin);
+    const QColor border(squareBorder);
+    const QColor light(highlight);
+    painter.fillRect(block.left(), block.top(), block.width(), scale, border);
+    painter.fillRect(block.left(), block.top() + scale, scale, block.height() - scale, light);
+    painter.fillRect(block.right() - scale + 1, block.top() + scale, scale, block.height() - scale,
+                     border);
+    painter.fillRect(block.left(), block.top(), scale, scale, light);
+}
+
+void drawCaptionBlock(QImage &skin, CaptionCorners corners, Scale scale)
+{
+    fillCaptionGradient(skin, factor(scale));
+    if (corners == CaptionCorners::Rounded)
+        drawRoundedCaptionEdge(skin, scale);
+    else
+        drawSquareCaptionEdge(skin, factor(scale));
+}
+
+void drawFrameSample(QImage &skin, int scale)
+{
+    const QRect sample = scaled(frameSample, scale);
+    QPainter painter(&skin);
+    painter.fillRect(sample, QColor(frameOutline));
+    painter.fillRect(sample.adjusted(scale, scale, -scale, -scale), QColor(body));
+}
+
+QImage drawSkin(CaptionCorners corners, Scale scale)
+{
+    const int s = factor(scale);
+    QImage skin(bitmapSize * s, QImage::Format_RGB32);
     skin.fill(body);
-    skin.setDotsPerMeterX(dotsPerMeter);
-    skin.setDotsPerMeterY(dotsPerMeter);
-    drawCaptionCells(skin);
-    drawCaptionBlock(skin, corners);
-    drawFrameSample(skin);
+    skin.setDotsPerMeterX(dotsPerMeter * s);
+    skin.setDotsPerMeterY(dotsPerMeter * s);
+    drawCaptionCells(skin, scale);
+    drawCaptionBlock(skin, corners, scale);
+    drawFrameSample(skin, s);
     return skin;
 }
 
 } // namespace
 
-QImage drawDefaultSkin()
+QImage drawDefaultSkin(Scale scale)
 {
-    return drawSkin(CaptionCorners::Rounded);
+    return drawSkin(CaptionCorners::Rounded, scale);
 }
 
-QImage drawInstallerSkin()
+QImage drawInstallerSkin(Scale scale)
 {
-    QImage skin = drawSkin(CaptionCorners::Square);
+    QImage skin = drawSkin(CaptionCorners::Square, scale);
     // The installer's frame has no side outlines where its edges are sampled.
-    for (int y = 15; y <= 33; ++y) {
-        skin.setPixel(frameSample.left(), y, body);
-        skin.setPixel(frameSample.right(), y, body);
-    }
+    const int s = factor(scale);
+    const QRect sample = scaled(frameSample, s);
+    QPainter painter(&skin);
+    const QColor fill(body);
+    painter.fillRect(sample.left(), 15 * s, s, 19 * s, fill);
+    painter.fillRect(sample.right() - s + 1, 15 * s, s, 19 * s, fill);
     return skin;
 }
 

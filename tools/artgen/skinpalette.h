@@ -44,9 +44,22 @@ inline QColor captionShade(double stripRow)
 }
 
 // The strip row on which a row of the caption block lands.
-inline double stripRowOfCaptionRow(int blockRow)
+inline double stripRowOfCaptionRow(double blockRow)
 {
     return (blockRow + 0.5) / captionRowsPerStripRow - 0.5;
+}
+
+// The row of the layout on whose middle the middle of a row of a bitmap drawn
+// scale times as large lies.
+inline double layoutRow(int row, int scale)
+{
+    return (row + 0.5) / scale - 0.5;
+}
+
+// A rectangle of the layout in a bitmap drawn scale times as large.
+inline QRect scaled(const QRect &rect, int scale)
+{
+    return QRect(rect.topLeft() * scale, rect.size() * scale);
 }
 
 } // namespace orvex::artgen::skinlayout

@@ -1,0 +1,138 @@
+#include "testfiles.h"
+
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+const QString repository = QStringLiteral(ORVEX_REPOSITORY_DIR "/");
+
+QImage picture(const QString &path)
+{
+    return QImage(repository + path).convertToFormat(QImage::Format_RGB32);
+}
+
+QString doubleScaleName(const QString &path)
+{
+    return QString(path).replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+}
+
+// Every run of pixels along the rectangle's width (horizontal) or height is one colour.
+bool uniformAlong(const QImage &image, const QRect &rect, Qt::Orientation stretch)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (image.pixel(x, y) != (stretch == Qt::Horizontal ? image.pixel(rect.left(), y)
+                                                                : image.pixel(x, rect.top())))
+                return false;
+    return true;
+}
+
+class ArtworkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // installer_skin@2x.bmp belongs to the stored design only while the design's skin
+    // is installer_skin.bmp, byte for byte.
+    void storedDesignHoldsTheInstallerSkin()
+    {
+        const QJsonObject design =
+            QJsonDocument::fromJson(
+                testfiles::read(repository + QStringLiteral("app/resources/skin1.design.json")))
+                .object();
+        const QByteArray stored = QByteArray::fromBase64(
+            design[QStringLiteral("skin")][QStringLiteral("bmp")].toString().toLatin1());
+        QVERIFY(!stored.isEmpty());
+        QVERIFY(stored ==
+                testfiles::read(repository + QStringLiteral("app/resources/installer_skin.bmp")));
+    }
+
+    void doubleScaleIsTheSamePicture_data()
+    {
+        QTest::addColumn<QString>("path");
+        for (const char *path :
+             {"skin/resources/default_skin.bmp", "app/resources/installer_skin.bmp",
+              "app/resources/install.bmp", "app/resources/cancel.bmp", "app/resources/remove.bmp"})
+            QTest::newRow(path) << QString(path);
+    }
+
+    // Scaled down, the double-scale picture is the single-scale one: nothing moved,
+    // nothing missing.
+    void doubleScaleIsTheSamePicture()
+    {
+        QFETCH(QString, path);
+        const QImage single = picture(path);
+        const QImage twice = picture(doubleScaleName(path));
+        QVERIFY(!single.isNull());
+        QCOMPARE(twice.size(), single.size() * 2);
+        const QImage reduced =
+            twice.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        qint64 difference = 0;
+        for (int y = 0; y < single.height(); ++y)
+            for (int x = 0; x < single.width(); ++x)
+                for (int shift : {16, 8, 0}) // red, green, blue
+                    difference += std::abs(int((reduced.pixel(x, y) >> shift) & 0xff) -
+                                           int((single.pixel(x, y) >> shift) & 0xff));
+        const double mean = difference / (3.0 * single.width() * single.height());
+        QVERIFY2(mean < 2, qPrintable(QString::number(mean)));
+    }
+
+    void skinKeepsItsContract_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("scale");
+        for (const char *path :
+             {"skin/resources/default_skin.bmp", "app/resources/installer_skin.bmp"}) {
+            QTest::addRow("%s", path) << QString(path) << 1;
+            QTest::addRow("%s @2x", path) << doubleScaleName(path) << 2;
+        }
+    }
+
+    // The key pixels at their places, and the pieces the control stretches uniform
+    // along the stretch, with every rectangle scaled.
+    void skinKeepsItsContract()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, scale);
+        const QImage skin = picture(path);
+        const QImage single = picture(QString(path).remove(QStringLiteral("@2x")));
+        for (QPoint key : {QPoint(0, 14), QPoint(164, 22)})
+            QCOMPARE(skin.pixel(key * scale), single.pixel(key));
+        // The caption's shading and lines lie on the same rows at both scales.
+        for (int row = 14; row < 43; ++row) {
+            for (int y : {row * scale, row * scale + scale - 1})
+                QVERIFY2(
+                    std::abs(qGray(skin.pixel(25 * scale, y)) - qGray(single.pixel(25, row))) <= 2,
+                    qPrintable(QString::number(y)));
+        }
+
+        const std::pair<QRect, Qt::Orientation> pieces[] = {
+            {QRect(20, 14, 18, 29), Qt::Horizontal}, // caption middle
+            {QRect(158, 16, 5, 16), Qt::Vertical},   // frame left edge
+            {QRect(200, 15, 7, 17), Qt::Vertical},   // frame right edge, inside the bitmap
+            {QRect(173, 0, 18, 5), Qt::Horizontal},  // frame top strip
+            {QRect(173, 43, 18, 5), Qt::Horizontal}, // frame bottom edge
+        };
+        for (const auto &[piece, stretch] : pieces) {
+            const QRect scaled(piece.topLeft() * scale, piece.size() * scale);
+            QVERIFY2(uniformAlong(skin, scaled, stretch),
+                     qPrintable(QStringLiteral("%1,%2").arg(piece.x()).arg(piece.y())));
+        }
+    }
+
+    // The icon theme finds each size by its folder.
+    void iconSizesMatchTheirFolders()
+    {
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QImage icon(repository + QStringLiteral("app/resources/hicolor/%1x%1/apps/"
+                                                          "orvex-tessary.png")
+                                               .arg(size));
+            QCOMPARE(icon.size(), QSize(size, size));
+            QVERIFY(icon.hasAlphaChannel());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(ArtworkTest)
+#include "tst_artwork.moc"
