@@ -1,11 +1,19 @@
 // Copy throughput: an unattended install of a payload of 2,000 files and
-// 100 MiB onto a tmpfs, against `cp -r` of the same tree onto the same file
-// system followed by `sync -f` on it. Both are whole processes, timed from
-// start to exit; the median of five rounds each.
+// 100 MiB, against `cp -r` of the same tree followed by `sync -f` on it, on two
+// file systems: a tmpfs, where a flush costs nothing, and ext4 on an image
+// file of the build disk, where it costs what it costs on a stick. Both are
+// whole processes, timed from start to exit; the median of five rounds each.
+// The installer's flushes (fsync, fdatasync, syncfs) are counted with strace.
+//
+// As root the benchmark mounts a tmpfs and a loop-mounted ext4 image of its
+// own; otherwise it uses /dev/shm and a plain folder on the build disk, and
+// says so.
 #include "processrun.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <sys/mount.h>
@@ -16,6 +24,7 @@ namespace {
 constexpr int folders = 20;
 constexpr int filesPerFolder = 100;
 constexpr qint64 totalBytes = 100LL * 1024 * 1024;
+constexpr int rounds = 5;
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -45,53 +54,136 @@ bool layPayload(const QString &app)
            QFile::copy(QStringLiteral(ORVEX_INSTALLER), app + QStringLiteral("/orvex-installer"));
 }
 
-} // namespace
-
-int main()
+bool run(const QString &program, const QStringList &arguments)
 {
-    // A tmpfs of its own where the benchmark may mount one, else /dev/shm.
-    QTemporaryDir work(QDir(QStringLiteral("/dev/shm")).exists()
-                           ? QStringLiteral("/dev/shm/orvex-copy-XXXXXX")
-                           : QDir::tempPath() + QStringLiteral("/orvex-copy-XXXXXX"));
-    const bool mounted =
-        ::geteuid() == 0 &&
-        ::mount("tmpfs", QFile::encodeName(work.path()).constData(), "tmpfs", 0, "size=1g") == 0;
-    const QString app = work.path() + QStringLiteral("/app");
-    if (!layPayload(app)) {
-        std::fprintf(stderr, "copy: cannot lay the payload in %s\n", qPrintable(work.path()));
-        return 1;
+    return QProcess::execute(program, arguments) == 0;
+}
+
+// A file system to write onto: mounted for the benchmark where it may be.
+class Target
+{
+public:
+    Target(const QString &name, const QString &root) : m_name(name), m_root(root) {}
+    ~Target()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_root).constData(), MNT_DETACH);
     }
 
+    bool mountTmpfs()
+    {
+        m_mounted = ::geteuid() == 0 && ::mount("tmpfs", QFile::encodeName(m_root).constData(),
+                                                "tmpfs", 0, "size=1g") == 0;
+        return m_mounted;
+    }
+    bool mountExt4(const QString &image)
+    {
+        m_mounted = ::geteuid() == 0 &&
+                    run(QStringLiteral("truncate"), {QStringLiteral("-s2G"), image}) &&
+                    run(QStringLiteral("mkfs.ext4"), {QStringLiteral("-qF"), image}) &&
+                    run(QStringLiteral("mount"), {QStringLiteral("-oloop"), image, m_root});
+        return m_mounted;
+    }
+
+    QString m_name;
+    QString m_root;
+    bool m_mounted = false;
+};
+
+// The flush calls of one unattended install onto `stick`; -1 without strace.
+int countFlushes(const QString &app, const QString &stick)
+{
+    const QString trace = stick + QStringLiteral(".trace");
+    if (!QFile::exists(QStringLiteral("/usr/bin/strace")) ||
+        runProcess(QStringLiteral("/usr/bin/strace"),
+                   {QStringLiteral("-f"), QStringLiteral("-e"),
+                    QStringLiteral("trace=fsync,fdatasync,syncfs"), QStringLiteral("-o"), trace,
+                    app + QStringLiteral("/orvex-installer"), QStringLiteral("--unattended"),
+                    QStringLiteral("--drive"), stick, QStringLiteral("--password"),
+                    QStringLiteral("no")})
+                .exitStatus != 0)
+        return -1;
+    QFile file(trace);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString calls = QString::fromLocal8Bit(file.readAll());
+    return int(calls.count(QRegularExpression(QStringLiteral("\\b(fsync|fdatasync|syncfs)\\("))));
+}
+
+// Times five rounds of both copies onto `target` and prints the figures.
+bool measure(const QString &app, const Target &target)
+{
     std::vector<double> installer, copy;
-    for (int round = 0; round < 5; ++round) {
-        const QString stick = work.path() + QStringLiteral("/stick%1").arg(round);
-        const QString plain = work.path() + QStringLiteral("/plain%1").arg(round);
+    for (int round = 0; round < rounds; ++round) {
+        const QString stick = target.m_root + QStringLiteral("/stick%1").arg(round);
+        const QString plain = target.m_root + QStringLiteral("/plain%1").arg(round);
         QDir().mkpath(stick + QStringLiteral("/PSP/SYSTEM/BROWSER"));
         QDir().mkpath(plain);
-        const ProcessRun a = runProcess(app + QStringLiteral("/orvex-installer"),
-                                        {QStringLiteral("--unattended"), QStringLiteral("--drive"),
-                                         stick, QStringLiteral("--password"), QStringLiteral("no")},
-                                        {});
-        const ProcessRun b =
-            runProcess(QStringLiteral("/bin/cp"),
-                       {QStringLiteral("-r"), app + QStringLiteral("/Orvex"), plain});
-        const ProcessRun c = runProcess(QStringLiteral("/bin/sync"), {QStringLiteral("-f"), plain});
+        run(QStringLiteral("sync"), {QStringLiteral("-f"), target.m_root});
+        // Turns about: neither goes first every time.
+        ProcessRun a, b, c;
+        const auto timeInstaller = [&] {
+            a = runProcess(app + QStringLiteral("/orvex-installer"),
+                           {QStringLiteral("--unattended"), QStringLiteral("--drive"), stick,
+                            QStringLiteral("--password"), QStringLiteral("no")});
+        };
+        const auto timeCopy = [&] {
+            b = runProcess(QStringLiteral("/bin/cp"),
+                           {QStringLiteral("-r"), app + QStringLiteral("/Orvex"), plain});
+            c = runProcess(QStringLiteral("/bin/sync"), {QStringLiteral("-f"), plain});
+        };
+        if (round % 2 == 0) {
+            timeInstaller();
+            timeCopy();
+        } else {
+            timeCopy();
+            timeInstaller();
+        }
         if (a.exitStatus != 0 || b.exitStatus != 0 || c.exitStatus != 0) {
             std::fprintf(stderr, "copy: a run failed (%d, %d, %d)\n", a.exitStatus, b.exitStatus,
                          c.exitStatus);
-            return 1;
+            return false;
         }
         installer.push_back(a.milliseconds);
         copy.push_back(b.milliseconds + c.milliseconds);
         QDir(stick).removeRecursively();
         QDir(plain).removeRecursively();
     }
-    if (mounted)
-        ::umount2(QFile::encodeName(work.path()).constData(), MNT_DETACH);
+    const QString counted = target.m_root + QStringLiteral("/counted");
+    QDir().mkpath(counted + QStringLiteral("/PSP/SYSTEM/BROWSER"));
+    const int flushCalls = countFlushes(app, counted);
     const double time = median(installer), floor = median(copy);
-    std::printf("copy of %d files, %lld MiB onto %s (median of 5): installer %.1f ms, "
-                "cp -r + sync -f %.1f ms, ratio %.2f (goal <= 1.1)\n",
-                folders * filesPerFolder, totalBytes >> 20,
-                mounted ? "a tmpfs of its own" : "/dev/shm", time, floor, time / floor);
-    return 0;
+    std::printf("copy of %d files, %lld MiB onto %s (median of %d): installer %.1f ms, "
+                "cp -r + sync -f %.1f ms, ratio %.2f; %d flush calls per install\n",
+                folders * filesPerFolder, totalBytes >> 20, qPrintable(target.m_name), rounds, time,
+                floor, time / floor, flushCalls);
+    return true;
+}
+
+} // namespace
+
+int main()
+{
+    // The payload lies on the build disk, where the benchmark runs.
+    QTemporaryDir work(QDir::currentPath() + QStringLiteral("/orvex-copy-XXXXXX"));
+    const QString app = work.path() + QStringLiteral("/app");
+    if (!work.isValid() || !layPayload(app)) {
+        std::fprintf(stderr, "copy: cannot lay the payload in %s\n", qPrintable(work.path()));
+        return 1;
+    }
+
+    QTemporaryDir shm(QDir(QStringLiteral("/dev/shm")).exists()
+                          ? QStringLiteral("/dev/shm/orvex-copy-XXXXXX")
+                          : QDir::tempPath() + QStringLiteral("/orvex-copy-XXXXXX"));
+    Target memory(QStringLiteral("a tmpfs of its own"), shm.path());
+    if (!memory.mountTmpfs())
+        memory.m_name = QStringLiteral("%1 (not root: no tmpfs of its own)").arg(shm.path());
+
+    const QString disk = work.path() + QStringLiteral("/disk");
+    QDir().mkpath(disk);
+    Target ext4(QStringLiteral("ext4 on a loop-mounted image of the build disk"), disk);
+    if (!ext4.mountExt4(work.path() + QStringLiteral("/disk.img")))
+        ext4.m_name = QStringLiteral("a folder on the build disk (not root: no ext4 image)");
+
+    return measure(app, memory) && measure(app, ext4) ? 0 : 1;
 }
