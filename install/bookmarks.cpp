@@ -78,7 +78,9 @@ Result<BookmarksFile> BookmarksFile::open(stick::Folder &browser, const QByteArr
         return status.status();
     if (status->links != 1)
         return Status::refusal(path, QStringLiteral("has %1 names (hard links); the installer "
-                                                    "changes only a file with one name")
+                                                    "changes only a file with one name.\r\nMake "
+                                                    "it a file of its own (put a copy in its "
+                                                    "place), then install again.")
                                          .arg(status->links));
     char head[2] = {};
     const Result<qint64> read = file.value()->read(head, 2, 0);
@@ -87,7 +89,9 @@ Result<BookmarksFile> BookmarksFile::open(stick::Folder &browser, const QByteArr
     if (read.value() == 2 &&
         ((head[0] == '\xFF' && head[1] == '\xFE') || (head[0] == '\xFE' && head[1] == '\xFF')))
         return Status::refusal(path, QStringLiteral("is UTF-16 text; the installer adds its "
-                                                    "bookmark only to single-byte text"));
+                                                    "bookmark only to single-byte text.\r\nSave "
+                                                    "it as single-byte text (ASCII or UTF-8), "
+                                                    "then install again."));
     return BookmarksFile(browser, name, std::move(file.value()), status->size);
 }
 

@@ -87,7 +87,8 @@ Status Installation::check()
                 qCInfo(lcInstall) << "bookmark page:" << first.status().failure().text();
             m_context.clear();
             return Status::refusal({}, QStringLiteral("The bookmark page %1/%2 is missing or "
-                                                      "empty.")
+                                                      "empty.\r\nThe installer's own files are "
+                                                      "incomplete: install the installer again.")
                                            .arg(m_applicationFolder, QFile::decodeName(name)));
         }
         *line = first.value();
@@ -121,7 +122,8 @@ Status Installation::checkDrive()
             m_context.clear();
             return Status::refusal(
                 {}, QStringLiteral("The drive %1 does not look like a PSP memory stick: it has "
-                                   "no PSP/SYSTEM/BROWSER folder (%2 is missing).")
+                                   "no PSP/SYSTEM/BROWSER folder (%2 is missing).\r\nConnect "
+                                   "the PSP in USB mode and choose its drive.")
                         .arg(m_drive, in->pathOf(name)));
         }
         auto opened = in->openFolder(name);

@@ -201,7 +201,8 @@ private slots:
         const QString copy = "The Orvex folder could not be copied to <D>/PSP/COMMON/.\r\n";
         const QString add =
             "The bookmark could not be added to <D>/PSP/SYSTEM/BROWSER/bookmarks.html.\r\n";
-        const QString page = "The bookmark page <A>/%1 is missing or empty.";
+        const QString page = "The bookmark page <A>/%1 is missing or empty.\r\nThe installer's "
+                             "own files are incomplete: install the installer again.";
         const QString link = ": is a link; the installer does not follow links on the drive";
         const struct
         {
@@ -215,7 +216,8 @@ private slots:
              QString(copy).replace("<D>", "<D>/no") + "<D>/no: " + systemText(ENOENT)},
             {"no browser folder", "Y", "<D>", "rm D/PSP/SYSTEM/BROWSER",
              "The drive <D> does not look like a PSP memory stick: it has no PSP/SYSTEM/BROWSER "
-             "folder (<D>/PSP/SYSTEM/BROWSER is missing)."},
+             "folder (<D>/PSP/SYSTEM/BROWSER is missing).\r\nConnect the PSP in USB mode and "
+             "choose its drive."},
             {"PSP is a link", "Y", "<D>", "link D/PSP E; mkdir E/SYSTEM/BROWSER",
              copy + "<D>/PSP" + link},
             {"COMMON is a link", "Y", "<D>", "link D/PSP/COMMON O", copy + "<D>/PSP/COMMON" + link},
@@ -230,10 +232,11 @@ private slots:
             {"bookmarks a pipe", "Y", "<D>", "fifo $B", add + "<B>: is not a regular file"},
             {"bookmarks linked to a file outside", "Y", "<D>", "hardlink $B O/bookmarks.html",
              add + "<B>: has 2 names (hard links); the installer changes only a file with one "
-                   "name"},
+                   "name.\r\nMake it a file of its own (put a copy in its place), then install "
+                   "again."},
             {"bookmarks in UTF-16", "Y", "<D>", "utf16 $B",
              add + "<B>: is UTF-16 text; the installer adds its bookmark only to single-byte "
-                   "text"},
+                   "text.\r\nSave it as single-byte text (ASCII or UTF-8), then install again."},
             {"payload missing", "Y", "<D>", "rm A/Orvex",
              copy + "<A>/Orvex: " + systemText(ENOENT)},
             {"payload entries the stick cannot take", "Y", "<D>",
