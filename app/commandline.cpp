@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "passcode.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 
@@ -8,10 +10,11 @@ namespace orvex {
 namespace {
 
 const QString usage = QStringLiteral(
-    "Usage: orvex-installer [--drive PATH]...\n"
-    "       orvex-installer --unattended --drive PATH --password yes|no\n"
+    "Usage: orvex-installer [--uninstall] [--drive PATH]...\n"
+    "       orvex-installer --unattended --drive PATH --password yes|no [--passcode DIGITS]\n"
+    "       orvex-installer --uninstall --unattended --drive PATH\n"
     "\n"
-    "Installs the Orvex Tessary web application on a PSP memory stick.\n"
+    "Installs the Orvex Tessary web application on a PSP memory stick, or removes it.\n"
     "\n"
     "Options:\n"
     "  --drive PATH          Adds PATH to the drive list and selects the first one given.\n"
@@ -22,6 +25,14 @@ const QString usage = QStringLiteral(
     "                        0 installed, 1 failed, 2 wrong command line.\n"
     "  --password yes|no     With --unattended: whether the bookmark opens the passcode\n"
     "                        page.\n"
+    "  --passcode DIGITS     With --password yes: the passcode (4 to 8 digits) that opens\n"
+    "                        Orvex Tessary on the PSP. Without it the passcode already on\n"
+    "                        the stick is kept; if there is none, a random 4-digit one is\n"
+    "                        made and printed.\n"
+    "  --uninstall           Removes PSP/COMMON/Orvex and the Orvex bookmark instead of\n"
+    "                        installing, leaving everything else on the stick as it was.\n"
+    "                        Exit status with --unattended: 0 removed or nothing there,\n"
+    "                        1 failed, 2 wrong command line.\n"
     "  -h, --help            Shows this help.\n"
     "  -v, --version         Shows the version.\n");
 
@@ -44,7 +55,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption drive(QStringLiteral("drive"), {}, QStringLiteral("PATH"));
     const QCommandLineOption unattended(QStringLiteral("unattended"), {});
     const QCommandLineOption password(QStringLiteral("password"), {}, QStringLiteral("yes|no"));
-    parser.addOptions({help, version, drive, unattended, password});
+    const QCommandLineOption passcodeOption(QStringLiteral("passcode"), {},
+                                            QStringLiteral("DIGITS"));
+    const QCommandLineOption uninstall(QStringLiteral("uninstall"), {});
+    parser.addOptions({help, version, drive, unattended, password, passcodeOption, uninstall});
     if (!parser.parse(arguments))
         return wrong(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -66,19 +80,31 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return wrong(QStringLiteral("--drive needs a path."));
         line.drives.append(QDir::cleanPath(QDir(path).absolutePath()));
     }
+    line.uninstall = parser.isSet(uninstall);
     if (!parser.isSet(unattended)) {
-        if (parser.isSet(password))
-            return wrong(QStringLiteral("--password is only for --unattended."));
+        if (parser.isSet(password) || parser.isSet(passcodeOption))
+            return wrong(QStringLiteral("--password and --passcode are only for --unattended."));
         return line;
     }
     if (line.drives.size() != 1)
         return wrong(QStringLiteral("--unattended needs exactly one --drive PATH."));
+    line.action = CommandLine::Action::Unattended;
+    if (line.uninstall) {
+        if (parser.isSet(password) || parser.isSet(passcodeOption))
+            return wrong(QStringLiteral("--uninstall takes no --password or --passcode."));
+        return line;
+    }
     const QStringList answers = parser.values(password);
     if (answers.size() != 1 ||
         (answers.first() != QLatin1String("yes") && answers.first() != QLatin1String("no")))
         return wrong(QStringLiteral("--unattended needs --password yes or --password no."));
-    line.action = CommandLine::Action::Unattended;
     line.password = answers.first() == QLatin1String("yes");
+    const QStringList passcodes = parser.values(passcodeOption);
+    if (!passcodes.isEmpty() && !line.password)
+        return wrong(QStringLiteral("--passcode goes with --password yes."));
+    if (passcodes.size() > 1 || (passcodes.size() == 1 && !passcode::isValid(passcodes.first())))
+        return wrong(QStringLiteral("--passcode needs one passcode of 4 to 8 digits."));
+    line.passcode = passcodes.value(0);
     return line;
 }
 

@@ -17,10 +17,12 @@ struct CommandLine
         Error
     };
     Action action = Action::ShowWindow;
-    QStringList drives;    // absolute, cleaned; listed in the window, the first one installed to
-    bool password = false; // unattended: install the password-protected bookmark
-    QString error;         // why the command line is wrong, for Action::Error
-    QString helpText;      // the usage text, for Help and Error
+    QStringList drives;     // absolute, cleaned; listed in the window, the first one installed to
+    bool uninstall = false; // remove Orvex Tessary instead of installing it
+    bool password = false;  // unattended: install the password-protected bookmark
+    QString passcode;       // unattended, protected: the passcode chosen; empty: keep or make one
+    QString error;          // why the command line is wrong, for Action::Error
+    QString helpText;       // the usage text, for Help and Error
 };
 
 // Reads the arguments (the program's name first). Needs no application object,

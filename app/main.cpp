@@ -34,9 +34,8 @@ int runWithoutWindow(int argc, char *argv[], const orvex::CommandLine &line)
         out << "orvex-installer " << ORVEX_VERSION << '\n';
         return 0;
     case orvex::CommandLine::Action::Unattended:
-        return orvex::runUnattendedInstall(
-            orvex::payloadFolder(QCoreApplication::applicationDirPath()), line.drives.first(),
-            line.password, out, errors);
+        return orvex::runUnattended(orvex::payloadFolder(QCoreApplication::applicationDirPath()),
+                                    line, out, errors);
     default:
         errors << "orvex-installer: " << line.error << "\n\n" << line.helpText;
         return 2;

@@ -1,6 +1,8 @@
 #include "unattendedinstall.h"
 
 #include "installprocedure.h"
+#include "passcode.h"
+#include "removal.h"
 #include "signalcancel.h"
 
 #include <QList>
@@ -42,19 +44,31 @@ private:
 
 } // namespace
 
-int runUnattendedInstall(const QString &applicationFolder, const QString &drive, bool password,
-                         QTextStream &out, QTextStream &errors)
+int runUnattended(const QString &applicationFolder, const CommandLine &line, QTextStream &out,
+                  QTextStream &errors)
 {
     ConsolePresenter console(
-        {MessageAnswer::Yes, password ? MessageAnswer::Yes : MessageAnswer::No}, out, errors);
+        {MessageAnswer::Yes, line.password ? MessageAnswer::Yes : MessageAnswer::No}, out, errors);
     // A signal stops the install where it safely can, and is then reported.
     std::atomic<bool> cancel = false;
     const SignalCancel signalsCancel(cancel);
-    const InstallOutcome outcome =
-        runInstall({applicationFolder, drive, console, {}, [&cancel](const StickJob &job) {
-                        return job({}, cancel);
-                    }});
-    return outcome == InstallOutcome::Completed ? 0 : 1;
+    InstallEnvironment environment{
+        applicationFolder, line.drives.first(), console, {}, [&cancel](const StickJob &job) {
+            return job({}, cancel);
+        }};
+    if (line.uninstall)
+        return runRemoval(environment) == InstallOutcome::Completed ? 0 : 1;
+    environment.choosePasscode = [&](const QString &onStick) {
+        if (!line.passcode.isEmpty())
+            return line.passcode;
+        if (passcode::isValid(onStick))
+            return onStick;
+        const QString made = passcode::random();
+        out << "The passcode is " << made << ".\n\n";
+        out.flush();
+        return made;
+    };
+    return runInstall(environment) == InstallOutcome::Completed ? 0 : 1;
 }
 
 } // namespace orvex

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "commandline.h"
+
 #include <QString>
 
 class QTextStream;
 
 namespace orvex {
 
-// Runs the install procedure without a window: the confirmation is taken as
-// given and the password question answered with `password`. Questions and
-// information go to `out`, failures to `errors`, one paragraph a message.
-// Returns the exit status: 0 installed, 1 failed.
-int runUnattendedInstall(const QString &applicationFolder, const QString &drive, bool password,
-                         QTextStream &out, QTextStream &errors);
+// Runs the install or the removal that `line` asks for without a window: the
+// confirmation is taken as given and the passcode question answered from the
+// command line. Questions and information go to `out`, failures to `errors`,
+// one paragraph a message; a passcode made up for the user is printed as "The
+// passcode is NNNN.". SIGINT, SIGTERM and SIGHUP cancel it. Returns the exit
+// status: 0 done (for a removal, also when there was nothing to remove), 1
+// failed or cancelled.
+int runUnattended(const QString &applicationFolder, const CommandLine &line, QTextStream &out,
+                  QTextStream &errors);
 
 } // namespace orvex

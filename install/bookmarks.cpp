@@ -1,5 +1,6 @@
 #include "bookmarks.h"
 
+#include "installtarget.h"
 #include "linescanner.h"
 
 #include <QByteArrayView>
@@ -12,6 +13,12 @@ namespace {
 
 constexpr qint64 blockSize = 64 * 1024;
 constexpr qint64 longestPageLine = 64 * 1024;
+
+// The lines an update looks for: `line` first, unless empty, then `others`.
+QList<QByteArray> sought(const QByteArray &line, const QList<QByteArray> &others)
+{
+    return line.isEmpty() ? others : QList<QByteArray>{line} + others;
+}
 
 Status shortRead(const QString &path)
 {
@@ -95,9 +102,8 @@ Result<BookmarksFile> BookmarksFile::open(stick::Folder &browser, const QByteArr
     return BookmarksFile(browser, name, std::move(file.value()), status->size);
 }
 
-Status BookmarksFile::holds(const QByteArray &line, bool &present, bool &endsWithLineEnd)
+Status BookmarksFile::scan(LineScanner &scanner)
 {
-    LineScanner scanner({line});
     std::vector<char> block(blockSize);
     for (qint64 offset = 0; offset < m_size; offset += blockSize) {
         const qint64 wanted = std::min(blockSize, m_size - offset);
@@ -109,29 +115,44 @@ Status BookmarksFile::holds(const QByteArray &line, bool &present, bool &endsWit
         scanner.feed(QByteArrayView(block.data(), count.value()));
     }
     scanner.finish();
-    present = scanner.count(0) > 0;
-    endsWithLineEnd = scanner.endsWithLineEnd();
     return {};
 }
 
-Status BookmarksFile::add(const QByteArray &line, bool &alreadyPresent)
+Status BookmarksFile::update(const QByteArray &line, const QList<QByteArray> &others,
+                             Change &change)
 {
-    alreadyPresent = false;
-    const bool creating = !m_file;
-    bool endsWithLineEnd = true;
-    if (creating) {
+    change = Change::None;
+    if (!m_file) {
+        if (line.isEmpty())
+            return {};
         Result<std::unique_ptr<stick::File>> created =
             m_browser->openFile(m_name, stick::Open::CreateNew);
         if (!created.ok())
             return created.status();
         m_file = std::move(created.value());
-    } else if (Status scanned = holds(line, alreadyPresent, endsWithLineEnd); !scanned.ok()) {
-        return scanned;
+        change = Change::Appended;
+        return append(line + "\r\n", true);
     }
-    if (alreadyPresent)
+    LineScanner scanner(sought(line, others));
+    if (Status scanned = scan(scanner); !scanned.ok())
+        return scanned;
+    const qsizetype firstOther = line.isEmpty() ? 0 : 1;
+    const int present = line.isEmpty() ? 0 : scanner.count(0);
+    int unwanted = std::max(present - 1, 0);
+    for (qsizetype i = 0; i < others.size(); ++i)
+        unwanted += scanner.count(firstOther + i);
+    if (unwanted > 0) {
+        change = Change::Rewritten;
+        return rewrite(line, others);
+    }
+    if (line.isEmpty() || present > 0)
         return m_file->close();
+    change = Change::Appended;
+    return append((scanner.endsWithLineEnd() ? QByteArray() : "\r\n") + line + "\r\n", false);
+}
 
-    const QByteArray bytes = (endsWithLineEnd ? QByteArray() : "\r\n") + line + "\r\n";
+Status BookmarksFile::append(const QByteArray &bytes, bool creating)
+{
     Status written = m_file->write(bytes.constData(), bytes.size());
     if (written.ok())
         written = m_file->flush();
@@ -148,6 +169,57 @@ Status BookmarksFile::add(const QByteArray &line, bool &alreadyPresent)
     if (Status closed = m_file->close(); !closed.ok())
         return closed;
     return creating ? m_browser->flush() : Status();
+}
+
+Status BookmarksFile::rewrite(const QByteArray &line, const QList<QByteArray> &others)
+{
+    const QByteArray temporary = m_name + temporarySuffix;
+    if (const Result<stick::Entry> left = m_browser->entry(temporary);
+        left.ok() && left->kind == stick::EntryKind::RegularFile) {
+        if (Status removed = m_browser->removeFile(temporary); !removed.ok())
+            return removed;
+    }
+    Result<std::unique_ptr<stick::File>> created =
+        m_browser->openFile(temporary, stick::Open::CreateNew);
+    if (!created.ok())
+        return created.status();
+    stick::File &copy = *created.value();
+    // The copy leaves out the unwanted lines; it is written in blocks.
+    QByteArray pending;
+    Status written;
+    const auto flushPending = [&] {
+        if (written.ok() && !pending.isEmpty())
+            written = copy.write(pending.constData(), pending.size());
+        pending.clear();
+    };
+    LineScanner scanner(
+        sought(line, others),
+        [&line](qsizetype wanted, int before) {
+            return !line.isEmpty() && wanted == 0 && before == 0;
+        },
+        [&](QByteArrayView bytes) {
+            pending += bytes;
+            if (pending.size() >= blockSize)
+                flushPending();
+        });
+    Status done = scan(scanner);
+    if (done.ok() && !line.isEmpty() && scanner.count(0) == 0)
+        pending += (scanner.endsWithLineEnd() ? QByteArray() : "\r\n") + line + "\r\n";
+    flushPending();
+    if (done.ok())
+        done = written;
+    if (done.ok())
+        done = copy.flush();
+    if (Status closed = copy.close(); done.ok())
+        done = closed;
+    if (done.ok())
+        done = m_browser->rename(temporary, m_name);
+    if (!done.ok()) {
+        (void)m_browser->removeFile(temporary);
+        return done;
+    }
+    (void)m_file->close();
+    return m_browser->flush();
 }
 
 } // namespace orvex

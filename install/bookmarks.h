@@ -4,6 +4,7 @@
 #include "stick/folder.h"
 
 #include <QByteArray>
+#include <QList>
 #include <memory>
 
 namespace orvex {
@@ -30,18 +31,35 @@ public:
     // Its size when checked; 0 when absent.
     qint64 size() const { return m_size; }
 
-    // Adds `line` and CR LF, unless the file holds that line already (whatever
-    // line end follows it, after a UTF-8 byte-order mark too): then nothing is
-    // written and `alreadyPresent` is set. CR LF goes first when the last line
-    // lacks its end. A failed or short append cuts the file back, or removes
-    // the file it created. The file, and the folder when the file is new, is
-    // flushed to the device.
-    Status add(const QByteArray &line, bool &alreadyPresent);
+    // What an update did to the file.
+    enum class Change
+    {
+        None,
+        Appended,
+        Rewritten
+    };
+
+    // Makes `line` the file's one Orvex bookmark: every line equal to one of
+    // `others` goes, so does a second `line`, and `line` and CR LF are added
+    // at the end unless the file holds it (whatever line end follows it, after
+    // a UTF-8 byte-order mark too). An empty `line` takes them all out. Every
+    // other byte stays, the byte-order mark and the line ends included.
+    //
+    // An addition alone is appended through the descriptor opened by open(),
+    // with CR LF first when the last line lacks its end; a failed or short
+    // append cuts the file back, or removes the file it created. When a line
+    // must go, the new file is written to a temporary beside it, flushed and
+    // renamed over the old one. The file, and the folder when its entry
+    // changed, is flushed to the device.
+    Status update(const QByteArray &line, const QList<QByteArray> &others, Change &change);
 
 private:
     BookmarksFile(stick::Folder &browser, QByteArray name, std::unique_ptr<stick::File> file,
                   qint64 size);
-    Status holds(const QByteArray &line, bool &present, bool &endsWithLineEnd);
+    // Reads the whole file through `scanner`, block by block.
+    Status scan(class LineScanner &scanner);
+    Status append(const QByteArray &bytes, bool creating);
+    Status rewrite(const QByteArray &line, const QList<QByteArray> &others);
 
     stick::Folder *m_browser;
     QByteArray m_name;

@@ -1,11 +1,13 @@
 #include "installation.h"
 
 #include "logging.h"
+#include "passcode.h"
 #include "room.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <tuple>
 #include <utility>
@@ -15,7 +17,8 @@ namespace orvex {
 namespace {
 
 const QByteArray target = "PSP/COMMON/Orvex";
-const QByteArray bookmarksName = "bookmarks.html";
+// A passcode file is a few lines: more than this is not one of ours.
+constexpr qint64 passcodeFileLimit = 4096;
 const QString nothingChanged = QStringLiteral("Nothing on the stick was changed.");
 constexpr int namesListed = 10;
 
@@ -49,8 +52,7 @@ QString overlapReason(const QString &source, const QString &common)
 } // namespace
 
 Installation::Installation(stick::FileSystem &fileSystem, QString applicationFolder, QString drive)
-    : m_fileSystem(fileSystem), m_applicationFolder(std::move(applicationFolder)),
-      m_drive(std::move(drive))
+    : m_session(fileSystem, std::move(applicationFolder), std::move(drive))
 {
 }
 
@@ -59,85 +61,20 @@ Installation::~Installation() = default;
 Status Installation::check()
 {
     m_stickState = nothingChanged;
-    m_context =
-        QStringLiteral("The Orvex folder could not be copied to %1/PSP/COMMON/.").arg(m_drive);
-    auto root = m_fileSystem.openRoot(m_drive);
-    if (!root.ok())
-        return root.status();
-    m_root = std::move(root.value());
-    // Nothing may change between the checks and the writes: the lock comes first.
-    if (Status locked = m_root->lock(); !locked.ok()) {
-        if (locked.failure().error != EWOULDBLOCK)
-            return locked;
-        m_context.clear();
-        return Status::refusal({}, QStringLiteral("Another installation onto this drive is "
-                                                  "running."));
-    }
-
-    auto application = m_fileSystem.openRoot(m_applicationFolder);
-    for (const auto &[name, line] : {std::tuple{QByteArray("nopass.html"), &m_openLine},
-                                     std::tuple{QByteArray("pass.html"), &m_protectedLine}}) {
-        auto page = application.ok()
-                        ? application.value()->openFile(name, stick::Open::ReadThroughLink)
-                        : Result<std::unique_ptr<stick::File>>(application.status());
-        const Result<QByteArray> first =
-            page.ok() ? readFirstLine(*page.value()) : Result<QByteArray>(page.status());
-        if (!first.ok() || first->isEmpty()) {
-            if (!first.ok())
-                qCInfo(lcInstall) << "bookmark page:" << first.status().failure().text();
-            m_context.clear();
-            return Status::refusal({}, QStringLiteral("The bookmark page %1/%2 is missing or "
-                                                      "empty.\r\nThe installer's own files are "
-                                                      "incomplete: install the installer again.")
-                                           .arg(m_applicationFolder, QFile::decodeName(name)));
-        }
-        *line = first.value();
-    }
-
-    if (Status drive = checkDrive(); !drive.ok())
-        return drive;
-    m_context = QStringLiteral("The bookmark could not be added to %1/PSP/SYSTEM/BROWSER/%2.")
-                    .arg(m_drive, QString::fromLatin1(bookmarksName));
-    auto bookmarks = BookmarksFile::open(*m_browser, bookmarksName);
-    if (!bookmarks.ok())
-        return bookmarks.status();
-    m_bookmarks.emplace(std::move(bookmarks.value()));
-    m_context =
-        QStringLiteral("The Orvex folder could not be copied to %1/PSP/COMMON/.").arg(m_drive);
+    const QString &drive = m_session.drive();
+    const DriveSession::Contexts contexts{
+        QStringLiteral("The Orvex folder could not be copied to %1/PSP/COMMON/.").arg(drive),
+        QStringLiteral("The bookmark could not be added to %1/PSP/SYSTEM/BROWSER/bookmarks.html.")
+            .arg(drive)};
+    if (Status opened = m_session.open(contexts, m_context); !opened.ok())
+        return opened;
     return checkPayload();
-}
-
-Status Installation::checkDrive()
-{
-    // The stick must hold the browser's folder, and nothing on the way may be a link.
-    std::unique_ptr<stick::Folder> system;
-    const stick::Folder *in = m_root.get();
-    for (const auto &[name, into] :
-         {std::pair{QByteArray("PSP"), &m_psp}, std::pair{QByteArray("SYSTEM"), &system},
-          std::pair{QByteArray("BROWSER"), &m_browser}}) {
-        const Result<stick::Entry> entry = in->entry(name);
-        if (!entry.ok())
-            return entry.status();
-        if (entry->kind == stick::EntryKind::Missing) {
-            m_context.clear();
-            return Status::refusal(
-                {}, QStringLiteral("The drive %1 does not look like a PSP memory stick: it has "
-                                   "no PSP/SYSTEM/BROWSER folder (%2 is missing).\r\nConnect "
-                                   "the PSP in USB mode and choose its drive.")
-                        .arg(m_drive, in->pathOf(name)));
-        }
-        auto opened = in->openFolder(name);
-        if (!opened.ok())
-            return opened.status();
-        *into = std::move(opened.value());
-        in = into->get();
-    }
-    return {};
 }
 
 Status Installation::checkPayload()
 {
-    auto payload = m_fileSystem.openRoot(m_applicationFolder + QStringLiteral("/Orvex"));
+    auto payload =
+        m_session.fileSystem().openRoot(m_session.applicationFolder() + QStringLiteral("/Orvex"));
     if (!payload.ok())
         return payload.status();
     m_payload = std::move(payload.value());
@@ -145,6 +82,11 @@ Status Installation::checkPayload()
     if (!plan.ok())
         return plan.status();
     m_plan = std::move(plan.value());
+    if (std::any_of(m_plan.files.cbegin(), m_plan.files.cend(),
+                    [](const PayloadPlan::File &file) { return file.name == passcode::fileName; }))
+        m_plan.problems.append(m_payload->pathOf(passcode::fileName) +
+                               QStringLiteral(": the installer writes this file itself, with the "
+                                              "passcode the user chooses"));
     if (!m_plan.problems.isEmpty()) {
         m_context.clear();
         return Status::refusal(
@@ -153,26 +95,52 @@ Status Installation::checkPayload()
                     QStringLiteral("\r\nRename or remove them in %1, then install again.")
                         .arg(m_payload->path()));
     }
-    const QString overlap = overlapReason(
-        m_payload->realPath(), QDir::cleanPath(m_root->realPath() + QStringLiteral("/PSP/COMMON")));
+    const QString overlap =
+        overlapReason(m_payload->realPath(),
+                      QDir::cleanPath(m_session.root().realPath() + QStringLiteral("/PSP/COMMON")));
     if (!overlap.isEmpty())
-        return Status::refusal(m_drive + QStringLiteral("/PSP/COMMON/"), overlap);
+        return Status::refusal(m_session.drive() + QStringLiteral("/PSP/COMMON/"), overlap);
 
-    auto found = checkTarget(*m_psp, m_plan);
+    auto found = checkTarget(m_session.psp(), m_plan, {passcode::fileName});
     if (!found.ok())
         return found.status();
     m_target = std::move(found.value());
+    if (Status read = readPasscode(); !read.ok())
+        return read;
 
-    const Result<stick::Space> space = m_root->space();
+    const Result<stick::Space> space = m_session.root().space();
     if (!space.ok())
         return space.status();
-    const qint64 needed = room::needed(m_plan, space->blockSize, m_bookmarks->size(),
-                                       std::max(m_openLine.size(), m_protectedLine.size()) + 4);
+    const qint64 lineSize =
+        std::max(m_session.openLine().size(), m_session.protectedLine().size()) + 4;
+    // The passcode file takes a block of its own.
+    const qint64 needed =
+        room::needed(m_plan, space->blockSize, m_session.bookmarks().size(), lineSize) +
+        space->blockSize;
     if (const QString shortage = room::shortage(needed, space->blockSize * space->freeBlocks);
         !shortage.isEmpty()) {
         m_context.clear();
         return Status::refusal({}, shortage);
     }
+    return {};
+}
+
+Status Installation::readPasscode()
+{
+    if (!m_target.orvexExists || !m_target.existingFiles.contains(passcode::fileName))
+        return {};
+    auto folder = m_session.psp().openPath("COMMON/Orvex");
+    if (!folder.ok())
+        return folder.status();
+    auto file = folder.value()->openFile(passcode::fileName, stick::Open::Read);
+    if (!file.ok())
+        return file.status();
+    QByteArray text(passcodeFileLimit, '\0');
+    const Result<qint64> read = file.value()->read(text.data(), text.size(), 0);
+    if (!read.ok())
+        return read.status();
+    text.truncate(read.value());
+    m_passcodeOnStick = passcode::fromFileText(text);
     return {};
 }
 
@@ -206,7 +174,7 @@ Status Installation::copy(const ProgressCallback &progress, const std::atomic<bo
 {
     StickProgress shown{
         StickProgress::Phase::Copying, 0, int(m_plan.files.size()), 0, m_plan.totalBytes, {}};
-    m_transaction = std::make_unique<StickTransaction>(*m_root);
+    m_transaction = std::make_unique<StickTransaction>(m_session.root());
     QList<QByteArray> folders;
     if (!m_target.commonExists)
         folders.append("PSP/COMMON");
@@ -247,13 +215,19 @@ Status Installation::copy(const ProgressCallback &progress, const std::atomic<bo
     return {};
 }
 
-Status Installation::finish(bool protectedPage, const ProgressCallback &progress,
-                            const std::atomic<bool> &cancel)
+Status Installation::finish(bool protectedPage, const QString &passcode,
+                            const ProgressCallback &progress, const std::atomic<bool> &cancel)
 {
+    if (protectedPage) {
+        const Status written =
+            m_transaction->writeFile(placed(passcode::fileName), passcode::fileText(passcode));
+        if (!written.ok())
+            return undo(written);
+    }
     if (progress)
         progress({StickProgress::Phase::Writing,
-                  m_transaction->fileCount(),
-                  m_transaction->fileCount(),
+                  int(m_plan.files.size()),
+                  int(m_plan.files.size()),
                   m_plan.totalBytes,
                   m_plan.totalBytes,
                   {}});
@@ -277,13 +251,15 @@ Status Installation::finish(bool protectedPage, const ProgressCallback &progress
                                   "added.");
     if (cancel.load())
         return Status::cancelled();
-    m_context = QStringLiteral("The bookmark could not be added to %1/PSP/SYSTEM/BROWSER/%2.")
-                    .arg(m_drive, QString::fromLatin1(bookmarksName));
-    bool alreadyPresent = false;
-    const Status added =
-        m_bookmarks->add(protectedPage ? m_protectedLine : m_openLine, alreadyPresent);
-    qCDebug(lcInstall) << "bookmark" << (alreadyPresent ? "already there" : "added");
-    return added;
+    m_context = QStringLiteral("The bookmark could not be added to %1/PSP/SYSTEM/BROWSER/"
+                               "bookmarks.html.")
+                    .arg(m_session.drive());
+    const QByteArray &chosen = protectedPage ? m_session.protectedLine() : m_session.openLine();
+    const QByteArray &other = protectedPage ? m_session.openLine() : m_session.protectedLine();
+    BookmarksFile::Change change = BookmarksFile::Change::None;
+    const Status updated = m_session.bookmarks().update(chosen, {other}, change);
+    qCDebug(lcInstall) << "bookmarks file change" << int(change);
+    return updated;
 }
 
 } // namespace orvex

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bookmarks.h"
+#include "drivesession.h"
 #include "installprocedure.h"
 #include "installtarget.h"
 #include "payloadplan.h"
@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
-#include <optional>
 
 namespace orvex {
 
@@ -27,12 +26,15 @@ public:
     // Writes the payload's files under temporary names. Stops between files
     // once `cancel` is set; then, and after a failure, removes what it wrote.
     Status copy(const ProgressCallback &progress, const std::atomic<bool> &cancel);
-    // Puts the files in place and adds the bookmark of the open or the
-    // protected page. A cancel takes effect once the files are in place: no
-    // bookmark is added then.
-    Status finish(bool protectedPage, const ProgressCallback &progress,
+    // Writes `passcode` when the protected page is chosen, puts the files in
+    // place and makes the chosen page's bookmark the file's one Orvex
+    // bookmark. A cancel takes effect once the files are in place: the
+    // bookmarks file is not touched then.
+    Status finish(bool protectedPage, const QString &passcode, const ProgressCallback &progress,
                   const std::atomic<bool> &cancel);
 
+    // The passcode of an earlier install on the stick; empty when there is none.
+    const QString &passcodeOnStick() const { return m_passcodeOnStick; }
     // What could not be done, heading a failure of the last job; empty when
     // the failure says it all.
     const QString &context() const { return m_context; }
@@ -40,24 +42,17 @@ public:
     const QString &stickState() const { return m_stickState; }
 
 private:
-    Status checkDrive();
     Status checkPayload();
+    Status readPasscode();
     Result<std::unique_ptr<stick::File>> openPayloadFile(const QByteArray &relative);
     Status undo(Status why);
 
-    stick::FileSystem &m_fileSystem;
-    const QString m_applicationFolder;
-    const QString m_drive;
+    DriveSession m_session;
     QString m_context;
     QString m_stickState;
+    QString m_passcodeOnStick;
 
-    std::unique_ptr<stick::Folder> m_root; // locked while the install runs
-    std::unique_ptr<stick::Folder> m_psp;
-    std::unique_ptr<stick::Folder> m_browser;
     std::unique_ptr<stick::Folder> m_payload;
-    QByteArray m_openLine;
-    QByteArray m_protectedLine;
-    std::optional<BookmarksFile> m_bookmarks;
     PayloadPlan m_plan;
     InstallTarget m_target;
     std::unique_ptr<StickTransaction> m_transaction;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 namespace orvex {
 
@@ -47,6 +48,10 @@ struct InstallEnvironment
     std::function<void()> endProgram;        // ends the process at once; may be empty
     StickRunner runOnStick = {};             // empty: each job runs here, never cancelled
     stick::FileSystem *fileSystem = nullptr; // null: the machine's own
+    // Asks for the passcode of a protected install, offering the one already
+    // on the stick (empty when none); no value when the user cancels. Empty:
+    // the stick's passcode is kept, or a random one made.
+    std::function<std::optional<QString>(const QString &onStick)> choosePasscode = {};
 };
 
 enum class InstallOutcome
@@ -62,12 +67,16 @@ enum class InstallOutcome
 // time), then checks everything before the first write: both bookmark pages,
 // the PSP's browser folder, the bookmarks file, every payload name and size,
 // the room on the stick. It copies the Orvex folder under temporary names, asks
-// whether the passcode page is wanted, puts the files in place with flushes
-// that do not grow with their number, adds the matching bookmark unless it is
-// there already, and reports success only once everything is on the device;
-// then it ends the program. A failure or a cancel before the files are put in
-// place leaves the stick as it was; every failure is reported and leaves the
-// program running.
+// whether the passcode page is wanted (and then for the passcode, asking the
+// question again when the user cancels that), puts the files and the passcode
+// in place with flushes that do not grow with their number, makes the chosen
+// page's bookmark the one Orvex bookmark of the bookmarks file, and reports
+// success only once everything is on the device; then it ends the program. A failure or a cancel
+// before the files are put in place leaves the stick as it was; every failure is reported and
+// leaves the program running.
 InstallOutcome runInstall(const InstallEnvironment &environment);
+
+// The environment's runner, or one that runs each job here, never cancelled.
+StickRunner stickRunnerOf(const InstallEnvironment &environment);
 
 } // namespace orvex

@@ -70,8 +70,7 @@ Status checkFolder(const stick::Folder &folder, const QByteArray &relative,
             return Status::refusal(folder.pathOf(name), QStringLiteral("is not a folder"));
         if (wantsFile && kind != EntryKind::RegularFile)
             return Status::refusal(folder.pathOf(name), QStringLiteral("is not a regular file"));
-        if (wantsFolder)
-            target.existingFolders.insert(child);
+        (wantsFolder ? target.existingFolders : target.existingFiles).insert(child);
     }
     return {};
 }
@@ -96,7 +95,8 @@ QByteArray temporaryName(const QByteArray &name)
     return name + suffix;
 }
 
-Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &plan)
+Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &plan,
+                                  const QList<QByteArray> &ownFiles)
 {
     InstallTarget target;
     const Result<bool> common = holdsFolder(psp, "COMMON");
@@ -124,7 +124,7 @@ Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &p
     if (!top.ok())
         return top.status();
     const QSet<QByteArray> wantedFolders(plan.folders.cbegin(), plan.folders.cend());
-    QSet<QByteArray> wantedFiles;
+    QSet<QByteArray> wantedFiles(ownFiles.cbegin(), ownFiles.cend());
     for (const PayloadPlan::File &file : plan.files)
         wantedFiles.insert(file.name);
     if (Status checked = checkFolder(*top.value(), {}, wantedFolders, wantedFiles, target);

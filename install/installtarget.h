@@ -21,8 +21,10 @@ struct InstallTarget
 {
     bool commonExists = false; // PSP/COMMON
     bool orvexExists = false;  // PSP/COMMON/Orvex
-    // The payload's folders already in PSP/COMMON/Orvex, relative to it.
+    // The folders and files the install writes that are in PSP/COMMON/Orvex
+    // already, relative to it.
     QSet<QByteArray> existingFolders;
+    QSet<QByteArray> existingFiles;
     // Temporary files an interrupted install left, relative to PSP/COMMON/Orvex.
     QList<QByteArray> leftovers;
 };
@@ -30,7 +32,9 @@ struct InstallTarget
 // Checks the target of the copy, PSP/COMMON/Orvex below the open `psp`, before
 // anything is written: no link where the install writes, no file where it
 // needs a folder or a folder where it needs a file (or a file's temporary),
-// and every folder it writes into open to this user's writes.
-Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &plan);
+// and every folder it writes into open to this user's writes. The install
+// writes the plan's folders and files, and `ownFiles` in the Orvex folder.
+Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &plan,
+                                  const QList<QByteArray> &ownFiles = {});
 
 } // namespace orvex

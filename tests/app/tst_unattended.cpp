@@ -1,10 +1,12 @@
 // The command line and the unattended install's console: what each command
 // line asks for, and which stream each message goes to.
 #include "commandline.h"
+#include "passcode.h"
 #include "testfiles.h"
 #include "unattendedinstall.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,23 +23,40 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLine::Action>("action");
         QTest::addColumn<bool>("password");
+        QTest::addColumn<QString>("passcode");
+        QTest::addColumn<bool>("uninstall");
         using A = CommandLine::Action;
         const auto row = [](const char *name, QStringList arguments, A action,
-                            bool password = false) {
-            QTest::newRow(name) << arguments << action << password;
+                            bool password = false, const QString &passcode = {},
+                            bool uninstall = false) {
+            QTest::newRow(name) << arguments << action << password << passcode << uninstall;
         };
+        const QStringList install = {"--unattended", "--drive", "/a", "--password"};
         row("window", {}, A::ShowWindow);
-        row("unattended, password", {"--unattended", "--drive", "/a", "--password", "yes"},
-            A::Unattended, true);
+        row("unattended, password", install + QStringList{"yes"}, A::Unattended, true);
         row("unattended, no password", {"--password", "no", "--unattended", "--drive", "/a"},
             A::Unattended);
+        row("a passcode", install + QStringList{"yes", "--passcode", "01234567"}, A::Unattended,
+            true, "01234567");
+        row("a passcode too short", install + QStringList{"yes", "--passcode", "123"}, A::Error);
+        row("a passcode too long", install + QStringList{"yes", "--passcode", "123456789"},
+            A::Error);
+        row("a passcode of letters", install + QStringList{"yes", "--passcode", "12ab"}, A::Error);
+        row("a passcode without protection", install + QStringList{"no", "--passcode", "1234"},
+            A::Error);
+        row("a passcode in the window", {"--passcode", "1234"}, A::Error);
         row("no password answer", {"--unattended", "--drive", "/a"}, A::Error);
-        row("a wrong answer", {"--unattended", "--drive", "/a", "--password", "maybe"}, A::Error);
+        row("a wrong answer", install + QStringList{"maybe"}, A::Error);
         row("no drive", {"--unattended", "--password", "yes"}, A::Error);
         row("two drives", {"--unattended", "--drive", "/a", "--drive", "/b", "--password", "no"},
             A::Error);
         row("an empty drive", {"--drive", ""}, A::Error);
         row("password without unattended", {"--password", "yes"}, A::Error);
+        row("removal", {"--uninstall", "--unattended", "--drive", "/a"}, A::Unattended, false, {},
+            true);
+        row("removal in the window", {"--uninstall"}, A::ShowWindow, false, {}, true);
+        row("removal without a drive", {"--uninstall", "--unattended"}, A::Error);
+        row("removal with a password", install + QStringList{"no", "--uninstall"}, A::Error);
         row("unknown option", {"--bogus"}, A::Error);
         row("stray argument", {"stray"}, A::Error);
         row("help alone", {"-h"}, A::Help);
@@ -50,13 +69,16 @@ private slots:
             orvex::parseCommandLine(QStringList{"orvex-installer"} + arguments);
         QTEST(line.action, "action");
         QTEST(line.password, "password");
+        QTEST(line.passcode, "passcode");
+        QTEST(line.uninstall && line.action != CommandLine::Action::Error, "uninstall");
         QCOMPARE(line.error.isEmpty(), line.action != CommandLine::Action::Error);
         QCOMPARE(line.helpText.contains("--unattended"),
                  line.action == CommandLine::Action::Error ||
                      line.action == CommandLine::Action::Help);
     }
 
-    // Questions and information go to standard output, failures to standard error.
+    // Questions and information go to standard output, failures to standard error; a
+    // passcode made up for the user is printed.
     void printsInformationAndFailuresApart()
     {
         QTemporaryDir folder;
@@ -68,8 +90,11 @@ private slots:
         QTextStream outStream(&out), errorStream(&errors);
         const auto install = [&] {
             out.clear();
-            return orvex::runUnattendedInstall(folder.filePath("A"), folder.filePath("D"), true,
-                                               outStream, errorStream);
+            return orvex::runUnattended(
+                folder.filePath("A"),
+                orvex::parseCommandLine({"orvex-installer", "--unattended", "--drive",
+                                         folder.filePath("D"), "--password", "yes"}),
+                outStream, errorStream);
         };
         const QString asked = "Are you sure you want to install Orvex Tessary? Yes\n\n";
 
@@ -80,10 +105,17 @@ private slots:
         errors.clear();
         QVERIFY(QDir().mkpath(folder.filePath("D/PSP/SYSTEM/BROWSER")));
         QCOMPARE(install(), 0);
-        QCOMPARE(out, asked + "Would you like to install with password protection? Yes\n\n"
-                              "Installation complete!\nThank you for using Orvex.\n\n"
-                              "To access Orvex, simply choose the Orvex Tessary bookmark in your "
-                              "PSP browser's bookmark section.\n\n");
+        const QRegularExpression told(
+            "^" + QRegularExpression::escape(asked) +
+            "Would you like to install with password protection\\? Yes\n\n"
+            "The passcode is ([0-9]{4})\\.\n\n"
+            "Installation complete!\nThank you for using Orvex.\n\n"
+            "To access Orvex, simply choose the Orvex Tessary bookmark in your PSP browser's "
+            "bookmark section.\n\n$");
+        const QString passcode = told.match(out).captured(1);
+        QVERIFY2(!passcode.isEmpty(), qPrintable(out));
+        QCOMPARE(testfiles::read(folder.filePath("D/PSP/COMMON/Orvex/passcode.js")),
+                 orvex::passcode::fileText(passcode));
         QCOMPARE(errors, QString());
     }
 };

@@ -192,6 +192,49 @@ else
     report signal_during_copy "$why"
 fi
 
+# Removal takes PSP/COMMON/Orvex and the Orvex bookmark and leaves every other
+# byte of the stick as it was, on a tmpfs and on FAT; a second one finds nothing.
+unattended() { env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended --drive "$drive" "$@" 2>&1; }
+removal_case() { # NAME SKIP_REASON SETUP
+    if [ -n "$2" ]; then echo "skip $1: $2"; skipped=$((skipped + 1)); return; fi
+    world=$work/$1 drive=$work/$1/drive app=$work/app why=""
+    mkdir -p "$world" && eval "$3" || why="setup failed"
+    local browser before out
+    browser=$(dirname "$(find "$drive" -iname browser -type d | head -n 1)")/$(basename "$(find "$drive" -iname browser -type d | head -n 1)")
+    mkdir -p "$drive/PSP/COMMON/Other" && echo keep > "$drive/PSP/COMMON/Other/keep.txt" &&
+        printf '<DL>\r\n<DT>mine\r\n' > "$browser/bookmarks.html"
+    before=$(tree_state "$drive")
+    unattended --password no > /dev/null && unattended --password yes --passcode 4321 > /dev/null ||
+        why="the installs failed"
+    [ -z "$why" ] && { out=$(unattended --uninstall) || why="exit status $?: $out"; }
+    [ -z "$why" ] && ! grep -q "Orvex Tessary was removed from the PSP." <<< "$out" && why="said: $out"
+    [ -z "$why" ] && [ "$before" != "$(tree_state "$drive")" ] && why="the stick is not as it was"
+    [ -z "$why" ] && { out=$(unattended --uninstall) || why="the second removal failed: $out"; }
+    [ -z "$why" ] && ! grep -q "nothing to remove" <<< "$out" && why="the second removal said: $out"
+    report "$1" "$why"
+}
+removal_case removal_tmpfs "$root_only" 'tmpfs_drive "$drive" 16m'
+removal_case removal_fat "$fat_missing" 'fat_drive "$drive" && app=$work/ascii-app'
+
+# One Orvex bookmark, and the passcode: chosen, kept, or made up and printed.
+world=$work/passcode drive=$work/passcode/drive app=$work/app why=""
+browser "$drive"
+unattended --password no > /dev/null && out=$(unattended --password yes --passcode 13579) ||
+    why="an install failed"
+protected=$(head -n 1 "$app/pass.html" | tr -d '\r')
+[ -z "$why" ] && { [ "$(grep -cF -- "$protected" "$(bookmarks)")" != 1 ] ||
+    grep -qF -- "$line" "$(bookmarks)"; } && why="not one protected bookmark: $(cat "$(bookmarks)")"
+[ -z "$why" ] && ! grep -q 'var orvexPasscode = "13579";' "$drive/PSP/COMMON/Orvex/passcode.js" &&
+    why="the passcode was not written"
+[ -z "$why" ] && out=$(unattended --password yes) && grep -q "The passcode is" <<< "$out" &&
+    why="a passcode was made up while the stick had one"
+[ -z "$why" ] && ! grep -q '"13579"' "$drive/PSP/COMMON/Orvex/passcode.js" && why="not kept"
+rm -r "$drive/PSP/COMMON/Orvex"
+[ -z "$why" ] && out=$(unattended --password yes) && made=$(sed -n 's/^The passcode is \([0-9]\{4\}\)\.$/\1/p' <<< "$out") &&
+    ! grep -q "\"$made\"" "$drive/PSP/COMMON/Orvex/passcode.js" && why="no passcode printed or written: $out"
+[ -z "$why" ] && [ -z "$made" ] && why="no passcode printed: $out"
+report passcode_and_one_bookmark "$why"
+
 if env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" > /dev/null 2>&1; [ $? = 2 ]
 then echo "ok wrong_command_line"; passed=$((passed + 1))
 else echo "FAIL wrong_command_line: not exit status 2"; failed=$((failed + 1)); fi

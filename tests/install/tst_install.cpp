@@ -1,7 +1,10 @@
 // The install procedure on real folders: the questions and messages, what ends
 // on the stick, and each refusal before the first write.
+#include "bookmarks.h"
 #include "installprocedure.h"
+#include "passcode.h"
 #include "recordingmessagepresenter.h"
+#include "removal.h"
 #include "testfiles.h"
 
 #include <QTemporaryDir>
@@ -166,8 +169,11 @@ private slots:
                 never);
         };
 
-        const InstallOutcome outcome =
-            runInstall({path("A"), path("D"), messages, [&] { ++endings; }, runner});
+        InstallEnvironment environment{path("A"), path("D"), messages, [&] { ++endings; }, runner};
+        environment.choosePasscode = [](const QString &) {
+            return "2468";
+        };
+        const InstallOutcome outcome = runInstall(environment);
 
         const bool installed = !after.isNull();
         QCOMPARE(outcome, installed ? InstallOutcome::Completed : InstallOutcome::Declined);
@@ -188,6 +194,8 @@ private slots:
             expected.remove("PSP/COMMON/Orvex/css/site.css.orvex-part90");
             expected.insert(testfiles::placedUnder("PSP/COMMON/Orvex", snapshot(path("A/Orvex"))));
             expected["PSP/SYSTEM/BROWSER/bookmarks.html"] = after;
+            if (answers == "YY")
+                expected["PSP/COMMON/Orvex/passcode.js"] = passcode::fileText("2468");
         }
         QCOMPARE(snapshot(path("D")), expected);
     }
@@ -292,6 +300,112 @@ private slots:
                  questionsFor(answers) << box(heading + reason + footer, MessageIcon::Critical));
         QCOMPARE(snapshot(path("O")), outside);
         QCOMPARE(snapshot(path("D")), stick);
+    }
+
+    void updatesTheBookmark_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // null: no file
+        QTest::addColumn<QByteArray>("line");   // empty: take the Orvex lines out
+        QTest::addColumn<QByteArray>("after");
+        const auto row = [](const char *name, const QByteArray &before, const QByteArray &line,
+                            const QByteArray &after) {
+            QTest::newRow(name) << before << line << after;
+        };
+        row("created", QByteArray(), "L", "L\r\n");
+        row("added", "a\r\n", "L", "a\r\nL\r\n");
+        row("added after a last line without its end", "a", "L", "a\r\nL\r\n");
+        row("there already", "L\nb", "L", "L\nb");
+        row("the other taken out, the rest kept byte for byte", "\xEF\xBB\xBFO\r\nb\nL\r<c>\r\n",
+            "L",
+            "\xEF\xBB\xBF"
+            "b\nL\r<c>\r\n");
+        row("a second one taken out", "L\nO\nx\nL\n", "L", "L\nx\n");
+        row("the other replaced", "a\r\nO", "L", "a\r\nL\r\n");
+        row("both taken out, empty lines kept", "\r\nx\r\nL\r\n\r\nO\r\ny", "", "\r\nx\r\n\r\ny");
+        row("nothing to take out", "x\r\n", "", "x\r\n");
+    }
+
+    // After an update the chosen line is in the file once and the other nowhere; no other
+    // byte changes.
+    void updatesTheBookmark()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, line);
+        QVERIFY(QDir().mkpath(path("B")));
+        QVERIFY(before.isNull() || testfiles::write(path("B/bookmarks.html"), before));
+        auto browser = stick::systemFileSystem().openRoot(path("B"));
+        QVERIFY(browser.ok());
+        auto file = BookmarksFile::open(*browser.value(), "bookmarks.html");
+        QVERIFY(file.ok());
+        BookmarksFile::Change change;
+
+        const QList<QByteArray> others =
+            line.isEmpty() ? QList<QByteArray>{"L", "O"} : QList<QByteArray>{"O"};
+        const Status updated = file->update(line, others, change);
+
+        QVERIFY(updated.ok());
+        QTEST(testfiles::read(path("B/bookmarks.html")), "after");
+        QCOMPARE(QDir(path("B")).entryList(QDir::Files), QStringList{"bookmarks.html"});
+    }
+
+    void removal_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("told"); // the last message
+        QTest::addColumn<bool>("changed");
+        const QString removed = "Orvex Tessary was removed from the PSP.\r\nRemoved %1.";
+        QTest::newRow("folder and bookmark") << ""
+                                             << removed.arg("PSP/COMMON/Orvex (2 files) and "
+                                                            "the Orvex bookmark")
+                                             << true;
+        QTest::newRow("the folder only") << "write $B <DL>"
+                                         << removed.arg("PSP/COMMON/Orvex "
+                                                        "(2 files)")
+                                         << true;
+        QTest::newRow("the bookmark only") << "rm $O" << removed.arg("the Orvex bookmark") << true;
+        QTest::newRow("nothing there")
+            << "rm $O; write $B <DL>"
+            << "Orvex Tessary is not on this stick: there was nothing to remove." << false;
+        QTest::newRow("Orvex is a link")
+            << "link $O O"
+            << "Removal failed.\r\nThe Orvex folder could not be removed from <D>/PSP/COMMON."
+               "\r\n<D>/PSP/COMMON/Orvex: is a link; the installer does not follow links on the "
+               "drive\r\nNothing on the stick was changed."
+            << false;
+    }
+
+    // A removal takes PSP/COMMON/Orvex and the Orvex lines out and leaves everything else.
+    void removal()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, told);
+        QFETCH(bool, changed);
+        QVERIFY(testfiles::write(path("D/PSP/COMMON/Other/keep.txt"), "keep"));
+        QVERIFY(testfiles::write(path("D/PSP/SYSTEM/BROWSER/bookmarks.html"),
+                                 "<DL>\r\n" + openEntry + "\r\n<DT>mine\r\n" + protectedEntry));
+        QVERIFY(spoil(steps));
+        Tree expected = snapshot(path("D"));
+        RecordingMessagePresenter messages(answersFrom("Y"));
+        int endings = 0;
+
+        const InstallOutcome outcome = runRemoval({path("A"), path("D"), messages, [&] {
+                                                       ++endings;
+                                                   }});
+
+        QCOMPARE(outcome, told.startsWith("Removal failed.") ? InstallOutcome::Failed
+                                                             : InstallOutcome::Completed);
+        QCOMPARE(messages.requests().first().defaultAnswer, MessageAnswer::No);
+        QCOMPARE(messages.requests().last().text, QString(told).replace("<D>", path("D")));
+        QCOMPARE(endings, changed ? 1 : 0);
+        if (changed) {
+            for (const QString &key : expected.keys()) {
+                if (key.startsWith("PSP/COMMON/Orvex/"))
+                    expected.remove(key);
+            }
+            expected["PSP/SYSTEM/BROWSER/bookmarks.html"].replace(openEntry + "\r\n", "");
+            expected["PSP/SYSTEM/BROWSER/bookmarks.html"].replace("\r\n" + protectedEntry, "\r\n");
+        }
+        QCOMPARE(snapshot(path("D")), expected);
     }
 
     // While another install holds the drive, nothing is written and the user is told why;

@@ -1,8 +1,9 @@
 // The install's rules without a stick: finding and leaving out lines of a
-// bookmarks file read block by block, the names FAT can hold, and the room an
-// install needs.
+// bookmarks file read block by block, the names FAT can hold, the room an
+// install needs, and the passcode.
 #include "fatnames.h"
 #include "linescanner.h"
+#include "passcode.h"
 #include "room.h"
 
 #include <QtTest>
@@ -145,6 +146,36 @@ private slots:
         plan.folders = {"css", "img"};
         plan.files = {{"a", 1}, {"b", 4096}, {"c", 4097}, {"d", 0}};
         QCOMPARE(room::needed(plan, 4096, 5000, 100), (4 + 1 + 1 + 2 + 0 + 1 + 2) * 4096);
+    }
+
+    void passcode_data()
+    {
+        QTest::addColumn<QString>("passcode");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("four digits") << "0042" << true;
+        QTest::newRow("eight digits") << "12345678" << true;
+        QTest::newRow("three digits") << "123" << false;
+        QTest::newRow("nine digits") << "123456789" << false;
+        QTest::newRow("a letter") << "12a4" << false;
+        QTest::newRow("a space") << "1234 " << false;
+        QTest::newRow("other digits") << "\u0661\u0662\u0663\u0664" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    // A passcode is 4 to 8 digits, and the file the installer writes gives it back.
+    void passcode()
+    {
+        QFETCH(QString, passcode);
+        QFETCH(bool, valid);
+        QCOMPARE(passcode::isValid(passcode), valid);
+        QCOMPARE(passcode::fromFileText(passcode::fileText(passcode)), valid ? passcode : "");
+    }
+
+    void passcodeOfAnEarlierFile()
+    {
+        QCOMPARE(passcode::fromFileText("// set by hand\nvar orvexPasscode = \"1234\";\n"), "1234");
+        QCOMPARE(passcode::fromFileText("// var orvexPasscode = \"1234\";\n"), "");
+        QVERIFY(passcode::isValid(passcode::random()));
     }
 };
 

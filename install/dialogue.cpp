@@ -1,0 +1,59 @@
+#include "dialogue.h"
+
+#include <cerrno>
+
+namespace orvex::dialogue {
+
+namespace {
+
+const QString title = QStringLiteral("Orvex Tessary");
+
+// What a user can do about the system's error, in plain words; empty when
+// the error says it all.
+QString adviceFor(int error)
+{
+    switch (error) {
+    case EROFS:
+        return QStringLiteral("The stick is write-protected or mounted read-only.");
+    case EACCES:
+        return QStringLiteral("This user may not write there: run the installer as a user who "
+                              "may, or change the permissions.");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("The stick is full: free some room on it and try again.");
+    case EIO:
+        return QStringLiteral("The stick did not read or write as asked: check that it is still "
+                              "connected, then try again.");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+bool askYes(MessagePresenter &messages, const QString &question, MessageAnswer defaultAnswer)
+{
+    return messages.show({title, question, MessageIcon::Warning, MessageButtons::YesNo,
+                          defaultAnswer}) == MessageAnswer::Yes;
+}
+
+void tell(MessagePresenter &messages, MessageIcon icon, QStringList lines)
+{
+    lines.removeAll(QString());
+    messages.show(
+        {title, lines.join(QStringLiteral("\r\n")), icon, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+void report(MessagePresenter &messages, const Status &status, const Outcome &outcome)
+{
+    if (status.isCancelled()) {
+        tell(messages, MessageIcon::Warning, {outcome.cancelled, outcome.stickState});
+        return;
+    }
+    const Failure &failure = status.failure();
+    tell(messages, MessageIcon::Critical,
+         {outcome.failed, outcome.context, failure.text(), adviceFor(failure.error),
+          outcome.stickState});
+}
+
+} // namespace orvex::dialogue

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "bookmarks.h"
+#include "result.h"
+#include "stick/folder.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace orvex {
+
+// What an install or a removal finds on the drive before it changes anything:
+// the root locked against every other installer, the first lines of both
+// bookmark pages, the PSP's folders down to the browser's with no link on the
+// way, and the bookmarks file checked and kept open.
+class DriveSession
+{
+public:
+    // The heading of a failure in each step, what could not be done.
+    struct Contexts
+    {
+        QString drive;     // the drive or its PSP folders
+        QString bookmarks; // the bookmarks file
+    };
+
+    DriveSession(stick::FileSystem &fileSystem, QString applicationFolder, QString drive);
+    ~DriveSession();
+
+    // Locks the root, then reads and checks, in that order. On a failure
+    // `context` holds its heading, empty when the failure says it all.
+    Status open(const Contexts &contexts, QString &context);
+
+    stick::FileSystem &fileSystem() const { return m_fileSystem; }
+    const QString &applicationFolder() const { return m_applicationFolder; }
+    const QString &drive() const { return m_drive; }
+    stick::Folder &root() const { return *m_root; }
+    stick::Folder &psp() const { return *m_psp; }
+    BookmarksFile &bookmarks() { return *m_bookmarks; }
+    const QByteArray &openLine() const { return m_openLine; }
+    const QByteArray &protectedLine() const { return m_protectedLine; }
+
+private:
+    Status readPages();
+    Status openBrowser();
+
+    stick::FileSystem &m_fileSystem;
+    const QString m_applicationFolder;
+    const QString m_drive;
+    std::unique_ptr<stick::Folder> m_root; // locked while the session lasts
+    std::unique_ptr<stick::Folder> m_psp;
+    std::unique_ptr<stick::Folder> m_browser;
+    std::optional<BookmarksFile> m_bookmarks;
+    QByteArray m_openLine;
+    QByteArray m_protectedLine;
+};
+
+} // namespace orvex
