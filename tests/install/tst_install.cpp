@@ -9,8 +9,6 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -406,53 +404,6 @@ private slots:
             expected["PSP/SYSTEM/BROWSER/bookmarks.html"].replace("\r\n" + protectedEntry, "\r\n");
         }
         QCOMPARE(snapshot(path("D")), expected);
-    }
-
-    // While another install holds the drive, nothing is written and the user is told why;
-    // the lock goes with the install that held it.
-    void oneInstallAtATime()
-    {
-        const int held = ::open(QFile::encodeName(path("D")), O_RDONLY | O_DIRECTORY);
-        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
-        const Tree stick = snapshot(path("D"));
-        RecordingMessagePresenter waiting(answersFrom("Y"));
-        QCOMPARE(runInstall({path("A"), path("D"), waiting, {}}), InstallOutcome::Failed);
-        ::close(held);
-        QCOMPARE(waiting.described().last(),
-                 box("Installation failed.\r\nAnother installation onto this drive is running."
-                     "\r\n" +
-                         unchanged,
-                     MessageIcon::Critical));
-        QCOMPARE(snapshot(path("D")), stick);
-
-        RecordingMessagePresenter done(answersFrom("YN"));
-        QCOMPARE(runInstall({path("A"), path("D"), done, {}}), InstallOutcome::Completed);
-        const int after = ::open(QFile::encodeName(path("D")), O_RDONLY | O_DIRECTORY);
-        QCOMPARE(::flock(after, LOCK_EX | LOCK_NB), 0);
-        ::close(after);
-    }
-
-    // A cancel during the copy takes back every temporary and new folder: the stick is
-    // as it was, no bookmark is added and nothing more is asked.
-    void cancelLeavesTheStickAsItWas()
-    {
-        QVERIFY(testfiles::write(path("A/Orvex/new/deeper/file.txt"), "new"));
-        const Tree stick = snapshot(path("D"));
-        RecordingMessagePresenter messages(answersFrom("Y"));
-        int files = 0;
-        std::atomic<bool> cancel = false;
-        const StickRunner cancelAfterOne = [&](const StickJob &job) {
-            return job([&](const StickProgress &) { cancel = ++files > 1; }, cancel);
-        };
-
-        const InstallOutcome outcome =
-            runInstall({path("A"), path("D"), messages, {}, cancelAfterOne});
-
-        QCOMPARE(outcome, InstallOutcome::Cancelled);
-        QCOMPARE(messages.described(),
-                 questionsFor("Y")
-                     << box("Installation cancelled.\r\n" + unchanged, MessageIcon::Warning));
-        QCOMPARE(snapshot(path("D")), stick);
     }
 };
 
