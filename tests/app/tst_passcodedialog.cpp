@@ -1,0 +1,66 @@
+// The passcode dialog: what it offers, when OK is allowed, and what it hands back.
+#include "passcodedialog.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class PasscodeDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void okOnlyForFourToEightDigits_data()
+    {
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("nothing offered") << ""
+                                         << ""
+                                         << "" << false;
+        QTest::newRow("the stick's passcode") << "0042"
+                                              << ""
+                                              << "0042" << true;
+        QTest::newRow("three digits") << ""
+                                      << "123"
+                                      << "123" << false;
+        QTest::newRow("letters are not taken") << ""
+                                               << "12ab34"
+                                               << "1234" << true;
+        QTest::newRow("no more than eight") << ""
+                                            << "1234567890"
+                                            << "12345678" << true;
+        QTest::newRow("an offer that is no passcode") << "12"
+                                                      << ""
+                                                      << "" << false;
+    }
+
+    void okOnlyForFourToEightDigits()
+    {
+        QFETCH(QString, offered);
+        QFETCH(QString, typed);
+        PasscodeDialog dialog(offered);
+        auto *entry = dialog.findChild<QLineEdit *>();
+        QTest::keyClicks(entry, typed);
+        QTEST(entry->text(), "entry");
+        QTEST(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled(),
+              "ok");
+    }
+
+    void cancelGivesNoPasscode()
+    {
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<PasscodeDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), "Orvex Tessary");
+            dialog->reject();
+        });
+        QCOMPARE(PasscodeDialog::ask(nullptr, "1234"), std::nullopt);
+    }
+};
+
+QTEST_MAIN(PasscodeDialogTest)
+#include "tst_passcodedialog.moc"
