@@ -15,7 +15,7 @@ using namespace orvex::drives;
 
 const QString placeholder = QStringLiteral("Connect the PSP in USB mode");
 // Names longer than this many average characters are elided in their middle.
-constexpr int nameCharacters = 24;
+constexpr int nameCharacters = 32;
 
 } // namespace
 
@@ -46,6 +46,10 @@ void DriveList::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionComboBox option;
     initStyleOption(&option);
+    if (currentIndex() < 0) {
+        option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+        option.currentText = placeholderText();
+    }
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     const QRect text =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);

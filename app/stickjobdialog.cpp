@@ -21,6 +21,10 @@ StickJobDialog::StickJobDialog(QWidget *parent)
     m_bar->setAlignment(Qt::AlignCenter);
     m_bar->setFormat(QStringLiteral("%p%"));
     m_button->setAutoDefault(false);
+    // Rows stay where they are when the button is not offered.
+    QSizePolicy keepRoom = m_button->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_button->setSizePolicy(keepRoom);
     connect(m_button, &QPushButton::clicked, this, [this] {
         if (m_offered == orvex::ProgressView::Button::CloseAnyway)
             emit closeAnywayPressed();

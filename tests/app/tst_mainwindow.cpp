@@ -155,6 +155,9 @@ private slots:
         QVERIFY(!qobject_cast<QStandardItemModel *>(drive1->model())->item(0)->isEnabled());
         QCOMPARE(drive1->currentIndex(), -1);
         QCOMPARE(drive1->placeholderText(), "Connect the PSP in USB mode");
+        const QImage shown = drive1->grab().toImage();
+        drive1->setPlaceholderText({});
+        QVERIFY(drive1->grab().toImage() != shown); // the closed box shows it too
     }
 
     // A look that hangs holds neither the window nor the looks at other places.
