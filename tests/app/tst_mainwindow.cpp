@@ -80,9 +80,11 @@ class MainWindowTest : public QObject
     RecordingMessagePresenter m_messages;
     std::shared_ptr<FakeVolumes> m_volumes;
     QList<QStringList> m_installs; // the application folder and drive of each
+    std::thread::id m_jobThread;
     int m_endings = 0;
 
-    // A window over the fake volumes whose Install and end are recorded.
+    // A window over the fake volumes whose end is counted and whose Install is
+    // recorded, runs a job on the stick and ends the program.
     std::unique_ptr<Frm_SkinnedForm> makeWindow(const QStringList &drives = {})
     {
         auto window = std::make_unique<Frm_SkinnedForm>(drives, sourceOf(m_volumes));
@@ -91,7 +93,13 @@ class MainWindowTest : public QObject
         window->setEndProgram([this] { ++m_endings; });
         window->setInstallRunner([this](const orvex::InstallEnvironment &environment) {
             m_installs.append({environment.applicationFolder, environment.drive});
-            return orvex::InstallOutcome::Declined;
+            const orvex::Status status = environment.runOnStick(
+                [this](const orvex::ProgressCallback &, const std::atomic<bool> &) {
+                    m_jobThread = std::this_thread::get_id();
+                    return orvex::Status();
+                });
+            environment.endProgram();
+            return status.ok() ? orvex::InstallOutcome::Completed : orvex::InstallOutcome::Failed;
         });
         return window;
     }
@@ -102,6 +110,7 @@ private slots:
         skinhost::isolateSettings(m_folder.filePath("settings"));
         m_volumes = std::make_shared<FakeVolumes>();
         m_installs.clear();
+        m_jobThread = {};
         m_endings = 0;
     }
     void cleanup() { m_volumes->release(); }
@@ -118,21 +127,9 @@ private slots:
         QTRY_COMPARE(drive1->currentDrive(), "/media/B");
         QCOMPARE(drive1->count(), 2);
         QCOMPARE(drive1->currentText(), "B, PSP memory stick, 512.0 MiB free of 1.0 GiB");
-
-        std::thread::id jobThread;
-        window->setInstallRunner([&](const orvex::InstallEnvironment &environment) {
-            m_installs.append({environment.applicationFolder, environment.drive});
-            const orvex::Status status = environment.runOnStick(
-                [&](const orvex::ProgressCallback &, const std::atomic<bool> &) {
-                    jobThread = std::this_thread::get_id();
-                    return orvex::Status();
-                });
-            environment.endProgram();
-            return status.ok() ? orvex::InstallOutcome::Completed : orvex::InstallOutcome::Failed;
-        });
         QTest::mouseClick(window->findChild<QWidget *>("Picture1"), Qt::LeftButton);
         QCOMPARE(m_installs, QList<QStringList>({{m_folder.filePath("A"), "/media/B"}}));
-        QVERIFY(jobThread != std::thread::id() && jobThread != std::this_thread::get_id());
+        QVERIFY(m_jobThread != std::thread::id() && m_jobThread != std::this_thread::get_id());
         QCOMPARE(m_endings, 1);
 
         m_volumes->mounts.removeAt(1); // the chosen stick goes
@@ -203,14 +200,15 @@ private slots:
         QCOMPARE(order, QStringList({"Drive1", "Picture1", "Picture2", "Drive1"}));
         QTest::keyClick(window->findChild<QWidget *>("Picture1"), Qt::Key_Return);
         QCOMPARE(m_installs.size(), 1);
+        QCOMPARE(m_endings, 1);
 
         drive1->showPopup();
         QTRY_VERIFY(drive1->view()->isVisible());
         QTest::keyClick(drive1->view(), Qt::Key_Escape);
         QTRY_VERIFY(!drive1->view()->isVisible());
-        QCOMPARE(m_endings, 0);
-        QTest::keyClick(drive1, Qt::Key_Escape);
         QCOMPARE(m_endings, 1);
+        QTest::keyClick(drive1, Qt::Key_Escape);
+        QCOMPARE(m_endings, 2);
     }
 
     void attachesSkin1WithoutMaximise()
@@ -222,86 +220,67 @@ private slots:
         QVERIFY(!window->windowState().testFlag(Qt::WindowMaximized));
     }
 
-    // A copy that lasts shows its dialog; Cancel shows "Stopping…" at once while
-    // the job hangs, and 5 s later "Close anyway" ends the program.
-    void progressDialogStopsAHungCopy()
+    // A job that lasts shows the dialog. Cancel shows "Stopping…" at once while
+    // the job hangs, and 5 s later "Close anyway" ends the program. While the
+    // files are put in place nothing stops the job; a cancel while the stick
+    // is checked, which cannot stop, stops the copy that follows.
+    void runsJobsBehindTheDialog()
     {
+        using Phase = orvex::StickProgress::Phase;
         QWidget parent;
         orvex::ProgressClock::time_point now;
         orvex::StickJobRunner runner(
             &parent, [this] { ++m_endings; }, [&] { return now; });
         std::atomic<bool> release = false;
-        QTimer::singleShot(0, [&] {
-            const auto releaseAtEnd = qScopeGuard([&] { release = true; });
-            StickJobDialog *dialog = nullptr;
-            QTRY_VERIFY((dialog = parent.findChild<StickJobDialog *>()) && dialog->isVisible());
-            QCOMPARE(dialog->windowTitle(), "Orvex Tessary");
-            QCOMPARE(dialog->findChild<QLabel *>("Action")->text(), "Copying Orvex/big.bin");
-            QVERIFY(dialog->findChild<QLabel *>("Figures")->text().startsWith("12 of 40 files"));
-            QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
-            auto *button = dialog->findChild<QPushButton *>();
-            QTest::mouseClick(button, Qt::LeftButton);
-            QTRY_COMPARE(dialog->findChild<QLabel *>("Action")->text(), "Stopping…");
-            QVERIFY(button->isHidden());
-            now += orvex::closeAnywayAfter;
-            QTRY_VERIFY(button->isVisible());
-            QCOMPARE(button->text(), "Close anyway");
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(m_endings, 1);
-        });
-        const orvex::Status status = runner.run(
-            [&](const orvex::ProgressCallback &progress, const std::atomic<bool> &cancel) {
-                progress({orvex::StickProgress::Phase::Copying, 12, 40, 250, 1000, "big.bin"});
-                while (!release)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                return cancel ? orvex::Status::cancelled() : orvex::Status();
-            });
-        QVERIFY(status.isCancelled());
-    }
-
-    // While the files are put in place nothing stops the job; a cancel while
-    // the stick is checked stops the copy that follows.
-    void cancelsOnlyWhereTheJobCanStop()
-    {
-        QWidget parent;
-        orvex::StickJobRunner runner(&parent, [this] { ++m_endings; });
-        std::atomic<bool> release = false;
-        const auto job = [&](orvex::StickProgress::Phase phase) {
-            return [&, phase](const orvex::ProgressCallback &progress,
-                              const std::atomic<bool> &cancel) {
-                progress({phase, 0, 0, 0, 0, {}});
-                while (!release)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                return cancel ? orvex::Status::cancelled() : orvex::Status();
-            };
+        const auto job = [&](const orvex::StickProgress &shown) -> orvex::StickJob {
+            return
+                [&, shown](const orvex::ProgressCallback &report, const std::atomic<bool> &cancel) {
+                    report(shown);
+                    while (!release)
+                        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                    return cancel && shown.phase != Phase::Checking ? orvex::Status::cancelled()
+                                                                    : orvex::Status();
+                };
         };
-        QTimer::singleShot(0, [&] {
-            const auto releaseAtEnd = qScopeGuard([&] { release = true; });
-            StickJobDialog *dialog = nullptr;
-            QTRY_VERIFY((dialog = parent.findChild<StickJobDialog *>()) && dialog->isVisible());
-            QCOMPARE(dialog->findChild<QLabel *>("Action")->text(), "Writing to the stick…");
-            QCOMPARE(dialog->findChild<QProgressBar *>()->maximum(), 0);
-            QVERIFY(dialog->findChild<QPushButton *>()->isHidden());
-            QTest::keyClick(dialog, Qt::Key_Escape);
-            runner.cancel();
-        });
-        QVERIFY(runner.run(job(orvex::StickProgress::Phase::Writing)).ok());
+        // Runs the job while `look` looks at its shown dialog, then lets it end.
+        const auto run = [&](const orvex::StickJob &job, std::function<void(QDialog *)> look) {
+            release = false;
+            QTimer::singleShot(0, [&] {
+                const auto releaseAtEnd = qScopeGuard([&] { release = true; });
+                QDialog *dialog = nullptr;
+                QTRY_VERIFY((dialog = parent.findChild<StickJobDialog *>()) && dialog->isVisible());
+                look(dialog);
+            });
+            return runner.run(job);
+        };
+        const auto text = [](QDialog *dialog) {
+            return dialog->findChild<QLabel *>("Action")->text();
+        };
 
-        release = false;
-        QTimer::singleShot(0, [&] {
-            runner.cancel();
-            release = true;
-        });
-        // The check cannot stop: it completes, and the copy after it is cancelled at once.
-        QVERIFY(runner
-                    .run([&](const orvex::ProgressCallback &, const std::atomic<bool> &) {
-                        while (!release)
-                            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                        return orvex::Status();
-                    })
-                    .ok());
-        QVERIFY(runner.run(job(orvex::StickProgress::Phase::Copying)).isCancelled());
-        QCOMPARE(m_endings, 0);
+        QVERIFY(run(job({Phase::Copying, 12, 40, 250, 1000, "big.bin"}), [&](QDialog *dialog) {
+                    QCOMPARE(dialog->windowTitle(), "Orvex Tessary");
+                    QCOMPARE(text(dialog), "Copying Orvex/big.bin");
+                    QVERIFY(dialog->findChild<QLabel *>("Figures")->text().startsWith("12 of 40 "));
+                    QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
+                    auto *button = dialog->findChild<QPushButton *>();
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    QTRY_COMPARE(text(dialog), "Stopping…");
+                    QVERIFY(button->isHidden());
+                    now += orvex::closeAnywayAfter;
+                    QTRY_VERIFY(button->isVisible());
+                    QCOMPARE(button->text(), "Close anyway");
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    QCOMPARE(m_endings, 1);
+                }).isCancelled());
+        QVERIFY(run(job({Phase::Writing, 0, 0, 0, 0, {}}), [&](QDialog *dialog) {
+                    QCOMPARE(text(dialog), "Writing to the stick…");
+                    QCOMPARE(dialog->findChild<QProgressBar *>()->maximum(), 0);
+                    QVERIFY(dialog->findChild<QPushButton *>()->isHidden());
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                    runner.cancel();
+                }).ok());
+        QVERIFY(run(job({}), [&](QDialog *) { runner.cancel(); }).ok());
+        QVERIFY(runner.run(job({Phase::Copying, 0, 1, 0, 1, {}})).isCancelled());
     }
 };
 
