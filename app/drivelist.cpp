@@ -1,37 +1,38 @@
 #include "drivelist.h"
 
-#include "mountwatcher.h"
+#include "windowlogging.h"
 
-#include <QFileInfo>
+#include <QAbstractItemView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStorageInfo>
+#include <QStandardItemModel>
+#include <QStylePainter>
 
-namespace orvex::drives {
+namespace {
 
-QList<Volume> machineVolumes()
+using namespace orvex::drives;
+
+const QString placeholder = QStringLiteral("Connect the PSP in USB mode");
+// Names longer than this many average characters are elided in their middle.
+constexpr int nameCharacters = 32;
+
+} // namespace
+
+DriveList::DriveList(VolumeSource source, const QStringList &commandLineDrives, QWidget *parent)
+    : QComboBox(parent), m_source(std::move(source)), m_commandLineDrives(commandLineDrives),
+      m_choice(commandLineDrives.value(0)),
+      m_prober(m_source.probe, this,
+               [this](const QString &path, const VolumeFacts &facts) { answered(path, facts); })
 {
-    QList<Volume> volumes;
-    for (const QStorageInfo &storage : QStorageInfo::mountedVolumes()) {
-        if (!storage.isValid() || !storage.isReady())
-            continue;
-        Volume volume{storage.rootPath(), storage.fileSystemType(), storage.name(),
-                      storage.bytesTotal(), false};
-        if (!isOffered(volume))
-            continue;
-        volume.holdsPspBrowser =
-            QFileInfo(volume.rootPath + QStringLiteral("/PSP/SYSTEM/BROWSER")).isDir();
-        volumes.append(volume);
-    }
-    return volumes;
-}
-
-} // namespace orvex::drives
-
-DriveList::DriveList(VolumeSource volumes, const QStringList &extraDrives, QWidget *parent)
-    : QComboBox(parent), m_volumes(std::move(volumes)), m_choice(extraDrives)
-{
-    connect(this, &QComboBox::activated, this, [this](int index) { m_choice.choose(index); });
-    connect(new MountWatcher(this), &MountWatcher::changed, this, &DriveList::refresh);
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &DriveList::showEntries);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        m_choice.choose(index);
+        qCDebug(lcWindow).noquote() << "chosen drive:" << m_choice.drive();
+    });
+    if (m_source.followChanges)
+        m_source.followChanges(this, [this] { refresh(); });
     refresh();
 }
 
@@ -40,13 +41,82 @@ QString DriveList::currentDrive() const
     return m_choice.drive();
 }
 
+void DriveList::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    if (currentIndex() < 0) {
+        option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+        option.currentText = placeholderText();
+    }
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect text =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideRight, text.width());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
 void DriveList::refresh()
 {
-    if (!m_choice.update(m_volumes()))
+    m_places = places(m_source.mounts(), m_commandLineDrives);
+    look(m_probes.want(m_places, ProbeClock::now()));
+    showEntries();
+}
+
+void DriveList::answered(const QString &path, const VolumeFacts &facts)
+{
+    if (m_probes.answered(path, facts, ProbeClock::now()))
+        look({path});
+    showEntries();
+}
+
+void DriveList::look(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        // A look that could not start stays pending and shows as not answering.
+        if (!m_prober.start(path))
+            qCWarning(lcWindow) << "no thread to look at" << path;
+    }
+}
+
+void DriveList::showEntries()
+{
+    const ProbeClock::time_point now = ProbeClock::now();
+    if (const auto next = m_probes.nextDeadline(now))
+        m_deadline.start(std::chrono::ceil<std::chrono::milliseconds>(*next - now));
+    QList<Place> seen;
+    for (const Place &place : std::as_const(m_places))
+        seen.append(m_probes.seen(place, now));
+    if (!m_choice.update(entries(seen, locale())))
         return;
+
     const QSignalBlocker quiet(this);
     clear();
-    for (const orvex::drives::Entry &entry : m_choice.entries())
-        addItem(entry.text, entry.drive);
+    const QList<Entry> &list = m_choice.entries();
+    const int nameWidth = fontMetrics().averageCharWidth() * nameCharacters;
+    int widest = width();
+    auto *items = qobject_cast<QStandardItemModel *>(model());
+    for (const Entry &entry : list) {
+        const QString text =
+            fontMetrics().elidedText(entry.name, Qt::ElideMiddle, nameWidth) + entry.details;
+        addItem(text, entry.drive);
+        setItemData(count() - 1, entry.drive, Qt::ToolTipRole);
+        items->item(count() - 1)->setEnabled(entry.selectable);
+        widest = std::max(widest, fontMetrics().horizontalAdvance(text));
+        qCDebug(lcWindow).noquote() << "entry:" << entry.text();
+    }
+    if (list.isEmpty()) {
+        addItem(placeholder);
+        items->item(0)->setEnabled(false);
+    }
+    setPlaceholderText(list.isEmpty() ? placeholder : QString());
     setCurrentIndex(m_choice.current());
+    // The open list may be wider than the box, so that whole entries show.
+    const int margins = 4 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                        view()->verticalScrollBar()->sizeHint().width();
+    const QScreen *screen = this->screen();
+    view()->setMinimumWidth(screen ? std::min(widest + margins, screen->availableGeometry().width())
+                                   : widest + margins);
+    qCDebug(lcWindow).noquote() << "chosen drive:" << m_choice.drive();
 }

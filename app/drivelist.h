@@ -1,38 +1,47 @@
 #pragma once
 
-#include "drivechoice.h"
+#include "volumeprober.h"
+#include "volumeprobes.h"
 
 #include <QComboBox>
 #include <QStringList>
-#include <functional>
+#include <QTimer>
 
-namespace orvex::drives {
-
-// The machine's mounted, valid and ready volumes that a user would pick.
-QList<Volume> machineVolumes();
-
-} // namespace orvex::drives
-
-// The drive list: the volumes a user would pick, each with its label and size,
-// then the folders given on the command line. It follows mounts and unmounts
-// while it is shown, keeping the user's choice while that drive is there.
+// The drive list: the mounted volumes a user would pick, then the drives given
+// on the command line, each with its label, free and total size, and whether it
+// is a PSP memory stick. It follows the mount table while it lives; each place
+// is looked at off the window's thread, so a hung device never stalls it, and
+// one that does not answer within 2 s shows so and can't be chosen. With no
+// entry it shows "Connect the PSP in USB mode".
 class DriveList : public QComboBox
 {
     Q_OBJECT
 
 public:
-    using VolumeSource = std::function<QList<orvex::drives::Volume>()>;
+    DriveList(orvex::drives::VolumeSource source, const QStringList &commandLineDrives,
+              QWidget *parent = nullptr);
 
-    // Reads the volumes from `volumes` now and after each change of the mount table.
-    DriveList(VolumeSource volumes, const QStringList &extraDrives, QWidget *parent = nullptr);
-
-    // The chosen entry's drive string (a root path); empty when nothing is chosen.
+    // The chosen entry's drive string (a path); empty when nothing is chosen.
     QString currentDrive() const;
 
-    // Reads the volumes again.
+    // Reads the mount table again and looks at every place again.
     void refresh();
 
+protected:
+    // The closed box keeps its size: a longer entry ends in "…" there.
+    void paintEvent(QPaintEvent *event) override;
+
 private:
-    VolumeSource m_volumes;
+    void answered(const QString &path, const orvex::drives::VolumeFacts &facts);
+    void look(const QStringList &paths);
+    // Shows the entries as the looks stand now, if they or the choice changed.
+    void showEntries();
+
+    orvex::drives::VolumeSource m_source;
+    QStringList m_commandLineDrives;
+    QList<orvex::drives::Place> m_places;
+    orvex::drives::VolumeProbes m_probes;
     orvex::drives::DriveChoice m_choice;
+    VolumeProber m_prober;
+    QTimer m_deadline;
 };

@@ -8,13 +8,15 @@
 #include "skin.h"
 #include "stickjobrunner.h"
 #include "widgetgeometry.h"
+#include "windowlogging.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QShortcut>
 #include <cmath>
 
 namespace {
@@ -68,17 +70,39 @@ QIcon iconInEverySize()
     return icon;
 }
 
+// Hands every message on, and tells the window's log what was shown.
+class LoggedMessages final : public orvex::MessagePresenter
+{
+public:
+    explicit LoggedMessages(orvex::MessagePresenter &shown) : m_shown(shown) {}
+
+    orvex::MessageAnswer show(const orvex::MessageRequest &request) override
+    {
+        qCDebug(lcWindow).noquote() << "message:" << request.text;
+        return m_shown.show(request);
+    }
+
+private:
+    orvex::MessagePresenter &m_shown;
+};
+
 } // namespace
 
 Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent)
+    : Frm_SkinnedForm(extraDrives, orvex::drives::machineVolumes(), parent)
+{
+}
+
+Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives,
+                                 orvex::drives::VolumeSource volumes, QWidget *parent)
     : QWidget(parent), m_applicationFolder(QCoreApplication::applicationDirPath()),
-      m_endProgram(orvex::endProgramNow)
+      m_endProgram(orvex::endProgramNow), m_runInstall(orvex::runInstall)
 {
     setObjectName(QStringLiteral("Frm_SkinnedForm"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
     setWindowIcon(iconInEverySize());
     resize(orvex::twips::toPixelSize(clientWidth, clientHeight));
-    createControls(extraDrives);
+    createControls(extraDrives, std::move(volumes));
     Form_Load();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -86,7 +110,8 @@ Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent
 
 Frm_SkinnedForm::~Frm_SkinnedForm() = default;
 
-void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
+void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
+                                     orvex::drives::VolumeSource volumes)
 {
     m_picture2 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")),
                                    QPixmap(QStringLiteral(":/orvex/app/cancel@2x.bmp")),
@@ -94,8 +119,6 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     orvex::twips::setGeometry(m_picture2, QRectF(3120, 2040, 1455, 735));
     connect(m_picture2, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture2_Click);
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
-            &Frm_SkinnedForm::Picture2_Click);
 
     m_skin1 = new Skin(this);
     m_skin1->setObjectName(QStringLiteral("Skin1"));
@@ -113,7 +136,7 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives)
     orvex::twips::setGeometry(m_picture1, QRectF(4560, 2040, 1575, 735));
     connect(m_picture1, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture1_Click);
 
-    m_drive1 = new DriveList(orvex::drives::machineVolumes, extraDrives, m_skin1);
+    m_drive1 = new DriveList(std::move(volumes), extraDrives, m_skin1);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
     m_drive1->setAccessibleName(QStringLiteral("Drive"));
     orvex::twips::setGeometry(m_drive1, QRectF(240, 1440, 4335, 360));
@@ -162,20 +185,57 @@ void Frm_SkinnedForm::setEndProgram(std::function<void()> endProgram)
     m_endProgram = std::move(endProgram);
 }
 
+void Frm_SkinnedForm::setInstallRunner(InstallRunner runInstall)
+{
+    m_runInstall = std::move(runInstall);
+}
+
 void Frm_SkinnedForm::Picture1_Click()
 {
-    // The copy's event loop lets clicks through before its dialog shows: one install at a time.
+    // Clicks reach the window before a job's dialog shows: one install at a time.
     if (m_installing)
         return;
-    m_installing = true;
-    orvex::runInstall({m_applicationFolder, m_drive1->currentDrive(), *m_messages, m_endProgram,
-                       [this](const orvex::StickJob &job) {
-                           return orvex::runStickJob(this, job);
-                       }});
-    m_installing = false;
+    orvex::StickJobRunner runner(this, m_endProgram);
+    LoggedMessages messages(*m_messages);
+    m_installing = &runner;
+    m_runInstall({m_applicationFolder, m_drive1->currentDrive(), messages, m_endProgram,
+                  [&runner](const orvex::StickJob &job) {
+                      return runner.run(job);
+                  }});
+    m_installing = nullptr;
 }
 
 void Frm_SkinnedForm::Picture2_Click()
 {
-    m_endProgram();
+    if (m_installing)
+        m_installing->cancel();
+    else
+        m_endProgram();
+}
+
+void Frm_SkinnedForm::keyPressEvent(QKeyEvent *event)
+{
+    // An open drop-down takes its own Escape; this one reached the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        Picture2_Click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void Frm_SkinnedForm::showEvent(QShowEvent *event)
+{
+    // The focused drive list shows its focus ring from the start, as after a Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QWidget::showEvent(event);
+}
+
+void Frm_SkinnedForm::closeEvent(QCloseEvent *event)
+{
+    // The jobs work on the stick: closing during an install stops it first.
+    if (m_installing) {
+        event->ignore();
+        m_installing->cancel();
+        return;
+    }
+    QWidget::closeEvent(event);
 }

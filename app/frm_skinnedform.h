@@ -1,11 +1,16 @@
 #pragma once
 
+#include "installprocedure.h"
 #include "messagebox.h"
+#include "volumesource.h"
 
 #include <QWidget>
 #include <functional>
 #include <memory>
 
+namespace orvex {
+class StickJobRunner;
+}
 class DriveList;
 class PictureButton;
 class QLabel;
@@ -18,9 +23,15 @@ class Frm_SkinnedForm : public QWidget
     Q_OBJECT
 
 public:
+    // What Install runs: the install procedure by default.
+    using InstallRunner = std::function<orvex::InstallOutcome(const orvex::InstallEnvironment &)>;
+
     // `extraDrives` are listed after the machine's volumes, and the first one
-    // is selected.
+    // is chosen.
     explicit Frm_SkinnedForm(const QStringList &extraDrives = {}, QWidget *parent = nullptr);
+    // The same, with the volumes of `volumes` instead of the machine's.
+    Frm_SkinnedForm(const QStringList &extraDrives, orvex::drives::VolumeSource volumes,
+                    QWidget *parent = nullptr);
     ~Frm_SkinnedForm() override;
 
     // The presenter of the install procedure's messages; not owned. Null
@@ -29,16 +40,24 @@ public:
     // The folder holding the payload and the bookmark pages; the program's
     // own folder unless set.
     void setApplicationFolder(const QString &folder);
-    // What ends the program at once (Cancel, a completed install).
+    // What ends the program at once (Cancel, a completed install, "Close anyway").
     void setEndProgram(std::function<void()> endProgram);
+    // What Install runs with the environment it builds: the chosen drive, the
+    // messages, the program end and the window's runner of jobs on the stick.
+    void setInstallRunner(InstallRunner runInstall);
 
     // Runs the install procedure on the selected drive.
     void Picture1_Click();
-    // Ends the program at once.
+    // Ends the program at once; during an install, stops it as Cancel does.
     void Picture2_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
-    void createControls(const QStringList &extraDrives);
+    void createControls(const QStringList &extraDrives, orvex::drives::VolumeSource volumes);
     void Form_Load();
 
     Skin *m_skin1 = nullptr;
@@ -46,8 +65,9 @@ private:
     PictureButton *m_picture2 = nullptr;
     DriveList *m_drive1 = nullptr;
     QString m_applicationFolder;
-    bool m_installing = false;
+    orvex::StickJobRunner *m_installing = nullptr; // while Install runs
     orvex::QtMessagePresenter m_messageBoxes{this};
     orvex::MessagePresenter *m_messages = &m_messageBoxes;
     std::function<void()> m_endProgram;
+    InstallRunner m_runInstall;
 };

@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "frm_skinnedform.h"
+#include "machineaccess.h"
 #include "payloadfolder.h"
 #include "unattendedinstall.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     nameApplication();
+    orvex::armMachineAccess();
     QApplication::setApplicationDisplayName(QStringLiteral("Orvex Tessary"));
     Frm_SkinnedForm window(line.drives);
     window.setApplicationFolder(orvex::payloadFolder(QCoreApplication::applicationDirPath()));

@@ -1,5 +1,7 @@
 #include "programend.h"
 
+#include "machineaccess.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,6 +9,7 @@ namespace orvex {
 
 void endProgramNow()
 {
+    requireMachineAccess("the program end (Frm_SkinnedForm::setEndProgram)");
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
 }

@@ -3,7 +3,8 @@
 namespace orvex {
 
 // Ends the process at once: no further handlers or destructors run. Output
-// streams are flushed first.
+// streams are flushed first. Only once main() armed the machine's access
+// (machineaccess.h); before, it aborts with a message.
 [[noreturn]] void endProgramNow();
 
 } // namespace orvex

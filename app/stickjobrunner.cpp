@@ -1,88 +1,113 @@
 #include "stickjobrunner.h"
 
 #include "signalcancel.h"
+#include "stickjobdialog.h"
 
-#include <QEventLoop>
-#include <QProgressDialog>
-#include <QPushButton>
+#include <QCoreApplication>
 #include <QTimer>
-#include <future>
 #include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace orvex {
 
 namespace {
 
-constexpr int barSteps = 1000; // the bar counts thousandths: byte counts overflow an int
 constexpr int refreshMilliseconds = 50;
+constexpr int showAfterMilliseconds = 500;
 
-// The latest progress, written by the job and read by the window.
-class SharedProgress
+// What the job's thread and the window share; the thread keeps it alive for
+// as long as it needs it.
+struct SharedJob
 {
-public:
-    void set(const StickProgress &progress)
-    {
-        const std::lock_guard lock(m_mutex);
-        m_progress = progress;
-    }
-    StickProgress get() const
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_progress;
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    StickProgress m_progress;
+    std::mutex mutex;
+    StickProgress progress;
+    std::optional<Status> status;
+    std::atomic<bool> cancel = false;
 };
 
 } // namespace
 
-Status runStickJob(QWidget *parent, const StickJob &job)
+struct StickJobRunner::Running
 {
-    QProgressDialog dialog(QStringLiteral("Checking the stick..."), QStringLiteral("Cancel"), 0,
-                           barSteps, parent);
-    dialog.setObjectName(QStringLiteral("CopyProgress"));
-    dialog.setWindowTitle(QStringLiteral("Orvex Tessary"));
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setMinimumDuration(500);
-    dialog.setAutoClose(false);
-    dialog.setAutoReset(false);
-    dialog.setMinimumWidth(360);
-    dialog.setValue(0); // starts the clock that shows the dialog after the minimum duration
+    std::shared_ptr<SharedJob> shared;
+    ProgressDisplay display;
+};
 
-    std::atomic<bool> cancel = false;
-    const SignalCancel signalsCancel(cancel);
-    QObject::connect(&dialog, &QProgressDialog::canceled, [&] { cancel = true; });
+StickJobRunner::StickJobRunner(QWidget *parent, std::function<void()> endProgram, Clock clock)
+    : m_parent(parent), m_endProgram(std::move(endProgram)), m_clock(std::move(clock))
+{
+}
 
-    SharedProgress shared;
-    std::future<Status> running = std::async(std::launch::async, [&] {
-        return job([&](const StickProgress &progress) { shared.set(progress); }, cancel);
-    });
+StickJobRunner::~StickJobRunner() = default;
 
-    QEventLoop loop;
+void StickJobRunner::cancel()
+{
+    if (m_running && m_running->display.cancel(m_clock()))
+        m_running->shared->cancel = true;
+}
+
+Status StickJobRunner::run(const StickJob &job)
+{
+    Running running{std::make_shared<SharedJob>(), {}};
+    const std::shared_ptr<SharedJob> shared = running.shared;
+    if (m_cancelHolds) {
+        shared->cancel = true;
+        running.display.cancel(m_clock());
+    }
+    const SignalCancel signalsCancel(shared->cancel);
+    try {
+        std::thread([shared, job = StickJob(job)]() mutable {
+            Status status = job(
+                [&shared](const StickProgress &progress) {
+                    const std::lock_guard lock(shared->mutex);
+                    shared->progress = progress;
+                },
+                shared->cancel);
+            job = nullptr; // what the job holds goes before the window goes on
+            const std::lock_guard lock(shared->mutex);
+            shared->status = std::move(status);
+        }).detach();
+    } catch (const std::system_error &error) {
+        return Status::systemError({}, error.code().value());
+    }
+
+    m_running = &running;
+    StickJobDialog dialog(m_parent);
+    QObject::connect(&dialog, &StickJobDialog::cancelPressed, [this] { cancel(); });
+    QObject::connect(&dialog, &StickJobDialog::closeAnywayPressed, [this] { m_endProgram(); });
+    QTimer::singleShot(showAfterMilliseconds, &dialog, &QDialog::show);
     QTimer refresh;
-    QObject::connect(&refresh, &QTimer::timeout, [&] {
-        if (running.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-            loop.quit();
-            return;
+    const auto update = [&] {
+        StickProgress progress;
+        {
+            const std::lock_guard lock(shared->mutex);
+            progress = shared->progress;
         }
-        const StickProgress progress = shared.get();
-        if (cancel) {
-            dialog.setLabelText(QStringLiteral("Stopping after the current file..."));
-        } else if (progress.phase == StickProgress::Phase::Writing) {
-            dialog.setLabelText(QStringLiteral("Writing to the stick..."));
-            dialog.setCancelButton(nullptr);
-            dialog.setRange(0, 0);
-        } else if (!progress.currentFile.isEmpty()) {
-            dialog.setLabelText(QStringLiteral("Copying Orvex/") + progress.currentFile);
-        }
-        if (progress.phase == StickProgress::Phase::Copying && progress.bytesTotal > 0)
-            dialog.setValue(int(progress.bytesDone * barSteps / progress.bytesTotal));
-    });
+        const ProgressClock::time_point now = m_clock();
+        running.display.update(progress, now);
+        if (shared->cancel)
+            running.display.cancel(now);
+        dialog.showView(running.display.view(now, dialog.locale()));
+    };
+    QObject::connect(&refresh, &QTimer::timeout, update);
+    update();
     refresh.start(refreshMilliseconds);
-    loop.exec();
-    return running.get();
+    // Events are handled here until the job ends, whatever else asks the
+    // program's event loops to quit: the job works on the caller's data.
+    for (;;) {
+        {
+            const std::lock_guard lock(shared->mutex);
+            if (shared->status)
+                break;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    m_running = nullptr;
+    m_cancelHolds = running.display.cancelHoldsForNextJob();
+    const std::lock_guard lock(shared->mutex);
+    return *shared->status;
 }
 
 } // namespace orvex

@@ -1,7 +1,7 @@
 #include "drivechoice.h"
 
 #include <QDir>
-#include <QLocale>
+#include <QFileInfo>
 #include <QSet>
 #include <algorithm>
 
@@ -41,61 +41,114 @@ bool isSystemMountPoint(const QString &root)
     });
 }
 
-} // namespace
-
-bool isOffered(const Volume &volume)
+QString nameOf(const Place &place)
 {
-    return !isPseudoFileSystem(volume.fileSystemType) && !isSystemMountPoint(volume.rootPath);
+    if (place.facts.readable && place.facts.volumeRoot == place.path &&
+        !place.facts.label.isEmpty())
+        return place.facts.label;
+    const QString folder = QFileInfo(place.path).fileName();
+    return folder.isEmpty() ? QDir::toNativeSeparators(place.path) : folder;
 }
 
-QList<Entry> entries(const QList<Volume> &volumes, const QStringList &extraDrives)
+QString detailsOf(const Place &place, const QLocale &locale)
 {
-    QList<Entry> list;
-    for (const Volume &volume : volumes) {
-        if (!isOffered(volume))
-            continue;
-        const QString name =
-            volume.label.isEmpty() ? QDir::toNativeSeparators(volume.rootPath) : volume.label;
-        list.append({QStringLiteral("%1 (%2)").arg(
-                         name, QLocale::system().formattedDataSize(volume.bytesTotal)),
-                     volume.rootPath, volume.holdsPspBrowser});
+    switch (place.state) {
+    case ProbeState::Pending:
+        return QStringLiteral(" (checking…)");
+    case ProbeState::NotAnswering:
+        return QStringLiteral(" (not answering)");
+    case ProbeState::Answered:
+        break;
     }
-    for (const QString &drive : extraDrives)
-        list.append({QDir::toNativeSeparators(drive), drive, false});
+    if (!place.facts.readable)
+        return QStringLiteral(" (cannot be read)");
+    const auto size = [&](qint64 bytes) {
+        return locale.formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
+    };
+    const QString sizes = QStringLiteral("%1 free of %2")
+                              .arg(size(place.facts.bytesFree), size(place.facts.bytesTotal));
+    return place.facts.holdsPspBrowser ? QStringLiteral(", PSP memory stick, ") + sizes
+                                       : QStringLiteral(", ") + sizes;
+}
+
+} // namespace
+
+bool isOffered(const Mount &mount)
+{
+    return !isPseudoFileSystem(mount.fileSystemType) && !isSystemMountPoint(mount.rootPath);
+}
+
+QList<Place> places(const QList<Mount> &mounts, const QStringList &commandLineDrives)
+{
+    QList<Place> list;
+    const auto listed = [&](const QString &path) {
+        return std::any_of(list.cbegin(), list.cend(),
+                           [&](const Place &place) { return place.path == path; });
+    };
+    for (const Mount &mount : mounts) {
+        if (isOffered(mount) && !listed(mount.rootPath))
+            list.append({mount.rootPath, true, ProbeState::Pending, {}});
+    }
+    for (const QString &drive : commandLineDrives) {
+        if (!listed(drive))
+            list.append({drive, false, ProbeState::Pending, {}});
+    }
     return list;
 }
 
-bool DriveChoice::update(const QList<Volume> &volumes)
+QList<Entry> entries(const QList<Place> &places, const QLocale &locale)
 {
-    const QList<Entry> fresh = drives::entries(volumes, m_extraDrives);
-    const QString before = m_drive;
-    const bool listChanged = fresh != m_entries;
-    m_entries = fresh;
-    const auto firstPspStick = std::find_if(m_entries.cbegin(), m_entries.cend(),
-                                            [](const Entry &e) { return e.pspStick; });
-    if (!m_started) {
-        m_started = true;
-        if (firstPspStick != m_entries.cend())
-            m_drive = firstPspStick->drive;
-        else if (!m_extraDrives.isEmpty())
-            m_drive = m_extraDrives.first();
-    } else if (current() < 0) {
-        m_drive = firstPspStick != m_entries.cend() ? firstPspStick->drive : QString();
+    QList<Entry> list;
+    for (const Place &place : places) {
+        const bool answered = place.state == ProbeState::Answered;
+        if (place.mounted && answered &&
+            (!place.facts.readable || place.facts.volumeRoot != place.path))
+            continue;
+        list.append({nameOf(place), detailsOf(place, locale), place.path,
+                     answered && place.facts.holdsPspBrowser,
+                     place.state != ProbeState::NotAnswering});
     }
-    return listChanged || m_drive != before;
+    return list;
+}
+
+bool DriveChoice::update(const QList<Entry> &entries)
+{
+    const QString before = m_drive;
+    const bool nothingChosen = m_started ? current() < 0 : m_drive.isEmpty();
+    QSet<QString> sticksBefore;
+    for (const Entry &entry : std::as_const(m_entries)) {
+        if (entry.pspStick && entry.selectable)
+            sticksBefore.insert(entry.drive);
+    }
+    const bool changed = entries != m_entries || !m_started;
+    m_entries = entries;
+    m_started = true;
+    if (current() < 0)
+        m_drive.clear();
+    if (nothingChosen) {
+        const auto appeared =
+            std::find_if(m_entries.cbegin(), m_entries.cend(), [&](const Entry &entry) {
+                return entry.pspStick && entry.selectable && !sticksBefore.contains(entry.drive);
+            });
+        if (appeared != m_entries.cend())
+            m_drive = appeared->drive;
+    }
+    return changed || m_drive != before;
 }
 
 void DriveChoice::choose(int index)
 {
-    m_drive = index >= 0 && index < m_entries.size() ? m_entries[index].drive : QString();
+    if (index >= 0 && index < m_entries.size() && m_entries[index].selectable)
+        m_drive = m_entries[index].drive;
 }
 
 int DriveChoice::current() const
 {
     if (m_drive.isEmpty())
         return -1;
-    const auto found = std::find_if(m_entries.cbegin(), m_entries.cend(),
-                                    [&](const Entry &e) { return e.drive == m_drive; });
+    const auto found = std::find_if(m_entries.cbegin(), m_entries.cend(), [&](const Entry &e) {
+        return e.drive == m_drive && e.selectable;
+    });
     return found == m_entries.cend() ? -1 : int(found - m_entries.cbegin());
 }
 

@@ -1,56 +1,86 @@
 #pragma once
 
-#include <QByteArray>
+#include "mounttable.h"
+
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
-// Which drives the installer offers and which one it selects.
+// Which drives the installer lists, how it shows them and which one it chooses.
 namespace orvex::drives {
 
-// One mounted volume as the machine reports it.
-struct Volume
-{
-    QString rootPath;
-    QByteArray fileSystemType;
-    QString label;
-    qint64 bytesTotal = 0;
-    bool holdsPspBrowser = false; // its root holds PSP/SYSTEM/BROWSER
-
-    friend bool operator==(const Volume &, const Volume &) = default;
-};
-
-// A volume a user would pick: a storage file system (sticks mounted through
+// A mount a user would pick: a storage file system (sticks mounted through
 // FUSE included), not a kernel pseudo or memory-backed one, and not one of the
 // system's own mount points ("/", "/boot", "/usr", "/home", ...).
-bool isOffered(const Volume &volume);
+bool isOffered(const Mount &mount);
 
-// One entry of the drive list: what it shows and the drive string it hands on.
+// What a look at one place found.
+struct VolumeFacts
+{
+    bool readable = false; // the place exists and this user may look at it
+    QString volumeRoot;    // the root of the volume that holds the place
+    QString label;         // that volume's label; may be empty
+    qint64 bytesTotal = 0;
+    qint64 bytesFree = 0; // free for this user
+    bool holdsPspBrowser = false;
+
+    friend bool operator==(const VolumeFacts &, const VolumeFacts &) = default;
+};
+
+// Where the look at a place stands.
+enum class ProbeState
+{
+    Pending,      // no answer yet
+    Answered,     // `facts` hold the latest answer
+    NotAnswering, // the latest look has lasted too long
+};
+
+// A place the list shows: a mounted volume or a drive from the command line.
+struct Place
+{
+    QString path;
+    bool mounted = false; // a mount's root, as the mount table lists it
+    ProbeState state = ProbeState::Pending;
+    VolumeFacts facts;
+};
+
+// The places in the list's order: each offered mount's root once, in the
+// table's order, then every command-line drive not already among them.
+QList<Place> places(const QList<Mount> &mounts, const QStringList &commandLineDrives);
+
+// One entry of the drive list.
 struct Entry
 {
-    QString text;
-    QString drive; // a root path, never a label
+    QString name;    // the volume's label, else the folder's name
+    QString details; // what follows the name: ", PSP memory stick, 1.2 GiB free of 1.9 GiB"
+    QString drive;   // the drive string the install gets: the place's path
     bool pspStick = false;
+    bool selectable = true;
+
+    QString text() const { return name + details; }
 
     friend bool operator==(const Entry &, const Entry &) = default;
 };
 
-// The offered volumes, each shown with its label (or mount point) and size,
-// then every extra drive from the command line.
-QList<Entry> entries(const QList<Volume> &volumes, const QStringList &extraDrives);
+// The entries for the places, sizes written in `locale`. A mount whose look
+// found no volume of its own there (unmounted since, or hidden by a later
+// mount) is left out; one that does not answer can't be chosen.
+QList<Entry> entries(const QList<Place> &places, const QLocale &locale);
 
-// The drive list's choice across changes of the mounted volumes. At first it
-// selects the first PSP stick, else the first extra drive, else nothing. Later
-// lists keep the chosen drive while it is there; a PSP stick that appears
-// while nothing is chosen becomes the choice.
+// The drive list's choice as entries come and go. At first it is the first
+// command-line drive, if any. A PSP stick that appears while nothing is chosen
+// becomes the choice. A chosen drive that goes, or stops answering, leaves
+// nothing chosen: the choice never moves to another drive by itself.
 class DriveChoice
 {
 public:
-    explicit DriveChoice(QStringList extraDrives) : m_extraDrives(std::move(extraDrives)) {}
+    // `firstDrive`: the first command-line drive; empty when none was given.
+    explicit DriveChoice(QString firstDrive = {}) : m_drive(std::move(firstDrive)) {}
 
-    // Takes the volumes now mounted; true when the entries or the choice changed.
-    bool update(const QList<Volume> &volumes);
-    // The user picked entry `index` (-1: none).
+    // Takes the entries listed now; true at first and when they or the choice changed.
+    bool update(const QList<Entry> &entries);
+    // The user picked entry `index`; an entry that can't be chosen is ignored.
     void choose(int index);
 
     const QList<Entry> &entries() const { return m_entries; }
@@ -60,7 +90,6 @@ public:
     const QString &drive() const { return m_drive; }
 
 private:
-    QStringList m_extraDrives;
     QList<Entry> m_entries;
     QString m_drive;
     bool m_started = false;

@@ -1,141 +1,286 @@
+// The window's wiring only, against volumes, an install and a clock of the
+// test's own: the seams, the drive list's entries and placeholder, a place
+// whose look hangs, the keys, and the runner of jobs on the stick with its
+// dialog. The rules are tested on the install library; nothing here reads the
+// machine's mounts or installs anything.
 #include "drivelist.h"
 #include "frm_skinnedform.h"
 #include "skin.h"
 #include "skinhost.h"
+#include "stickjobdialog.h"
 #include "stickjobrunner.h"
-#include "testfiles.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QProgressDialog>
+#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
-// The window's wiring only; the install rules are tested on the core library.
+using namespace orvex::drives;
+
+namespace {
+
+// Volumes of the test's: mounts and facts it sets, looks at paths in `hung`
+// that block until released, and the change callback the list registers.
+struct FakeVolumes
+{
+    std::mutex mutex;
+    std::condition_variable released;
+    QList<Mount> mounts;
+    QHash<QString, VolumeFacts> facts;
+    QSet<QString> hung;
+    QStringList looked;
+    std::function<void()> changed;
+
+    void release()
+    {
+        const std::lock_guard lock(mutex);
+        hung.clear();
+        released.notify_all();
+    }
+};
+
+VolumeSource sourceOf(const std::shared_ptr<FakeVolumes> &fake)
+{
+    return {[fake] {
+                const std::lock_guard lock(fake->mutex);
+                return fake->mounts;
+            },
+            [fake](const QString &path) {
+                std::unique_lock lock(fake->mutex);
+                fake->looked.append(path);
+                fake->released.wait(lock, [&] { return !fake->hung.contains(path); });
+                return fake->facts.value(path);
+            },
+            [fake](QObject *, std::function<void()> changed) {
+                fake->changed = std::move(changed);
+            }};
+}
+
+VolumeFacts stick(const QString &root, bool psp)
+{
+    return {true, root, {}, 1 << 30, 1 << 29, psp};
+}
+
+} // namespace
+
 class MainWindowTest : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_folder;
-    RecordingMessagePresenter m_messages; // answers Yes, then No
+    RecordingMessagePresenter m_messages;
+    std::shared_ptr<FakeVolumes> m_volumes;
+    QList<QStringList> m_installs; // the application folder and drive of each
+    std::thread::id m_jobThread;
     int m_endings = 0;
 
-    // Clicks a picture of a window over a temporary application folder A and drive D.
-    void click(const char *picture)
+    // A window over the fake volumes whose end is counted and whose Install is
+    // recorded, runs a job on the stick and ends the program.
+    std::unique_ptr<Frm_SkinnedForm> makeWindow(const QStringList &drives = {})
     {
-        Frm_SkinnedForm window({m_folder.filePath("D")});
-        window.setApplicationFolder(m_folder.filePath("A"));
-        window.setMessagePresenter(&m_messages);
-        window.setEndProgram([this] { ++m_endings; });
-        QTest::mouseClick(window.findChild<QWidget *>(picture), Qt::LeftButton);
+        auto window = std::make_unique<Frm_SkinnedForm>(drives, sourceOf(m_volumes));
+        window->setApplicationFolder(m_folder.filePath("A"));
+        window->setMessagePresenter(&m_messages);
+        window->setEndProgram([this] { ++m_endings; });
+        window->setInstallRunner([this](const orvex::InstallEnvironment &environment) {
+            m_installs.append({environment.applicationFolder, environment.drive});
+            const orvex::Status status = environment.runOnStick(
+                [this](const orvex::ProgressCallback &, const std::atomic<bool> &) {
+                    m_jobThread = std::this_thread::get_id();
+                    return orvex::Status();
+                });
+            environment.endProgram();
+            return status.ok() ? orvex::InstallOutcome::Completed : orvex::InstallOutcome::Failed;
+        });
+        return window;
     }
 
 private slots:
     void init()
     {
         skinhost::isolateSettings(m_folder.filePath("settings"));
-        m_messages =
-            RecordingMessagePresenter({orvex::MessageAnswer::Yes, orvex::MessageAnswer::No});
+        m_volumes = std::make_shared<FakeVolumes>();
+        m_installs.clear();
+        m_jobThread = {};
         m_endings = 0;
     }
+    void cleanup() { m_volumes->release(); }
 
-    void installRunsTheProcedureOnTheChosenDrive()
+    // The list shows the source's volumes, follows its changes, and Install
+    // hands the choice, the program end and a runner of jobs off the window's thread on.
+    void installsThroughTheSeams()
     {
-        QVERIFY(testfiles::write(m_folder.filePath("A/Orvex/index.html"), "index"));
-        QVERIFY(testfiles::write(m_folder.filePath("A/nopass.html"), "<DT>open\r\n"));
-        QVERIFY(testfiles::write(m_folder.filePath("A/pass.html"), "<DT>lock\r\n"));
-        QVERIFY(QDir().mkpath(m_folder.filePath("D/PSP/SYSTEM/BROWSER")));
-        click("Picture1");
+        m_volumes->mounts = {{"/media/A", "vfat"}, {"/media/B", "vfat"}, {"/", "ext4"}};
+        m_volumes->facts = {{"/media/A", stick("/media/A", false)},
+                            {"/media/B", stick("/media/B", true)}};
+        const auto window = makeWindow();
+        auto *drive1 = window->findChild<DriveList *>("Drive1");
+        QTRY_COMPARE(drive1->currentDrive(), "/media/B");
+        QCOMPARE(drive1->count(), 2);
+        QCOMPARE(drive1->currentText(), "B, PSP memory stick, 512.0 MiB free of 1.0 GiB");
+        QTest::mouseClick(window->findChild<QWidget *>("Picture1"), Qt::LeftButton);
+        QCOMPARE(m_installs, QList<QStringList>({{m_folder.filePath("A"), "/media/B"}}));
+        QVERIFY(m_jobThread != std::thread::id() && m_jobThread != std::this_thread::get_id());
         QCOMPARE(m_endings, 1);
-        QCOMPARE(testfiles::read(m_folder.filePath("D/PSP/SYSTEM/BROWSER/bookmarks.html")),
-                 "<DT>open\r\n");
+
+        m_volumes->mounts.removeAt(1); // the chosen stick goes
+        m_volumes->changed();
+        QTRY_COMPARE(drive1->count(), 1);
+        QCOMPARE(drive1->currentIndex(), -1);
+        QTest::mouseClick(window->findChild<QWidget *>("Picture1"), Qt::LeftButton);
+        QCOMPARE(m_installs.last().last(), QString());
+
+        QTest::mouseClick(window->findChild<QWidget *>("Picture2"), Qt::LeftButton);
+        QCOMPARE(m_endings, 3);
     }
 
-    void cancelEndsAtOnce()
+    void showsAPlaceholderWithoutEntries()
     {
-        click("Picture2");
-        QCOMPARE(m_endings, 1);
-        QVERIFY(m_messages.requests().isEmpty());
+        const auto window = makeWindow();
+        auto *drive1 = window->findChild<DriveList *>("Drive1");
+        QCOMPARE(drive1->count(), 1);
+        QCOMPARE(drive1->itemText(0), "Connect the PSP in USB mode");
+        QVERIFY(!qobject_cast<QStandardItemModel *>(drive1->model())->item(0)->isEnabled());
+        QCOMPARE(drive1->currentIndex(), -1);
+        QCOMPARE(drive1->placeholderText(), "Connect the PSP in USB mode");
+        const QImage shown = drive1->grab().toImage();
+        drive1->setPlaceholderText({});
+        QVERIFY(drive1->grab().toImage() != shown); // the closed box shows it too
     }
 
-    void attachesSkin1WithoutMaximise()
+    // A look that hangs holds neither the window nor the looks at other places.
+    void aHungVolumeLeavesTheWindowAnswering()
     {
-        Frm_SkinnedForm window;
-        auto *skin1 = window.findChild<Skin *>("Skin1");
-        QVERIFY(skin1->isAttached());
-        QTest::mouseDClick(skin1->findChild<QWidget *>("TitleBar"), Qt::LeftButton, {}, {200, 10});
-        QVERIFY(!window.windowState().testFlag(Qt::WindowMaximized));
+        m_volumes->mounts = {{"/media/HUNG", "vfat"}};
+        m_volumes->hung = {"/media/HUNG"};
+        m_volumes->facts["/media/B"] = stick("/media", false);
+        const auto window = makeWindow({"/media/B"});
+        auto *drive1 = window->findChild<DriveList *>("Drive1");
+        QTRY_COMPARE(m_volumes->looked.size(), 2);
+        {
+            const std::lock_guard lock(m_volumes->mutex);
+            m_volumes->mounts.append(Mount{"/media/C", "vfat"});
+            m_volumes->facts["/media/C"] = stick("/media/C", true);
+        }
+        m_volumes->changed();
+        QTRY_COMPARE(drive1->itemText(1), "C, PSP memory stick, 512.0 MiB free of 1.0 GiB");
+        QCOMPARE(drive1->itemText(0), "HUNG (checking…)");
+        QCOMPARE(drive1->itemText(2), "B, 512.0 MiB free of 1.0 GiB");
+        QCOMPARE(m_volumes->looked.count("/media/HUNG"), 1);
+        QCOMPARE(drive1->currentDrive(), "/media/B");
     }
 
-    // Tab reaches the drive list, Install and Cancel in turn; Enter on Install installs and
-    // Escape does what Cancel does.
-    void keyboardDrivesThePictures()
+    // Escape closes the open list and nothing else; with nothing open it does
+    // what Cancel does. The drive list shows its focus ring from the start.
+    void keysWorkTheWindow()
     {
-        QVERIFY(testfiles::write(m_folder.filePath("A/Orvex/index.html"), "index"));
-        QVERIFY(testfiles::write(m_folder.filePath("A/nopass.html"), "<DT>open\r\n"));
-        QVERIFY(testfiles::write(m_folder.filePath("A/pass.html"), "<DT>lock\r\n"));
-        QVERIFY(QDir().mkpath(m_folder.filePath("D/PSP/SYSTEM/BROWSER")));
-        Frm_SkinnedForm window({m_folder.filePath("D")});
-        window.setApplicationFolder(m_folder.filePath("A"));
-        window.setMessagePresenter(&m_messages);
-        window.setEndProgram([this] { ++m_endings; });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto window = makeWindow({"/media/B"});
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *drive1 = window->findChild<DriveList *>("Drive1");
+        QCOMPARE(QApplication::focusWidget(), drive1);
+        const QImage ringed = drive1->grab().toImage();
+        window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        QVERIFY(drive1->grab().toImage() != ringed);
+
         QStringList order = {QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             order << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(order, QStringList({"Drive1", "Picture1", "Picture2", "Drive1"}));
-        QTest::keyClick(window.findChild<QWidget *>("Picture1"), Qt::Key_Return);
+        QTest::keyClick(window->findChild<QWidget *>("Picture1"), Qt::Key_Return);
+        QCOMPARE(m_installs.size(), 1);
         QCOMPARE(m_endings, 1);
-        QCOMPARE(testfiles::read(m_folder.filePath("D/PSP/SYSTEM/BROWSER/bookmarks.html")),
-                 "<DT>open\r\n");
-        QTest::keyClick(&window, Qt::Key_Escape);
+
+        drive1->showPopup();
+        QTRY_VERIFY(drive1->view()->isVisible());
+        QTest::keyClick(drive1->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!drive1->view()->isVisible());
+        QCOMPARE(m_endings, 1);
+        QTest::keyClick(drive1, Qt::Key_Escape);
         QCOMPARE(m_endings, 2);
     }
 
-    // A copy that lasts shows its progress after half a second; Cancel stops it.
-    void progressDialogShowsAndCancels()
+    void attachesSkin1WithoutMaximise()
     {
-        QWidget window;
-        const orvex::StickJob job = [](const orvex::ProgressCallback &progress,
-                                       const std::atomic<bool> &cancel) {
-            progress({orvex::StickProgress::Phase::Copying, 1, 4, 250, 1000, "big.bin"});
-            while (!cancel.load())
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            return orvex::Status::cancelled();
-        };
-        QProgressDialog *seen = nullptr;
-        QTimer::singleShot(900, [&] {
-            seen = window.findChild<QProgressDialog *>("CopyProgress");
-            QVERIFY(seen && seen->isVisible());
-            QCOMPARE(seen->windowTitle(), "Orvex Tessary");
-            QCOMPARE(seen->labelText(), "Copying Orvex/big.bin");
-            QCOMPARE(seen->value(), 250);
-            QTest::mouseClick(seen->findChild<QPushButton *>(), Qt::LeftButton);
-        });
-
-        const orvex::Status result = orvex::runStickJob(&window, job);
-
-        QVERIFY(result.isCancelled());
+        const auto window = makeWindow();
+        auto *skin1 = window->findChild<Skin *>("Skin1");
+        QVERIFY(skin1->isAttached());
+        QTest::mouseDClick(skin1->findChild<QWidget *>("TitleBar"), Qt::LeftButton, {}, {200, 10});
+        QVERIFY(!window->windowState().testFlag(Qt::WindowMaximized));
     }
 
-    // The list follows the volumes it is given, keeping the user's choice.
-    void driveListFollowsVolumes()
+    // A job that lasts shows the dialog. Cancel shows "Stopping…" at once while
+    // the job hangs, and 5 s later "Close anyway" ends the program. While the
+    // files are put in place nothing stops the job; a cancel while the stick
+    // is checked, which cannot stop, stops the copy that follows.
+    void runsJobsBehindTheDialog()
     {
-        QList<orvex::drives::Volume> volumes = {{"/media/u/CARD", "vfat", "CARD", 1 << 30, false}};
-        DriveList list([&] { return volumes; }, {"/tmp/d"});
-        QCOMPARE(list.currentDrive(), "/tmp/d");
-        list.setCurrentIndex(0);
-        emit list.activated(0);
-        volumes.prepend({"/media/u/PSP", "vfat", "", 1 << 30, true});
-        list.refresh();
-        QCOMPARE(list.count(), 3);
-        QCOMPARE(list.currentDrive(), "/media/u/CARD");
-        QCOMPARE(list.currentText(), list.itemText(1));
+        using Phase = orvex::StickProgress::Phase;
+        QWidget parent;
+        orvex::ProgressClock::time_point now;
+        orvex::StickJobRunner runner(
+            &parent, [this] { ++m_endings; }, [&] { return now; });
+        std::atomic<bool> release = false;
+        const auto job = [&](const orvex::StickProgress &shown) -> orvex::StickJob {
+            return
+                [&, shown](const orvex::ProgressCallback &report, const std::atomic<bool> &cancel) {
+                    report(shown);
+                    while (!release)
+                        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                    return cancel && shown.phase != Phase::Checking ? orvex::Status::cancelled()
+                                                                    : orvex::Status();
+                };
+        };
+        // Runs the job while `look` looks at its shown dialog, then lets it end.
+        const auto run = [&](const orvex::StickJob &job, std::function<void(QDialog *)> look) {
+            release = false;
+            QTimer::singleShot(0, [&] {
+                const auto releaseAtEnd = qScopeGuard([&] { release = true; });
+                QDialog *dialog = nullptr;
+                QTRY_VERIFY((dialog = parent.findChild<StickJobDialog *>()) && dialog->isVisible());
+                look(dialog);
+            });
+            return runner.run(job);
+        };
+        const auto text = [](QDialog *dialog) {
+            return dialog->findChild<QLabel *>("Action")->text();
+        };
+
+        QVERIFY(run(job({Phase::Copying, 12, 40, 250, 1000, "big.bin"}), [&](QDialog *dialog) {
+                    QCOMPARE(dialog->windowTitle(), "Orvex Tessary");
+                    QCOMPARE(text(dialog), "Copying Orvex/big.bin");
+                    QVERIFY(dialog->findChild<QLabel *>("Figures")->text().startsWith("12 of 40 "));
+                    QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
+                    auto *button = dialog->findChild<QPushButton *>();
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    QTRY_COMPARE(text(dialog), "Stopping…");
+                    QVERIFY(button->isHidden());
+                    now += orvex::closeAnywayAfter;
+                    QTRY_VERIFY(button->isVisible());
+                    QCOMPARE(button->text(), "Close anyway");
+                    QTest::mouseClick(button, Qt::LeftButton);
+                    QCOMPARE(m_endings, 1);
+                }).isCancelled());
+        QVERIFY(run(job({Phase::Writing, 0, 0, 0, 0, {}}), [&](QDialog *dialog) {
+                    QCOMPARE(text(dialog), "Writing to the stick…");
+                    QCOMPARE(dialog->findChild<QProgressBar *>()->maximum(), 0);
+                    QVERIFY(dialog->findChild<QPushButton *>()->isHidden());
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                    runner.cancel();
+                }).ok());
+        QVERIFY(run(job({}), [&](QDialog *) { runner.cancel(); }).ok());
+        QVERIFY(runner.run(job({Phase::Copying, 0, 1, 0, 1, {}})).isCancelled());
     }
 };
 

@@ -6,19 +6,43 @@
 # status and message, a failure leaving the drive's tree (names, sizes,
 # contents) as it was, a complete byte-identical copy on success, nothing
 # outside the drive changed, and a second run that completes once the fault is
-# removed. Mounting needs root: without it those cases skip.
-# Usage: install_on_devices.sh INSTALLER PAYLOAD_FOLDER
+# removed. Then the window: its tests beside a mounted PSP stick leave that
+# stick as it was, and the real window, with a stick that stops answering,
+# chooses a PSP stick mounted next and installs onto it from the keyboard.
+# Mounting needs root: without it those cases skip.
+#
+# As root the whole suite runs in a mount and process namespace of its own,
+# with a tmpfs over /media: its mounts are seen by nothing else on the
+# machine, and they go with the namespace's last process, even when the suite
+# is killed.
+# Usage: install_on_devices.sh INSTALLER PAYLOAD_FOLDER WINDOW_TESTS
 set -u
-installer=$1 payload=$2
+installer=$1 payload=$2 window_tests=$3
+namespace_missing=""
+if [ "$(id -u)" = 0 ] && [ -z "${ORVEX_DEVICES_NAMESPACE:-}" ]; then
+    if unshare --mount --pid --fork true 2> /dev/null; then
+        exec env ORVEX_DEVICES_NAMESPACE=1 unshare --mount --propagation private --pid --fork \
+            --mount-proc --kill-child bash "$0" "$@"
+    fi
+    namespace_missing="no mount namespace can be made here"
+fi
 work=$(mktemp -d /tmp/orvex-devices.XXXXXX) && chmod 755 "$work"
 passed=0 failed=0 skipped=0
+stopped_daemons=()
 cleanup() {
-    for m in $(grep -o "$work[^ ]*" /proc/mounts | sort -r); do
+    [ ${#stopped_daemons[@]} -gt 0 ] && kill -CONT "${stopped_daemons[@]}" 2> /dev/null
+    for m in $(grep -oE "($work|/media)/[^ ]*" /proc/mounts | sort -r); do
         fusermount -u "$m" 2>/dev/null || umount -l "$m"
     done
+    [ -n "${ORVEX_DEVICES_NAMESPACE:-}" ] && umount "$work" 2> /dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
+# Inside the namespace the work folder and /media are memory of its own.
+if [ -n "${ORVEX_DEVICES_NAMESPACE:-}" ]; then
+    mount -t tmpfs -o mode=755 tmpfs "$work" && mount -t tmpfs -o mode=755 tmpfs /media ||
+        { echo "FAIL: no tmpfs over $work and /media in the namespace"; exit 1; }
+fi
 
 # The installer beside a payload with a deep tree, an empty folder and names
 # with spaces and non-ASCII characters, reached through a link.
@@ -48,6 +72,15 @@ tmpfs_drive() { mkdir -p "$1" && mount -t tmpfs -o "size=$2" tmpfs "$1" && brows
 fat_drive() { # DIR [SIZE_KIB]
     mkfs.vfat -C "$1.img" "${2:-8192}" > /dev/null && mkdir -p "$1" && fusefat -o rw+ "$1.img" "$1" &&
         mkdir -p "$1/psp/system/browser"
+}
+# A 16 MiB FAT stick at DIR whose FUSE daemon runs here, its process id in $daemon.
+fat_stick() {
+    local image=$work/$(basename "$1").img
+    mkfs.vfat -C "$image" 16384 > /dev/null && mkdir -p "$1" || return 1
+    fusefat -f -o rw+ "$image" "$1" > /dev/null 2>&1 &
+    daemon=$!
+    for _ in $(seq 50); do mountpoint -q "$1" && return 0; sleep 0.1; done
+    return 1
 }
 bookmarks() { echo "$drive/PSP/SYSTEM/BROWSER/bookmarks.html"; }
 run_install() {
@@ -99,6 +132,7 @@ case_() {
 }
 
 root_only=""; [ "$(id -u)" = 0 ] || root_only="mounting needs root"
+[ -z "$root_only" ] && root_only=$namespace_missing
 fat_missing=$root_only
 [ -z "$fat_missing" ] && ! command -v fusefat > /dev/null && fat_missing="fusefat is not installed"
 [ -z "$fat_missing" ] && [ ! -e /dev/fuse ] && fat_missing="no /dev/fuse here"
@@ -234,6 +268,102 @@ rm -r "$drive/PSP/COMMON/Orvex"
     ! grep -q "\"$made\"" "$drive/PSP/COMMON/Orvex/passcode.js" && why="no passcode printed or written: $out"
 [ -z "$why" ] && [ -z "$made" ] && why="no passcode printed: $out"
 report passcode_and_one_bookmark "$why"
+
+# The window's tests beside a mounted PSP stick (they use volumes of their own):
+# the stick's tree as it was.
+if [ -n "$fat_missing" ]; then
+    echo "skip window_tests_leave_a_stick_alone: $fat_missing"; skipped=$((skipped + 1))
+else
+    stick=/media/ORVEX_TESTS why=""
+    fat_stick "$stick" && browser "$stick" && printf '<DL>\r\n' > "$stick/PSP/SYSTEM/BROWSER/bookmarks.html" ||
+        why="the stick could not be made"
+    before=$(tree_state "$stick")
+    if [ -z "$why" ] && ! out=$(QT_QPA_PLATFORM=offscreen "$window_tests" 2>&1); then
+        why="the window tests failed: $(grep -E '^(FAIL|   Loc)' <<< "$out")"
+    fi
+    [ -z "$why" ] && [ "$before" != "$(tree_state "$stick")" ] && why="the stick changed"
+    fusermount -u "$stick"
+    report window_tests_leave_a_stick_alone "$why"
+fi
+
+# The real window, a stick without a PSP folder mounted, so that nothing is
+# chosen: that stick's daemon stops answering, a PSP stick is mounted, and the
+# window, still answering, lists the first as not answering, chooses the
+# second and installs onto it from the keyboard. The window's log
+# (orvex.window) tells its entries, its choice and the messages it shows.
+hung_skip=$fat_missing
+[ -z "$hung_skip" ] && ! command -v Xvfb > /dev/null && hung_skip="Xvfb is not installed"
+[ -z "$hung_skip" ] && ! command -v xdotool > /dev/null && hung_skip="xdotool is not installed"
+if [ -n "$hung_skip" ]; then
+    echo "skip window_beside_a_hung_stick: $hung_skip"; skipped=$((skipped + 1))
+else
+    world=$work/hung why="" log=$work/hung/window.log
+    mkdir -p "$world/runtime" "$world/config" && chmod 700 "$world/runtime"
+    # Waits up to ten seconds for a command to succeed.
+    within10s() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+    logged() { grep -qF -- "$1" "$log"; }
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$world/display" > /dev/null 2>&1 &
+    xvfb=$!
+    within10s test -s "$world/display" || why="Xvfb did not start"
+    export DISPLAY=:$(tr -d '[:space:]' < "$world/display")
+    fat_stick /media/CARD || why="the first stick could not be made"
+    hung=$daemon
+    [ -z "$why" ] && {
+        env -u QT_QPA_PLATFORM QT_LOGGING_RULES="orvex.window.debug=true" \
+            XDG_RUNTIME_DIR="$world/runtime" XDG_CONFIG_HOME="$world/config" \
+            "$work/ascii-app/orvex-installer" > "$log" 2>&1 &
+        window_process=$!
+        within10s logged "entry: CARD, 16.0 MiB free" || why="the first stick was not listed"
+    }
+    [ -z "$why" ] && ! logged "chosen drive: /" || why=${why:-"a drive was chosen at start"}
+    if [ -z "$why" ]; then
+        kill -STOP "$hung" && stopped_daemons+=("$hung")
+        fat_stick /media/PSP && browser /media/PSP &&
+            printf '<DL>\r\n' > /media/PSP/PSP/SYSTEM/BROWSER/bookmarks.html ||
+            why="the PSP stick could not be made"
+    fi
+    [ -z "$why" ] && ! within10s logged "chosen drive: /media/PSP" && why="the PSP stick was not chosen"
+    [ -z "$why" ] && ! within10s logged "entry: CARD (not answering)" &&
+        why="the stopped stick was not shown as not answering"
+    # Answers the box that shows the message: waits for it to take the focus, then presses the key.
+    answered=""
+    answer() {
+        within10s logged "message: $1" || return 1
+        focused() {
+            local now; now=$(xdotool getwindowfocus 2> /dev/null) || return 1
+            [ "$now" != "$window" ] && [[ " $answered " != *" $now "* ]] &&
+                [ "$(xdotool getwindowname "$now" 2> /dev/null)" = "Orvex Tessary" ] && box=$now
+        }
+        within10s focused && answered="$answered $box" && sleep 0.3 && xdotool key "$2"
+    }
+    if [ -z "$why" ]; then
+        window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Orvex Tessary$' | head -n 1)
+        xdotool windowfocus --sync "$window" && sleep 0.3 && xdotool key Tab sleep 0.3 key Return ||
+            why="the window took no keys"
+        answered=$window
+        [ -z "$why" ] && { answer "Are you sure you want to install Orvex Tessary?" Return ||
+            why="no confirmation to answer"; }
+        [ -z "$why" ] && { answer "Would you like to install with password protection?" Escape ||
+            why="no password question to answer"; }
+        [ -z "$why" ] && { answer "Installation complete!" Return || why="no completion to answer"; }
+        [ -z "$why" ] && { answer "To access Orvex" Return || why="no last message to answer"; }
+    fi
+    [ -z "$why" ] && ! within10s bash -c "! kill -0 $window_process 2> /dev/null" &&
+        why="the window did not end after the install"
+    if [ -z "$why" ]; then
+        wait "$window_process"; status=$?
+        [ "$status" != 0 ] && why="the window ended with status $status"
+    fi
+    [ -z "$why" ] && [ "$(grep -cF -- "$line" /media/PSP/PSP/SYSTEM/BROWSER/bookmarks.html)" != 1 ] &&
+        why="the bookmark is not there exactly once"
+    [ -z "$why" ] && ! diff -r "$work/ascii-app/Orvex" /media/PSP/PSP/COMMON/Orvex > /dev/null &&
+        why="the copy differs from the payload"
+    [ -n "$why" ] && why="$why; the window's log: $(tail -n 12 "$log" | tr '\n' '|')"
+    kill -CONT "$hung" && stopped_daemons=()
+    kill "${window_process:-}" "$xvfb" 2> /dev/null
+    fusermount -u /media/PSP; fusermount -u /media/CARD
+    report window_beside_a_hung_stick "$why"
+fi
 
 if env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" > /dev/null 2>&1; [ $? = 2 ]
 then echo "ok wrong_command_line"; passed=$((passed + 1))

@@ -1,21 +1,32 @@
-// Which volumes the drive list offers and which drive it chooses as volumes
-// come and go.
-#include "drivechoice.h"
+// The drive list's rules: which mounts it offers, how it reads the mount
+// table, what each entry says, which drive it chooses as volumes come, go and
+// stop answering, and when a place is looked at, with a clock of the test's.
+#include "volumeprobes.h"
 
 #include <QTest>
 
 using namespace orvex::drives;
+using namespace std::chrono_literals;
 
 namespace {
 
-Volume volume(const QString &root, const QByteArray &type = "vfat", bool psp = false,
-              const QString &label = {})
+VolumeFacts facts(const QString &root, bool psp = false, const QString &label = {})
 {
-    return {root, type, label, 2LL << 30, psp};
+    return {true, root, label, 2LL << 30, 1288490189LL, psp};
 }
 
-const Volume stick = volume(QStringLiteral("/media/u/STICK"));
-const Volume psp = volume(QStringLiteral("/media/u/PSP"), "fuseblk", true);
+// Entries from "A* B! c": a drive per word, "*" a PSP stick, "!" not answering.
+QList<Entry> entriesOf(const QString &words)
+{
+    QList<Entry> list;
+    for (QString word : words.split(' ', Qt::SkipEmptyParts)) {
+        const bool psp = word.endsWith('*');
+        const bool silent = word.endsWith('!');
+        word.remove('*').remove('!');
+        list.append({word, {}, word, psp, !silent});
+    }
+    return list;
+}
 
 } // namespace
 
@@ -44,64 +55,189 @@ private slots:
     {
         QFETCH(QString, root);
         QFETCH(QByteArray, type);
-        QTEST(isOffered(volume(root, type)), "offered");
+        QTEST(isOffered({root, type}), "offered");
     }
 
-    void entriesShowLabelOrMountPointAndSize()
+    void readsTheMountTable_data()
     {
-        const QList<Entry> list =
-            entries({volume(QStringLiteral("/"), "ext4"), psp,
-                     volume(QStringLiteral("/media/u/X"), "vfat", false, QStringLiteral("CARD"))},
-                    {QStringLiteral("/tmp/stick")});
-        QCOMPARE(list.size(), 3);
-        QCOMPARE(list[0], (Entry{"/media/u/PSP (2.00 GiB)", psp.rootPath, true}));
-        QCOMPARE(list[1], (Entry{"CARD (2.00 GiB)", "/media/u/X", false}));
-        QCOMPARE(list[2],
-                 (Entry{QStringLiteral("/tmp/stick"), QStringLiteral("/tmp/stick"), false}));
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QByteArray>("type");
+        QTest::newRow("optional fields") << QByteArray("36 35 98:0 / /media/u/PSP rw,nosuid "
+                                                       "shared:1 master:2 - vfat /dev/sdb1 rw")
+                                         << "/media/u/PSP" << QByteArray("vfat");
+        QTest::newRow("none") << QByteArray("46 26 0:41 / /mnt/s rw - fuse.fusefat fusefat rw")
+                              << "/mnt/s" << QByteArray("fuse.fusefat");
+        QTest::newRow("escaped") << QByteArray("1 2 8:1 / /media/My\\040Stick\\134x rw - vfat "
+                                               "/dev/sdc1 rw")
+                                 << "/media/My Stick\\x" << QByteArray("vfat");
+        QTest::newRow("no separator")
+            << QByteArray("1 2 8:1 / /media/x rw vfat /dev/sdc1 rw") << QString() << QByteArray();
+        QTest::newRow("no type") << QByteArray("1 2 8:1 / /media/x rw -") << QString()
+                                 << QByteArray();
+    }
+    void readsTheMountTable()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, root);
+        QFETCH(QByteArray, type);
+        const QList<Mount> expected = root.isEmpty() ? QList<Mount>{} : QList<Mount>{{root, type}};
+        QCOMPARE(parseMountInfo(line + "\n\n" + line + "\n"), expected + expected);
     }
 
-    void choosesAtFirst_data()
+    // Each offered root once, in the table's order; then each command-line drive
+    // not already there, once.
+    void listsEachPlaceOnce()
     {
-        QTest::addColumn<QList<Volume>>("volumes");
-        QTest::addColumn<QStringList>("extra");
-        QTest::addColumn<QString>("chosen");
-        const QStringList extra = {QStringLiteral("/tmp/a"), QStringLiteral("/tmp/b")};
-        QTest::newRow("a PSP stick first") << QList{stick, psp} << extra << psp.rootPath;
-        QTest::newRow("else the first extra drive") << QList{stick} << extra << extra.first();
-        QTest::newRow("else nothing") << QList{stick} << QStringList() << QString();
-    }
-    void choosesAtFirst()
-    {
-        QFETCH(QList<Volume>, volumes);
-        QFETCH(QStringList, extra);
-        DriveChoice choice(extra);
-        QVERIFY(choice.update(volumes));
-        QTEST(choice.drive(), "chosen");
-        QCOMPARE(choice.current() >= 0, !choice.drive().isEmpty());
+        const QList<Place> list = places({{"/", "ext4"},
+                                          {"/media/B", "vfat"},
+                                          {"/media/A", "vfat"},
+                                          {"/media/B", "fuse.fusefat"},
+                                          {"/media/r", "tmpfs"}},
+                                         {"/tmp/d", "/media/A", "/tmp/d"});
+        QStringList seen;
+        for (const Place &place : list)
+            seen << place.path + (place.mounted ? " mounted" : "");
+        QCOMPARE(seen, QStringList({"/media/B mounted", "/media/A mounted", "/tmp/d"}));
     }
 
-    void followsMountsKeepingTheChoice()
+    void showsEntries_data()
     {
-        DriveChoice choice({});
-        QVERIFY(choice.update({stick}));
-        QCOMPARE(choice.current(), -1);
-        QVERIFY(!choice.update({stick}));
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text"); // empty: left out
+        QTest::addColumn<bool>("pspStick");
+        QTest::addColumn<bool>("selectable");
+        const QString root = "/media/u/STICK";
+        const auto answered = [&](const VolumeFacts &f, bool mounted = true) {
+            return Place{root, mounted, ProbeState::Answered, f};
+        };
+        QTest::newRow("label, free, total, PSP")
+            << answered(facts(root, true, "PSPCARD")) << "C"
+            << "PSPCARD, PSP memory stick, 1.2 GiB free of 2.0 GiB" << true << true;
+        QTest::newRow("folder name without a label")
+            << answered(facts(root)) << "C"
+            << "STICK, 1.2 GiB free of 2.0 GiB" << false << true;
+        QTest::newRow("the locale's numbers") << answered(facts(root)) << "de_DE"
+                                              << "STICK, 1,2 GiB free of 2,0 GiB" << false << true;
+        QTest::newRow("a folder inside a labelled volume")
+            << answered(facts("/media/u", true, "DISK"), false) << "C"
+            << "STICK, PSP memory stick, 1.2 GiB free of 2.0 GiB" << true << true;
+        QTest::newRow("a mount hidden by a later one")
+            << answered(facts("/media")) << "C" << QString() << false << false;
+        QTest::newRow("a mount that can't be read")
+            << answered(VolumeFacts{}) << "C" << QString() << false << false;
+        QTest::newRow("a command-line drive that can't be read")
+            << answered(VolumeFacts{}, false) << "C"
+            << "STICK (cannot be read)" << false << true;
+        QTest::newRow("no answer yet") << Place{root, true, ProbeState::Pending, {}} << "C"
+                                       << "STICK (checking…)" << false << true;
+        QTest::newRow("not answering, though a PSP stick before")
+            << Place{root, true, ProbeState::NotAnswering, facts(root, true)} << "C"
+            << "STICK (not answering)" << false << false;
+    }
+    void showsEntries()
+    {
+        QFETCH(Place, place);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        const QList<Entry> list = entries({place}, QLocale(locale));
+        QCOMPARE(list.size(), text.isEmpty() ? 0 : 1);
+        if (list.isEmpty())
+            return;
+        QCOMPARE(list[0].text(), text);
+        QCOMPARE(list[0].drive, place.path);
+        QTEST(list[0].pspStick, "pspStick");
+        QTEST(list[0].selectable, "selectable");
+    }
 
-        QVERIFY(choice.update({stick, psp})); // appears while nothing is chosen
-        QCOMPARE(choice.drive(), psp.rootPath);
+    // Each step is the entries listed then ("A* B! c", see entriesOf) or the
+    // user's pick ("=B"); `chosen` is the choice after each step.
+    void choosesAsVolumesComeAndGo_data()
+    {
+        QTest::addColumn<QString>("firstDrive");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("chosen");
+        const auto row = [](const char *name, const QString &first, const QStringList &steps,
+                            const QStringList &chosen) {
+            QTest::newRow(name) << first << steps << chosen;
+        };
+        row("the first --drive wins over a PSP stick", "d", {"A* d e", "A* B* d e"}, {"d", "d"});
+        row("else a PSP stick", "", {"A B* C*"}, {"B"});
+        row("else nothing", "", {"A B"}, {""});
+        row("a PSP stick appearing while nothing is chosen", "", {"A", "A B", "A B*"},
+            {"", "", "B"});
+        row("the chosen one goes: never another", "", {"A* B*", "=B", "A*", "A* C"},
+            {"A", "B", "", ""});
+        row("gone and back", "", {"A* B*", "=B", "A*", "A* B", "A* B*"}, {"A", "B", "", "", "B"});
+        row("kept at a new place", "", {"A B", "=B", "C B A", "C B A"}, {"", "B", "B", "B"});
+        row("stops answering, then answers", "", {"A*", "A!", "A*"}, {"A", "", "A"});
+        row("one not answering can't be picked", "", {"A B!", "=B", "=A"}, {"", "", "A"});
+        row("the --drive can go too", "d", {"d", "A*", "A* d"}, {"d", "", ""});
+    }
+    void choosesAsVolumesComeAndGo()
+    {
+        QFETCH(QString, firstDrive);
+        QFETCH(QStringList, steps);
+        DriveChoice choice(firstDrive);
+        QStringList chosen;
+        for (const QString &step : std::as_const(steps)) {
+            const QList<Entry> before = choice.entries();
+            const QString drive = choice.drive();
+            if (step.startsWith('=')) {
+                const auto picked = std::find_if(before.cbegin(), before.cend(),
+                                                 [&](auto &e) { return e.drive == step.mid(1); });
+                choice.choose(int(picked - before.cbegin()));
+            } else {
+                QCOMPARE(choice.update(entriesOf(step)),
+                         entriesOf(step) != before || choice.drive() != drive);
+            }
+            const int current = choice.current();
+            QCOMPARE(current < 0 ? QString() : choice.entries()[current].drive, choice.drive());
+            chosen << choice.drive();
+        }
+        QTEST(chosen, "chosen");
+    }
 
-        choice.choose(0);
-        QCOMPARE(choice.drive(), stick.rootPath);
-        QVERIFY(choice.update({volume(QStringLiteral("/media/u/NEW")), stick, psp}));
-        QCOMPARE(choice.drive(), stick.rootPath); // kept, at its new place
-        QCOMPARE(choice.current(), 1);
+    // At most one look per place; a look that lasts 2 s shows as not answering
+    // and is followed by another once it ends, if one was wanted meanwhile.
+    void looksAtEachPlaceOnceAtATime()
+    {
+        const ProbeClock::time_point t0;
+        const Place a{"/media/A", true, {}, {}};
+        const Place b{"/media/B", true, {}, {}};
+        const auto state = [](const VolumeProbes &probes, const Place &place,
+                              ProbeClock::time_point at) {
+            return probes.seen(place, at).state;
+        };
+        VolumeProbes probes;
+        QCOMPARE(probes.want({a, b}, t0), QStringList({a.path, b.path}));
+        QCOMPARE(state(probes, a, t0), ProbeState::Pending);
+        QVERIFY(!probes.answered(a.path, facts(a.path), t0 + 1s));
+        QCOMPARE(probes.seen(a, t0 + 1s).facts, facts(a.path));
 
-        QVERIFY(choice.update({psp})); // the chosen stick went: the PSP takes over
-        QCOMPARE(choice.drive(), psp.rootPath);
-        QVERIFY(choice.update({}));
-        QCOMPARE(choice.drive(), QString());
-        choice.choose(5);
-        QCOMPARE(choice.current(), -1);
+        QCOMPARE(probes.want({a, b}, t0 + 1s), QStringList({a.path})); // B's look still runs
+        QCOMPARE(state(probes, b, t0 + 1999ms), ProbeState::Pending);
+        QCOMPARE(probes.nextDeadline(t0 + 1999ms), t0 + 2s);
+        QCOMPARE(state(probes, b, t0 + 2s), ProbeState::NotAnswering);
+        QCOMPARE(state(probes, a, t0 + 2s), ProbeState::Answered); // its last answer meanwhile
+        QCOMPARE(probes.nextDeadline(t0 + 2s), t0 + 3s);
+
+        QVERIFY(!probes.answered(a.path, facts(a.path), t0 + 2500ms));
+        QVERIFY(probes.answered(b.path, facts(b.path), t0 + 10s)); // and again, as wanted
+        QCOMPARE(state(probes, b, t0 + 11s), ProbeState::Answered);
+        QCOMPARE(state(probes, b, t0 + 12s), ProbeState::NotAnswering);
+
+        // A place that went is forgotten once its look ends; until then that look counts.
+        QCOMPARE(probes.want({a}, t0 + 13s), QStringList({a.path}));
+        QCOMPARE(probes.want({a, b}, t0 + 13s), QStringList());
+        QCOMPARE(probes.seen(b, t0 + 13s).facts, VolumeFacts());
+        QVERIFY(probes.answered(b.path, facts(b.path), t0 + 14s));
+        QCOMPARE(probes.want({a}, t0 + 15s), QStringList());
+        QVERIFY(!probes.answered(b.path, facts(b.path), t0 + 15s));
+        QCOMPARE(probes.want({a, b}, t0 + 16s), QStringList({b.path}));
+        QCOMPARE(state(probes, b, t0 + 16s), ProbeState::Pending);
+        QCOMPARE(probes.nextDeadline(t0 + 16s), t0 + 18s);
     }
 };
 

@@ -1,0 +1,3 @@
+#include "windowlogging.h"
+
+Q_LOGGING_CATEGORY(lcWindow, "orvex.window", QtWarningMsg)

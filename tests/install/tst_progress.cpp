@@ -1,0 +1,142 @@
+// What the progress dialog shows: the figures, the speed over the last
+// seconds, and each phase with and without a cancel, on a clock of the test's.
+#include "copyprogress.h"
+
+#include <QTest>
+
+using namespace orvex;
+using namespace std::chrono_literals;
+using Phase = StickProgress::Phase;
+using Button = ProgressView::Button;
+Q_DECLARE_METATYPE(Phase)
+Q_DECLARE_METATYPE(Button)
+
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+
+StickProgress copying(int files, int of, qint64 bytes, qint64 total, const QString &file = {})
+{
+    return {Phase::Copying, files, of, bytes, total, file};
+}
+
+} // namespace
+
+class ProgressTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesTheFigures_data()
+    {
+        QTest::addColumn<StickProgress>("progress");
+        QTest::addColumn<double>("rate"); // bytes a second; negative: not known yet
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("figures");
+        const StickProgress example = copying(12, 40, qint64(34.5 * MiB), 100 * MiB);
+        QTest::newRow("all of it") << example << 8.2 * MiB << "C"
+                                   << "12 of 40 files, 34.5 of 100.0 MiB, 8.2 MiB/s, about 8 s "
+                                      "left";
+        QTest::newRow("speed not known yet") << example << -1.0 << "C"
+                                             << "12 of 40 files, 34.5 of 100.0 MiB";
+        QTest::newRow("stalled: no time left") << example << 0.0 << "C"
+                                               << "12 of 40 files, 34.5 of 100.0 MiB, 0.0 KiB/s";
+        QTest::newRow("done: no time left")
+            << copying(40, 40, 100 * MiB, 100 * MiB) << 8.0 * MiB << "C"
+            << "40 of 40 files, 100.0 of 100.0 MiB, 8.0 MiB/s";
+        QTest::newRow("small: KiB") << copying(3, 9, 10240, 30720) << 5120.0 << "C"
+                                    << "3 of 9 files, 10.0 of 30.0 KiB, 5.0 KiB/s, about 4 s left";
+        QTest::newRow("minutes") << copying(1, 2, 512 * MiB, 2048 * MiB) << 5.0 * MiB << "C"
+                                 << "1 of 2 files, 0.5 of 2.0 GiB, 5.0 MiB/s, about 5 min left";
+        QTest::newRow("hours") << copying(1, 2, 0, 2048 * MiB) << 0.25 * MiB << "C"
+                               << "1 of 2 files, 0.0 of 2.0 GiB, 256.0 KiB/s, about 2 h left";
+        QTest::newRow("the locale's numbers")
+            << copying(1234, 2000, qint64(34.5 * MiB), 100 * MiB) << 8.2 * MiB << "de_DE"
+            << "1.234 of 2.000 files, 34,5 of 100,0 MiB, 8,2 MiB/s, about 8 s left";
+    }
+    void writesTheFigures()
+    {
+        QFETCH(StickProgress, progress);
+        QFETCH(double, rate);
+        QFETCH(QString, locale);
+        QTEST(progressFigures(progress, rate < 0 ? std::nullopt : std::optional(rate),
+                              QLocale(locale)),
+              "figures");
+    }
+
+    // Samples as "milliseconds:bytes"; the speed over the last three seconds.
+    void measuresTheSpeed_data()
+    {
+        QTest::addColumn<QStringList>("samples");
+        QTest::addColumn<double>("rate"); // negative: not known yet
+        QTest::newRow("none") << QStringList() << -1.0;
+        QTest::newRow("under half a second") << QStringList{"0:0", "400:4000"} << -1.0;
+        QTest::newRow("steady") << QStringList{"0:0", "500:500", "1000:1000"} << 1000.0;
+        QTest::newRow("the last three seconds")
+            << QStringList{"0:0",        "1000:9000",  "2000:18000",
+                           "3000:18000", "4000:18000", "5000:21000"}
+            << 1000.0;
+        QTest::newRow("stalled") << QStringList{"0:0", "1000:0", "2000:0"} << 0.0;
+    }
+    void measuresTheSpeed()
+    {
+        QFETCH(QStringList, samples);
+        TransferRate measured;
+        for (const QString &sample : std::as_const(samples))
+            measured.add(ProgressClock::time_point(
+                             std::chrono::milliseconds(sample.section(':', 0, 0).toInt())),
+                         sample.section(':', 1).toLongLong());
+        QTEST(measured.bytesPerSecond().value_or(-1.0), "rate");
+    }
+
+    // A job in `phase`, cancelled at `cancelAt` ms (-1: never), seen at `at` ms.
+    void showsEachPhase_data()
+    {
+        QTest::addColumn<Phase>("phase");
+        QTest::addColumn<int>("cancelAt");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("barMaximum");
+        QTest::addColumn<Button>("button");
+        QTest::addColumn<bool>("holdsForNextJob");
+        QTest::newRow("checking") << Phase::Checking << -1 << 0 << "Checking the stick…" << 0
+                                  << Button::Cancel << false;
+        QTest::newRow("copying") << Phase::Copying << -1 << 0 << "Copying Orvex/js/a.js" << 1000
+                                 << Button::Cancel << false;
+        QTest::newRow("writing") << Phase::Writing << -1 << 0 << "Writing to the stick…" << 0
+                                 << Button::None << false;
+        QTest::newRow("writing is not stopped")
+            << Phase::Writing << 0 << 9000 << "Writing to the stick…" << 0 << Button::None << false;
+        QTest::newRow("stopping") << Phase::Copying << 1000 << 5999 << "Stopping…" << 1000
+                                  << Button::None << false;
+        QTest::newRow("stopping for 5 s") << Phase::Copying << 1000 << 6000 << "Stopping…" << 1000
+                                          << Button::CloseAnyway << false;
+        QTest::newRow("stopping while checking")
+            << Phase::Checking << 0 << 100 << "Stopping…" << 0 << Button::None << true;
+    }
+    void showsEachPhase()
+    {
+        QFETCH(Phase, phase);
+        QFETCH(int, cancelAt);
+        QFETCH(int, at);
+        const auto ms = [](int m) {
+            return ProgressClock::time_point(std::chrono::milliseconds(m));
+        };
+        ProgressDisplay display;
+        StickProgress progress = copying(1, 4, 250, 1000, "js/a.js");
+        progress.phase = phase;
+        display.update(progress, ms(0));
+        if (cancelAt >= 0)
+            QCOMPARE(display.cancel(ms(cancelAt)), phase != Phase::Writing);
+        const ProgressView view = display.view(ms(at), QLocale::c());
+        QTEST(view.action, "action");
+        QTEST(view.barMaximum, "barMaximum");
+        QCOMPARE(view.barValue, view.barMaximum ? 250 : 0);
+        QCOMPARE(view.figures.isEmpty(), phase != Phase::Copying);
+        QTEST(view.button, "button");
+        QTEST(display.cancelHoldsForNextJob(), "holdsForNextJob");
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgressTest)
+#include "tst_progress.moc"
