@@ -3,8 +3,10 @@
 #include "design/propertybag.h"
 #include "drivelist.h"
 #include "installprocedure.h"
+#include "passcodedialog.h"
 #include "picturebutton.h"
 #include "programend.h"
+#include "removal.h"
 #include "skin.h"
 #include "stickjobrunner.h"
 #include "widgetgeometry.h"
@@ -88,21 +90,22 @@ private:
 
 } // namespace
 
-Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, QWidget *parent)
-    : Frm_SkinnedForm(extraDrives, orvex::drives::machineVolumes(), parent)
+Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives, Task task, QWidget *parent)
+    : Frm_SkinnedForm(extraDrives, orvex::drives::machineVolumes(), task, parent)
 {
 }
 
 Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives,
-                                 orvex::drives::VolumeSource volumes, QWidget *parent)
+                                 orvex::drives::VolumeSource volumes, Task task, QWidget *parent)
     : QWidget(parent), m_applicationFolder(QCoreApplication::applicationDirPath()),
-      m_endProgram(orvex::endProgramNow), m_runInstall(orvex::runInstall)
+      m_endProgram(orvex::endProgramNow),
+      m_runInstall(task == Task::Remove ? orvex::runRemoval : orvex::runInstall)
 {
     setObjectName(QStringLiteral("Frm_SkinnedForm"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
     setWindowIcon(iconInEverySize());
     resize(orvex::twips::toPixelSize(clientWidth, clientHeight));
-    createControls(extraDrives, std::move(volumes));
+    createControls(extraDrives, std::move(volumes), task);
     Form_Load();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -111,8 +114,9 @@ Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives,
 Frm_SkinnedForm::~Frm_SkinnedForm() = default;
 
 void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
-                                     orvex::drives::VolumeSource volumes)
+                                     orvex::drives::VolumeSource volumes, Task task)
 {
+    const bool removing = task == Task::Remove;
     m_picture2 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")),
                                    QPixmap(QStringLiteral(":/orvex/app/cancel@2x.bmp")),
                                    QStringLiteral("Cancel"), this);
@@ -129,9 +133,11 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
         QRectF(0, 0, extentToTwips(design.read(QStringLiteral("_extentx"), 10848).toLongLong()),
                extentToTwips(design.read(QStringLiteral("_extenty"), 15425).toLongLong())));
 
-    m_picture1 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/install.bmp")),
-                                   QPixmap(QStringLiteral(":/orvex/app/install@2x.bmp")),
-                                   QStringLiteral("Install"), m_skin1);
+    const QString picture = removing ? QStringLiteral("remove") : QStringLiteral("install");
+    m_picture1 =
+        new PictureButton(QPixmap(QStringLiteral(":/orvex/app/%1.bmp").arg(picture)),
+                          QPixmap(QStringLiteral(":/orvex/app/%1@2x.bmp").arg(picture)),
+                          removing ? QStringLiteral("Remove") : QStringLiteral("Install"), m_skin1);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     orvex::twips::setGeometry(m_picture1, QRectF(4560, 2040, 1575, 735));
     connect(m_picture1, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture1_Click);
@@ -146,7 +152,8 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
                   QStringLiteral("Orvex Tessary installer %1").arg(QStringLiteral(ORVEX_VERSION)),
                   QRectF(2040, 2880, 4095, 255), m_skin1);
     QLabel *label4 = makeLabel(QStringLiteral("Label4"),
-                               QStringLiteral("3. Press Install to begin installation!"),
+                               removing ? QStringLiteral("3. Press Remove to remove Orvex Tessary!")
+                                        : QStringLiteral("3. Press Install to begin installation!"),
                                QRectF(240, 960, 4335, 255), m_skin1);
     QLabel *label3 = makeLabel(QStringLiteral("Label3"),
                                QStringLiteral("2. Select the drive your PSP is connected to."),
@@ -198,10 +205,14 @@ void Frm_SkinnedForm::Picture1_Click()
     orvex::StickJobRunner runner(this, m_endProgram);
     LoggedMessages messages(*m_messages);
     m_installing = &runner;
-    m_runInstall({m_applicationFolder, m_drive1->currentDrive(), messages, m_endProgram,
-                  [&runner](const orvex::StickJob &job) {
-                      return runner.run(job);
-                  }});
+    orvex::InstallEnvironment environment{m_applicationFolder, m_drive1->currentDrive(), messages,
+                                          m_endProgram, [&runner](const orvex::StickJob &job) {
+                                              return runner.run(job);
+                                          }};
+    environment.choosePasscode = [this](const QString &onStick) {
+        return PasscodeDialog::ask(this, onStick);
+    };
+    m_runInstall(environment);
     m_installing = nullptr;
 }
 

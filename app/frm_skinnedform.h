@@ -18,20 +18,29 @@ class Skin;
 
 // The installer's only window: three instructions, the drive list, the Install
 // and Cancel pictures and a credits line, framed by the title-bar control Skin1.
+// In removal mode the third line and the picture say Remove, and the picture
+// removes Orvex Tessary from the chosen stick.
 class Frm_SkinnedForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    // What Install runs: the install procedure by default.
+    // What the window is for.
+    enum class Task
+    {
+        Install,
+        Remove
+    };
+    // What Install (or Remove) runs: the install or the removal procedure by default.
     using InstallRunner = std::function<orvex::InstallOutcome(const orvex::InstallEnvironment &)>;
 
     // `extraDrives` are listed after the machine's volumes, and the first one
     // is chosen.
-    explicit Frm_SkinnedForm(const QStringList &extraDrives = {}, QWidget *parent = nullptr);
+    explicit Frm_SkinnedForm(const QStringList &extraDrives = {}, Task task = Task::Install,
+                             QWidget *parent = nullptr);
     // The same, with the volumes of `volumes` instead of the machine's.
     Frm_SkinnedForm(const QStringList &extraDrives, orvex::drives::VolumeSource volumes,
-                    QWidget *parent = nullptr);
+                    Task task = Task::Install, QWidget *parent = nullptr);
     ~Frm_SkinnedForm() override;
 
     // The presenter of the install procedure's messages; not owned. Null
@@ -57,7 +66,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createControls(const QStringList &extraDrives, orvex::drives::VolumeSource volumes);
+    void createControls(const QStringList &extraDrives, orvex::drives::VolumeSource volumes,
+                        Task task);
     void Form_Load();
 
     Skin *m_skin1 = nullptr;

@@ -5,6 +5,7 @@
 // machine's mounts or installs anything.
 #include "drivelist.h"
 #include "frm_skinnedform.h"
+#include "passcodedialog.h"
 #include "skin.h"
 #include "skinhost.h"
 #include "stickjobdialog.h"
@@ -114,6 +115,28 @@ private slots:
         m_endings = 0;
     }
     void cleanup() { m_volumes->release(); }
+
+    // The removal window says Remove; Install and Remove hand the passcode dialog on,
+    // offering the stick's passcode.
+    void removalModeAndPasscode()
+    {
+        Frm_SkinnedForm window({}, sourceOf(m_volumes), Frm_SkinnedForm::Task::Remove);
+        QCOMPARE(window.findChild<QLabel *>("Label4")->text(),
+                 "3. Press Remove to remove Orvex Tessary!");
+        QCOMPARE(window.findChild<QWidget *>("Picture1")->accessibleName(), "Remove");
+        std::optional<QString> chosen;
+        window.setInstallRunner([&](const orvex::InstallEnvironment &environment) {
+            QTimer::singleShot(0, [] {
+                auto *dialog = qobject_cast<PasscodeDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->accept();
+            });
+            chosen = environment.choosePasscode("4321");
+            return orvex::InstallOutcome::Declined;
+        });
+        QTest::mouseClick(window.findChild<QWidget *>("Picture1"), Qt::LeftButton);
+        QCOMPARE(chosen, "4321");
+    }
 
     // The list shows the source's volumes, follows its changes, and Install
     // hands the choice, the program end and a runner of jobs off the window's thread on.
