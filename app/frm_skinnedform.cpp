@@ -1,14 +1,14 @@
 #include "frm_skinnedform.h"
 
-#include "design/propertybag.h"
 #include "drivelist.h"
+#include "frame/twips.h"
 #include "installprocedure.h"
 #include "picturebutton.h"
 #include "programend.h"
-#include "skin.h"
 #include "stickjobrunner.h"
-#include "widgetgeometry.h"
 
+#include <OrvexSkin/propertybag.h>
+#include <OrvexSkin/skin.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>

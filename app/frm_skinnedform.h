@@ -1,7 +1,6 @@
 #pragma once
 
-#include "messagebox.h"
-
+#include <OrvexSkin/messagebox.h>
 #include <QWidget>
 #include <functional>
 #include <memory>

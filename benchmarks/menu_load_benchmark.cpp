@@ -4,9 +4,9 @@
 
 #include "menu/menufile.h"
 #include "menu/menumodel.h"
-#include "skin.h"
 #include "text/textlines.h"
 
+#include <OrvexSkin/skin.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 
 #include "frame/skinpainter.h"
 #include "frame/twips.h"
-#include "skin.h"
 
+#include <OrvexSkin/skin.h>
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>

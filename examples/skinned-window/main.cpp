@@ -3,8 +3,7 @@
 // chosen from a menu is printed to standard output, one name per line.
 //
 //   skinned-window [--skin FILE]
-#include "skin.h"
-
+#include <OrvexSkin/Skin>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "drivelist.h"
 #include "frm_skinnedform.h"
-#include "skin.h"
 #include "skinhost.h"
 #include "stickjobrunner.h"
 #include "testfiles.h"
 
+#include <OrvexSkin/skin.h>
 #include <QApplication>
 #include <QProgressDialog>
 #include <QPushButton>

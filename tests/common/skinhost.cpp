@@ -1,7 +1,5 @@
 #include "skinhost.h"
 
-#include "surface.h"
-
 #include <QMenu>
 #include <QPainter>
 #include <QSettings>

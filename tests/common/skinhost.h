@@ -1,9 +1,9 @@
 #pragma once
 
-#include "menupresenter.h"
 #include "recordingmessagepresenter.h"
-#include "skin.h"
 
+#include <OrvexSkin/menupresenter.h>
+#include <OrvexSkin/skin.h>
 #include <QImage>
 #include <QList>
 #include <QWidget>

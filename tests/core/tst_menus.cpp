@@ -1,7 +1,7 @@
-#include "menu/menudocument.h"
-#include "menu/menueditor.h"
 #include "menu/menumodel.h"
 #include "recordingmessagepresenter.h"
+#include "rules/menudocument.h"
+#include "rules/menueditor.h"
 #include "testfiles.h"
 #include "text/textlines.h"
 

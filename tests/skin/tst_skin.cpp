@@ -2,6 +2,7 @@
 // strip and the body as for a real pointer, painting reaches the surfaces and
 // the screen, skin files, the window mask and the menu strip.
 #include "design/rememberedskin.h"
+#include "skin_p.h"
 #include "skinhost.h"
 #include "testfiles.h"
 
@@ -29,6 +30,11 @@ void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos,
     QWidget *window = widget->window();
     QTest::mouseEvent(action, window->windowHandle(), button, modifiers,
                       widget->mapTo(window, pos));
+}
+
+const orvex::Surface &titleBarSurface(const SkinnedWindow &window)
+{
+    return SkinPrivate::get(window.skin)->caption.titleBar()->surface();
 }
 
 // A left-button drag in four steps, given in global coordinates so that it
@@ -66,16 +72,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window.host));
         // The cells' middles on the strip: close at x 386, minimise at 358.
         mouse(QTest::MouseMove, window.titleBar(), closePoint);
-        QCOMPARE(at(window.skin->titleBarSurface().image(), 386, 12), closeHover);
+        QCOMPARE(at(titleBarSurface(window).image(), 386, 12), closeHover);
         // The strip's paint handler puts its surface on the screen.
         QCOMPARE(at(window.titleBar()->grab().toImage(), 386, 12), closeHover);
 
         mouse(QTest::MouseMove, window.titleBar(), minimisePoint);
-        QCOMPARE(at(window.skin->titleBarSurface().image(), 386, 12), closeNormal);
-        QCOMPARE(at(window.skin->titleBarSurface().image(), 358, 12), minimiseHover);
+        QCOMPARE(at(titleBarSurface(window).image(), 386, 12), closeNormal);
+        QCOMPARE(at(titleBarSurface(window).image(), 358, 12), minimiseHover);
         // Over the empty strip a lit minimise button stays lit.
         mouse(QTest::MouseMove, window.titleBar(), stripPoint);
-        QCOMPARE(at(window.skin->titleBarSurface().image(), 358, 12), minimiseHover);
+        QCOMPARE(at(titleBarSurface(window).image(), 358, 12), minimiseHover);
     }
 
     void bodyShowsTheFrameAfterARepaint()
@@ -84,7 +90,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window.host));
         window.skin->setSkin(makeSkin(false, 0x123456));
         // A full repaint draws the left edge from the window's first column.
-        QCOMPARE(at(window.skin->bodySurface().image(), 0, 150), frameLeft);
+        QCOMPARE(at(SkinPrivate::get(window.skin)->body.image(), 0, 150), frameLeft);
         const QImage screen = window.skin->grab().toImage();
         QCOMPARE(at(screen, 0, 150), frameLeft);
         QCOMPARE(at(screen, 200, 150), QRgb(0x123456));
@@ -113,7 +119,7 @@ private slots:
             // The window grows later; the control follows, showing the restore cell.
             QTRY_VERIFY(window.host.width() > 400);
             QTRY_COMPARE(window.skin->size(), window.host.size());
-            QCOMPARE(at(window.skin->titleBarSurface().image(), window.host.width() - 28, 12),
+            QCOMPARE(at(titleBarSurface(window).image(), window.host.width() - 28, 12),
                      restoreNormal);
         }
     }
@@ -158,7 +164,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         mouse(QTest::MouseMove, skin->findChild<QWidget *>(QStringLiteral("TitleBar")), stripPoint);
         QCOMPARE(messages.requests().size(), 1);
-        QCOMPARE(messages.requests().front().text, Skin::attachHintText());
+        QCOMPARE(messages.requests().front().text, SkinPrivate::attachHintText());
     }
 
     void changeSkinLoadsAndRemembers()
@@ -170,7 +176,7 @@ private slots:
         QVERIFY(window.host.mask().isEmpty()); // the test skin is not rounded
         window.skin->ChangeSkin(path);
         QCOMPARE(window.skin->skin(), picture.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(at(window.skin->bodySurface().image(), 200, 150), QRgb(0x336699));
+        QCOMPARE(at(SkinPrivate::get(window.skin)->body.image(), 200, 150), QRgb(0x336699));
         QCOMPARE(orvex::rememberedskin::read(QStringLiteral("Skin Test Host")), path);
         // The window takes its shape when the control is next laid out.
         window.host.resize(420, 320);
@@ -195,7 +201,7 @@ private slots:
                                  "F!File\r\nH!Help\r\nhelp!....Contents\r\nabout!....About\r\n"));
         SkinnedWindow window(true, folder.path());
         QVERIFY(QTest::qWaitForWindowExposed(&window.host));
-        const QList<QLabel *> titles = window.skin->menuTitles();
+        const QList<QLabel *> titles = SkinPrivate::get(window.skin)->menus.titles();
         QCOMPARE(titles.size(), 2);
         QCOMPARE(titles[1]->text(), QStringLiteral("Help"));
 
@@ -205,7 +211,8 @@ private slots:
         window.menus.choose = 1;
         mouse(QTest::MouseClick, titles[1], titles[1]->rect().center(), button);
         QCOMPARE(window.menus.opened,
-                 opens ? QList<QMenu *>{window.skin->menu(1)} : QList<QMenu *>{});
+                 opens ? QList<QMenu *>{SkinPrivate::get(window.skin)->menus.menu(1)}
+                       : QList<QMenu *>{});
         QCOMPARE(reported, opens ? QStringList{QStringLiteral("about")} : QStringList{});
     }
 
