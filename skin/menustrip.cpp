@@ -15,14 +15,23 @@ namespace orvex {
 
 namespace {
 constexpr int titleGap = 200;
+// How far the highlight reaches past a title's text on either side: less than
+// half the gap between two titles.
+constexpr int highlightMargin = 60;
 } // namespace
 
-MenuStrip::MenuStrip(QWidget *control) : m_control(control), m_menuBar(new SurfaceWidget(control))
+MenuStrip::MenuStrip(QWidget *control)
+    : m_control(control), m_menuBar(new SurfaceWidget(control)),
+      m_highlightBox(new QWidget(m_menuBar))
 {
     setPresenter(nullptr);
     m_menuBar->setObjectName(QStringLiteral("MenuBar"));
     m_menuBar->surface().setBackColor(control->palette().color(QPalette::Base));
     m_menuBar->place(twips::toPixelRect(QRectF(0, 315, 8790, 240)));
+    m_highlightBox->setBackgroundRole(QPalette::Highlight);
+    m_highlightBox->setAutoFillBackground(true);
+    m_highlightBox->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_highlightBox->hide();
 
     QLabel *first = addTitle(tr("Menu"));
     first->setObjectName(QStringLiteral("Label"));
@@ -47,8 +56,6 @@ QLabel *MenuStrip::addTitle(const QString &text)
 {
     auto *title = new QLabel(text, m_menuBar);
     title->setAttribute(Qt::WA_TranslucentBackground);
-    title->setBackgroundRole(QPalette::Highlight);
-    setHighlighted(title, false);
     title->installEventFilter(this);
     m_titles.append(title);
     return title;
@@ -161,7 +168,7 @@ void MenuStrip::open(int index, Opening opening)
         QMenu *core = menu(slot);
         if (opening == Opening::Keyboard)
             core->setActiveAction(core->actions().front());
-        setHighlighted(title, true);
+        highlight(title);
         m_openSlot = slot;
         m_stepTo.reset();
         core->installEventFilter(this);
@@ -169,7 +176,7 @@ void MenuStrip::open(int index, Opening opening)
         QAction *chosen = m_presenter->exec(core, m_control->mapToGlobal(at));
         core->removeEventFilter(this);
         m_openSlot = -1;
-        setHighlighted(title, title->underMouse());
+        highlight(title->underMouse() ? title : nullptr);
         const qsizetype item = chosen ? core->actions().indexOf(chosen) : -1;
         if (item >= 0 && item < m_itemNames[slot].size())
             Q_EMIT MenuClick(m_itemNames[slot][item]);
@@ -187,8 +194,11 @@ bool MenuStrip::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::Enter:
+        highlight(m_titles[index]);
+        return false;
     case QEvent::Leave:
-        setHighlighted(m_titles[index], event->type() == QEvent::Enter || index == m_openSlot);
+        if (m_highlighted == m_titles[index] && index != m_openSlot)
+            highlight(nullptr);
         return false;
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -220,12 +230,19 @@ bool MenuStrip::stepFromOpenMenu(QObject *watched, QEvent *event)
     return true;
 }
 
-void MenuStrip::setHighlighted(QLabel *title, bool highlighted)
+void MenuStrip::highlight(QLabel *title)
 {
-    // A title has no background of its own unless it is highlighted.
-    title->setAttribute(Qt::WA_NoSystemBackground, !highlighted);
-    title->setAutoFillBackground(highlighted);
-    title->setForegroundRole(highlighted ? QPalette::HighlightedText : QPalette::WindowText);
+    if (m_highlighted)
+        m_highlighted->setForegroundRole(QPalette::WindowText);
+    m_highlighted = title;
+    m_highlightBox->setVisible(title);
+    if (!title)
+        return;
+    title->setForegroundRole(QPalette::HighlightedText);
+    const int margin = twips::toPixelEdge(highlightMargin);
+    m_highlightBox->setGeometry(title->x() - margin, 0, title->width() + 2 * margin,
+                                m_menuBar->height());
+    m_highlightBox->lower();
 }
 
 } // namespace orvex

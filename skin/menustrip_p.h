@@ -75,10 +75,14 @@ private:
     // closes; Left and Right close it and open the next one instead.
     void open(int index, Opening opening);
     bool stepFromOpenMenu(QObject *watched, QEvent *event);
-    static void setHighlighted(QLabel *title, bool highlighted);
+    // Draws `title` in the highlight colours, or nothing highlighted for null.
+    void highlight(QLabel *title);
 
     QWidget *m_control;
     SurfaceWidget *m_menuBar;
+    // The box behind the highlighted title, a little wider than its text.
+    QWidget *m_highlightBox;
+    QLabel *m_highlighted = nullptr;
     QList<QLabel *> m_titles;
     std::array<QMenu *, 8> m_menus{};
     // Items made by LoadMenus that join their menu when it is first asked for.
