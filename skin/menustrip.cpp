@@ -189,7 +189,7 @@ bool MenuStrip::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_openSlot >= 0 && watched == m_menus[m_openSlot])
         return stepFromOpenMenu(watched, event);
-    const qsizetype index = m_titles.indexOf(static_cast<QLabel *>(watched));
+    const qsizetype index = m_titles.indexOf(qobject_cast<QLabel *>(watched));
     if (index < 0)
         return false;
     switch (event->type()) {

@@ -8,10 +8,8 @@
 #include <optional>
 
 class QAction;
-class QColor;
 class QLabel;
 class QMenu;
-class QRect;
 class QWidget;
 
 namespace orvex {

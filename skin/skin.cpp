@@ -143,7 +143,7 @@ bool Skin::isAttached() const
 
 void Skin::setMessagePresenter(orvex::MessagePresenter *presenter)
 {
-    d->m_messages = presenter ? presenter : &d->m_messageBoxes;
+    d->setMessagePresenter(presenter);
 }
 
 void Skin::setMenuPresenter(orvex::MenuPresenter *presenter)
@@ -160,8 +160,7 @@ void Skin::paintEvent(QPaintEvent *event)
 void Skin::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (size() != d->m_laidOutSize)
-        d->UserControl_Resize();
+    d->followOwnSize();
 }
 
 void Skin::mousePressEvent(QMouseEvent *event)

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QLabel>
 
 namespace {
 
@@ -69,6 +68,11 @@ void SkinPrivate::showAttachHint()
     hint.title = QGuiApplication::applicationDisplayName();
     hint.text = attachHintText();
     m_messages->show(hint);
+}
+
+void SkinPrivate::setMessagePresenter(orvex::MessagePresenter *presenter)
+{
+    m_messages = presenter ? presenter : &m_messageBoxes;
 }
 
 void SkinPrivate::UserControl_Initialize()
@@ -176,6 +180,12 @@ void SkinPrivate::setControlSize(const QSize &size)
 {
     q->resize(size);
     if (size != m_laidOutSize)
+        UserControl_Resize();
+}
+
+void SkinPrivate::followOwnSize()
+{
+    if (q->size() != m_laidOutSize)
         UserControl_Resize();
 }
 

@@ -61,6 +61,9 @@ public:
     void UserControl_MouseUp(int button, int shift, double x, double y);
 
     void showAttachHint();
+    void setMessagePresenter(orvex::MessagePresenter *presenter);
+    // A resize event of the control: lays it out unless it has that size already.
+    void followOwnSize();
 
     Skin *const q;
     const QString menuFolder;
@@ -88,6 +91,4 @@ private:
     QRegion m_mask;
     orvex::QtMessagePresenter m_messageBoxes;
     orvex::MessagePresenter *m_messages = &m_messageBoxes;
-
-    friend class Skin;
 };

@@ -9,7 +9,8 @@ class QMenu;
 namespace orvex {
 
 // Shows a pop-up menu modally and returns the chosen action (null when the
-// menu was dismissed); tests put in one that chooses.
+// menu was dismissed). QtMenuPresenter runs QMenu::exec; a host or a test can
+// put in its own.
 class ORVEX_SKIN_EXPORT MenuPresenter
 {
 public:
