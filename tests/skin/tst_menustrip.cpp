@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 using orvex::MenuStrip;
 
@@ -37,7 +38,7 @@ struct StripWindow
     StripWindow()
     {
         QVERIFY(testfiles::write(folder.filePath(QStringLiteral("menu.txt")), menuFile));
-        strip = new MenuStrip(&window);
+        strip = std::make_unique<MenuStrip>(&window);
         strip->LoadMenus(folder.path());
         strip->setPresenter(&menus);
         strip->menuBar()->place(QRect(6, 26, 400, 16));
@@ -48,7 +49,7 @@ struct StripWindow
 
     QTemporaryDir folder;
     QWidget window;
-    MenuStrip *strip = nullptr;
+    std::unique_ptr<MenuStrip> strip;
     MenusByFunction menus;
 };
 
@@ -92,7 +93,7 @@ private slots:
         QFETCH(QStringList, answers);
         QFETCH(bool, stripShown);
         StripWindow window;
-        MenuStrip *strip = window.strip;
+        MenuStrip *strip = window.strip.get();
         strip->menuBar()->setVisible(stripShown);
         QStringList shown;
         window.menus.show = [&](QMenu *menu) -> QAction * {
@@ -131,7 +132,7 @@ private slots:
     void enterChoosesTheActiveItemOfARealMenu()
     {
         StripWindow window;
-        MenuStrip *strip = window.strip;
+        MenuStrip *strip = window.strip.get();
         strip->setPresenter(nullptr);
         QStringList reported;
         connect(strip, &MenuStrip::MenuClick, this,
@@ -153,7 +154,7 @@ private slots:
     void titleUnderThePointerOrOpenIsHighlighted()
     {
         StripWindow window;
-        MenuStrip *strip = window.strip;
+        MenuStrip *strip = window.strip.get();
         orvex::SurfaceWidget *bar = strip->menuBar();
         const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb() & 0xffffff;
         const QRgb plain = bar->surface().backColor().rgb() & 0xffffff;
