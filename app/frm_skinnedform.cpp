@@ -1,17 +1,17 @@
 #include "frm_skinnedform.h"
 
-#include "design/propertybag.h"
 #include "drivelist.h"
+#include "frame/twips.h"
 #include "installprocedure.h"
 #include "passcodedialog.h"
 #include "picturebutton.h"
 #include "programend.h"
 #include "removal.h"
-#include "skin.h"
 #include "stickjobrunner.h"
-#include "widgetgeometry.h"
 #include "windowlogging.h"
 
+#include <OrvexSkin/propertybag.h>
+#include <OrvexSkin/skin.h>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDirIterator>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "installprocedure.h"
-#include "messagebox.h"
 #include "volumesource.h"
 
+#include <OrvexSkin/messagebox.h>
 #include <QWidget>
 #include <functional>
 #include <memory>

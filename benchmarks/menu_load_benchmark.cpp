@@ -4,9 +4,10 @@
 
 #include "menu/menufile.h"
 #include "menu/menumodel.h"
-#include "skin.h"
+#include "skin_p.h"
 #include "text/textlines.h"
 
+#include <OrvexSkin/skin.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -100,9 +101,10 @@ void loadMenusIntoControl(benchmark::State &state)
     const QString folder = folderWithMenuFile(int(state.range(0)));
     for (auto _ : state) {
         Skin skin(folder, nullptr);
-        if (skin.itemNames(0).size() < 2)
+        const orvex::MenuStrip &menus = SkinPrivate::get(&skin)->menus;
+        if (menus.itemNames(0).size() < 2)
             state.SkipWithError("the menu file did not load");
-        benchmark::DoNotOptimize(skin.menuTitles());
+        benchmark::DoNotOptimize(menus.titles());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.SetComplexityN(state.range(0));
@@ -116,7 +118,7 @@ void fillMenuOnFirstRequest(benchmark::State &state)
         state.PauseTiming();
         auto skin = std::make_unique<Skin>(folder, nullptr);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(skin->menu(0)->actions().size());
+        benchmark::DoNotOptimize(SkinPrivate::get(skin.get())->menus.menu(0)->actions().size());
         state.PauseTiming();
         skin.reset();
         state.ResumeTiming();

@@ -5,8 +5,9 @@
 
 #include "frame/skinpainter.h"
 #include "frame/twips.h"
-#include "skin.h"
+#include "skin_p.h"
 
+#include <OrvexSkin/skin.h>
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
@@ -18,14 +19,6 @@ namespace {
 namespace sp = orvex::skinpainter;
 
 constexpr QSize installerSize(410, 210);
-
-// A control whose repaint and resize procedures the benchmark may call.
-class BenchmarkedSkin : public Skin
-{
-public:
-    using Skin::RepaintSkin;
-    using Skin::UserControl_Resize;
-};
 
 // The host window with its attached control: both caption buttons and the
 // default skin, whose magenta key rounds the window, so that a full repaint
@@ -45,7 +38,9 @@ struct Installer
     }
 
     QWidget host;
-    BenchmarkedSkin *skin = new BenchmarkedSkin;
+    Skin *skin = new Skin;
+    // The repaint and resize procedures the benchmark calls.
+    SkinPrivate &parts = *SkinPrivate::get(skin);
 };
 
 // Made in main, inside the application's lifetime.
@@ -56,29 +51,30 @@ Installer &installer()
     return *theInstaller;
 }
 
-void checkAttached(benchmark::State &state, const BenchmarkedSkin &skin)
+void checkAttached(benchmark::State &state, const Installer &installer)
 {
-    if (!skin.isAttached() || !skin.isRounded() || skin.size() != installerSize)
+    if (!installer.skin->isAttached() || !installer.parts.rounded ||
+        installer.skin->size() != installerSize)
         state.SkipWithError("the control is not attached, rounded and installer-sized");
 }
 
 void fullRepaint(benchmark::State &state)
 {
-    BenchmarkedSkin &skin = *installer().skin;
-    checkAttached(state, skin);
+    SkinPrivate &parts = installer().parts;
+    checkAttached(state, installer());
     for (auto _ : state) {
-        skin.RepaintSkin();
-        benchmark::DoNotOptimize(skin.bodySurface().image().constBits());
+        parts.RepaintSkin();
+        benchmark::DoNotOptimize(parts.body.image().constBits());
     }
 }
 
 void resize(benchmark::State &state)
 {
-    BenchmarkedSkin &skin = *installer().skin;
-    checkAttached(state, skin);
+    SkinPrivate &parts = installer().parts;
+    checkAttached(state, installer());
     for (auto _ : state) {
-        skin.UserControl_Resize();
-        benchmark::DoNotOptimize(skin.bodySurface().image().constBits());
+        parts.UserControl_Resize();
+        benchmark::DoNotOptimize(parts.body.image().constBits());
     }
 }
 

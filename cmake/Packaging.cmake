@@ -1,6 +1,7 @@
 # The Debian package: cpack -G DEB in a build folder gives
 # orvex-tessary_<version>_<arch>.deb, installed under /usr, its library
-# dependencies found by dpkg-shlibdeps.
+# dependencies found by dpkg-shlibdeps. It carries libOrvexSkin.so.1 with a
+# shlibs file and the ldconfig trigger.
 set(ORVEX_PACKAGE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/orvex-tessary)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
         DESTINATION ${ORVEX_PACKAGE_DOC_DIR})
@@ -11,6 +12,8 @@ foreach(file debian/changelog orvex-installer.1)
                     OUTPUT_FILE ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
 endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${ORVEX_PACKAGE_DOC_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/orvex-tessary.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME orvex-tessary)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/orvex-installer.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
@@ -23,13 +26,16 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Puts the Orvex Tessary web application on a PSP handheld's memory stick and
  adds its bookmark to the PSP browser, from a window or unattended
  (orvex-installer --unattended). Also ships the Skin title-bar widget for Qt 6
- developers, with its headers, CMake package and Qt Designer plugin.")
+ developers: the shared library libOrvexSkin, its headers, CMake package and
+ Qt Designer plugin.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianLdconfigTrigger.cmake)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 include(CPack)

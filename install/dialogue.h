@@ -1,8 +1,8 @@
 #pragma once
 
-#include "messages.h"
 #include "result.h"
 
+#include <OrvexSkin/messages.h>
 #include <QString>
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "messages.h"
 #include "result.h"
 #include "stick/folder.h"
 
+#include <OrvexSkin/messages.h>
 #include <QString>
 #include <atomic>
 #include <functional>

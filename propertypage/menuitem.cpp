@@ -1,11 +1,11 @@
 #include "menuitem.h"
 
-#include "design/buttonmax.h"
-#include "messagebox.h"
+#include "frame/twips.h"
 #include "propertypagesite.h"
 #include "recordtextvalidator.h"
-#include "widgetgeometry.h"
+#include "rules/buttonmax.h"
 
+#include <OrvexSkin/messagebox.h>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "menu/menudocument.h"
-#include "menu/menueditor.h"
+#include "rules/menudocument.h"
+#include "rules/menueditor.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "recordtextvalidator.h"
 
-#include "menu/menueditor.h"
+#include "rules/menueditor.h"
 
 namespace orvex {
 

@@ -1,4 +1,4 @@
-#include "captionbuttonproxy.h"
+#include "captionbuttonproxy_p.h"
 
 namespace orvex {
 

@@ -1,5 +1,4 @@
-#include "menupresenter.h"
-
+#include <OrvexSkin/menupresenter.h>
 #include <QMenu>
 
 namespace orvex {

@@ -1,5 +1,4 @@
-#include "messagebox.h"
-
+#include <OrvexSkin/messagebox.h>
 #include <QMessageBox>
 
 namespace orvex {

@@ -1,4 +1,4 @@
-#include "surface.h"
+#include "surface_p.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "windowmover.h"
+#include "windowmover_p.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -45,4 +45,10 @@ inline QSize toPixelSize(double widthTwips, double heightTwips)
     return QSize(toPixelEdge(widthTwips), toPixelEdge(heightTwips));
 }
 
+// Moves and sizes a widget (or anything with setGeometry(QRect)) to a rectangle given in twips.
+template <typename Widget> void setGeometry(Widget *widget, const QRectF &twipsRect)
+{
+    widget->setGeometry(toPixelRect(twipsRect));
+}
+
 } // namespace orvex::twips

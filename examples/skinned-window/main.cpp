@@ -1,10 +1,10 @@
 // A window decorated by the Skin control: caption strip, frame, both caption
 // buttons and the menu strip read from menu.txt beside the program. Every item
-// chosen from a menu is printed to standard output, one name per line.
+// chosen from a menu is printed to standard output, one name per line; File,
+// Quit ends the program.
 //
 //   skinned-window [--skin FILE]
-#include "skin.h"
-
+#include <OrvexSkin/Skin>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLabel>
@@ -35,13 +35,17 @@ int main(int argc, char *argv[])
     skin->setMenuVisible(true);
 
     auto *hint = new QLabel(QStringLiteral("Drag the caption or the body to move the window;\n"
-                                           "drag the right or bottom edge to resize it."),
+                                           "drag the right or bottom edge to resize it.\n"
+                                           "F10 or Alt+F, E, H open the menus."),
                             skin);
     hint->move(24, 72);
 
     QTextStream out(stdout);
-    QObject::connect(skin, &Skin::MenuClick,
-                     [&out](QString &itemName) { out << itemName << Qt::endl; });
+    QObject::connect(skin, &Skin::MenuClick, &window, [&out, &window](QString &itemName) {
+        out << itemName << Qt::endl;
+        if (itemName == u"QuitItem")
+            window.close();
+    });
 
     skin->Init_Skin(&window);
     if (parser.isSet(skinOption))

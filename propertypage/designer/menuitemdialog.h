@@ -1,8 +1,8 @@
 #pragma once
 
-#include "messagebox.h"
 #include "propertypagesite.h"
 
+#include <OrvexSkin/messagebox.h>
 #include <QDialog>
 #include <QPointer>
 

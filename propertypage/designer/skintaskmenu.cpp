@@ -1,8 +1,8 @@
 #include "skintaskmenu.h"
 
 #include "menuitemdialog.h"
-#include "skin.h"
 
+#include <OrvexSkin/Skin>
 #include <QAction>
 #include <QDesignerFormWindowInterface>
 

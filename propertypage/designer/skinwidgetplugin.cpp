@@ -1,9 +1,9 @@
 #include "skinwidgetplugin.h"
 
 #include "designfolder.h"
-#include "skin.h"
 #include "skintaskmenu.h"
 
+#include <OrvexSkin/Skin>
 #include <QDesignerFormEditorInterface>
 #include <QExtensionManager>
 #include <QIcon>
@@ -36,7 +36,7 @@ QString SkinWidgetPlugin::whatsThis() const
 
 QString SkinWidgetPlugin::includeFile() const
 {
-    return QStringLiteral("skin.h");
+    return QStringLiteral("OrvexSkin/Skin");
 }
 
 QIcon SkinWidgetPlugin::icon() const

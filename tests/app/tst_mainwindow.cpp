@@ -6,11 +6,11 @@
 #include "drivelist.h"
 #include "frm_skinnedform.h"
 #include "passcodedialog.h"
-#include "skin.h"
 #include "skinhost.h"
 #include "stickjobdialog.h"
 #include "stickjobrunner.h"
 
+#include <OrvexSkin/skin.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "messages.h"
-
+#include <OrvexSkin/messages.h>
 #include <QList>
 #include <QStringList>
 

@@ -1,7 +1,5 @@
 #include "skinhost.h"
 
-#include "surface.h"
-
 #include <QMenu>
 #include <QPainter>
 #include <QSettings>
@@ -57,6 +55,26 @@ SkinnedWindow::SkinnedWindow(bool buttonMax, const QString &menuFolder)
 QWidget *SkinnedWindow::titleBar() const
 {
     return skin->findChild<QWidget *>(QStringLiteral("TitleBar"));
+}
+
+void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos, Qt::MouseButton button,
+           Qt::KeyboardModifiers modifiers)
+{
+    QWidget *window = widget->window();
+    QTest::mouseEvent(action, window->windowHandle(), button, modifiers,
+                      widget->mapTo(window, pos));
+}
+
+void drag(QWidget *widget, QPoint from, QPoint to)
+{
+    QWidget *window = widget->window();
+    const QPoint start = widget->mapToGlobal(from);
+    const QPoint end = widget->mapToGlobal(to);
+    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, window->mapFromGlobal(start));
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(window->windowHandle(),
+                         window->mapFromGlobal(start + (end - start) * step / 4));
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, window->mapFromGlobal(end));
 }
 
 void isolateSettings(const QString &folder)

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "menupresenter.h"
 #include "recordingmessagepresenter.h"
-#include "skin.h"
 
+#include <OrvexSkin/menupresenter.h>
+#include <OrvexSkin/skin.h>
 #include <QImage>
 #include <QList>
+#include <QTest>
 #include <QWidget>
 
 // The control's test fixtures: a skin bitmap whose every cell and piece has a
@@ -54,6 +55,21 @@ struct SkinnedWindow
     QWidget host;
     Skin *skin;
 };
+
+// Points on a 400-pixel caption strip: inside the close button (380-393),
+// inside the minimise button only (352-365), and the empty strip.
+inline const QPoint closePoint(386, 10);
+inline const QPoint minimisePoint(356, 10);
+inline const QPoint stripPoint(200, 10);
+
+// Sends a mouse action through the window at `pos` in `widget`'s coordinates,
+// so that Qt picks the receiver and grabs as it does for a real pointer.
+void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos,
+           Qt::MouseButton button = Qt::NoButton, Qt::KeyboardModifiers modifiers = {});
+
+// A left-button drag in four steps, given in global coordinates so that it
+// stays a drag while the window moves under it.
+void drag(QWidget *widget, QPoint from, QPoint to);
 
 // Points the per-user settings store at a temporary folder for the test run.
 void isolateSettings(const QString &folder);

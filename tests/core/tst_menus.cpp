@@ -1,7 +1,8 @@
-#include "menu/menudocument.h"
-#include "menu/menueditor.h"
+#include "menu/menukeys.h"
 #include "menu/menumodel.h"
 #include "recordingmessagepresenter.h"
+#include "rules/menudocument.h"
+#include "rules/menueditor.h"
 #include "testfiles.h"
 #include "text/textlines.h"
 
@@ -108,6 +109,34 @@ private slots:
             editor.indent();
         QVERIFY(editor.indentLevel() == MenuEditor::maxIndentLevel &&
                 editor.captions().first().size() == 4 * MenuEditor::maxIndentLevel + 1);
+    }
+
+    void menuKeys_data()
+    {
+        QTest::addColumn<Lines>("titles");
+        QTest::addColumn<QList<int>>("mnemonics"); // title indexes
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("unique first letters, any case")
+            << Lines{"File", "edit", "\u00e9t\u00e9"} << QList{0, 1, 2} << "FE\u00c9";
+        QTest::newRow("a letter two titles share, in any case")
+            << Lines{"Help", "File", "hints"} << QList{1} << "F";
+        QTest::newRow("no letter first, no title, no menu")
+            << Lines{"", "1st", " Tab", "Go", "Ninth"} << QList{3} << "G";
+    }
+
+    void menuKeys()
+    {
+        QFETCH(Lines, titles);
+        QList<int> indexes;
+        QString letters;
+        for (const menukeys::Mnemonic &mnemonic : menukeys::mnemonics(titles, 4)) {
+            indexes << mnemonic.title;
+            letters += mnemonic.letter;
+        }
+        QTEST(indexes, "mnemonics");
+        QTEST(letters, "letters");
+        for (const auto &[from, direction, to] : {std::tuple(0, 1, 1), {2, 1, 0}, {0, -1, 2}})
+            QCOMPARE(menukeys::step(from, direction, 3), to);
     }
 
     void editRows_data()

@@ -1,26 +1,39 @@
 #!/bin/sh
 # Installs the build into a fresh prefix and checks what a user and a Qt
 # developer get: the files in place, an unattended install by the installed
-# program, a consumer of the installed Skin package, and the Debian package's
-# contents and lintian.
+# program, the shared library's exports, a consumer of the installed Skin
+# package, and the Debian package's contents, library control files and lintian.
 # Usage: check_package.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1 source=$2
 work=$build/package-check
 prefix=$work/prefix
 rm -rf "$work" && mkdir -p "$work/stick/PSP/SYSTEM/BROWSER"
+fail() { echo "$*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 installed="bin/orvex-installer share/orvex-tessary/Orvex/index.html share/orvex-tessary/pass.html
 share/orvex-tessary/nopass.html share/applications/orvex-tessary.desktop
-share/icons/hicolor/64x64/apps/orvex-tessary.png include/orvex-skin/skin.h
-include/orvex-skin/core/messages.h lib/cmake/OrvexSkin/OrvexSkinConfig.cmake
-share/doc/orvex-tessary/copyright"
+share/icons/hicolor/64x64/apps/orvex-tessary.png include/OrvexSkin/Skin include/OrvexSkin/skin.h
+include/OrvexSkin/orvexskin_export.h include/OrvexSkin/MessagePresenter lib/libOrvexSkin.so.1
+lib/cmake/OrvexSkin/OrvexSkinConfig.cmake share/doc/orvex-tessary/copyright"
 for file in $installed; do
-    [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
+    [ -e "$prefix/$file" ] || fail "not installed: $file"
 done
-ls "$prefix"/lib/*/qt6/plugins/designer/liborvex_designer_plugin.so > /dev/null
+# The library only: no archives, no private headers.
+[ -z "$(find "$prefix" -name '*.a' -o -name '*_p.h')" ] || fail "private parts installed"
+plugin=$(ls "$prefix"/lib/*/qt6/plugins/designer/liborvex_designer_plugin.so)
+ldd "$plugin" | grep -q "libOrvexSkin.so.1 => $prefix/lib/" || fail "the plugin misses the library"
 desktop-file-validate "$prefix/share/applications/orvex-tessary.desktop"
+
+# Only the public classes are exported, and none of the core's rules.
+nm -D --defined-only -C "$prefix/lib/libOrvexSkin.so.1" | cut -d' ' -f3- > "$work/exports"
+public='^((non-virtual thunk to |typeinfo (name )?for |vtable for )?(Skin|orvex::(PropertyBag|MessagePresenter|QtMessagePresenter|MenuPresenter|QtMenuPresenter))(::|\(| |$)|orvex::operator==\(orvex::PropertyBag|_edata$|_end$|__bss_start$)'
+! grep -Ev "$public" "$work/exports" || fail "exported beyond the public classes"
+rules='orvex::(framelayout|borderzone|skinpainter|windowshape|twips|menufile|menubar|menukeys|textlines|rememberedskin)::'
+! grep -E "$rules|CaptionButtonLooks|ResizeGesture|SkinPrivate|Strip|HostAttachment|Surface" \
+    "$work/exports" || fail "the core's rules are exported"
+echo "libOrvexSkin exports $(wc -l < "$work/exports") symbols"
 
 # The installed program finds its payload beside it, with no display.
 env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/orvex-installer" --unattended \
@@ -30,14 +43,22 @@ diff -r "$prefix/share/orvex-tessary/Orvex" "$work/stick/PSP/COMMON/Orvex"
 cmake -S "$source/tests/package/consumer" -B "$work/consumer" -G Ninja \
     -DCMAKE_PREFIX_PATH="$prefix" > "$work/consumer.log"
 cmake --build "$work/consumer" >> "$work/consumer.log"
+ldd "$work/consumer/skin-consumer" | grep -q "libOrvexSkin.so.1 => $prefix/lib/"
 QT_QPA_PLATFORM=offscreen "$work/consumer/skin-consumer"
 
 (cd "$build" && cpack -G DEB -B "$work/deb" > "$work/cpack.log")
 deb=$(ls "$work"/deb/orvex-tessary_*.deb)
 dpkg-deb -c "$deb" > "$work/contents"
 for file in usr/bin/orvex-installer usr/share/orvex-tessary/Orvex/index.html \
-    usr/share/applications/orvex-tessary.desktop usr/share/doc/orvex-tessary/copyright; do
-    grep -q " ./$file\$" "$work/contents" || { echo "not in the package: $file"; exit 1; }
+    usr/share/applications/orvex-tessary.desktop usr/share/doc/orvex-tessary/copyright \
+    usr/lib/libOrvexSkin.so.1 usr/include/OrvexSkin/Skin; do
+    grep -q " ./$file" "$work/contents" || fail "not in the package: $file"
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
-lintian --fail-on error "$deb"
+dpkg-deb -I "$deb" shlibs | grep -q '^libOrvexSkin 1 orvex-tessary (>= 1.0.0)$'
+dpkg-deb -I "$deb" triggers | grep -q '^activate-noawait ldconfig$'
+# Unpacked as the package lays it out, the plugin finds the library there.
+dpkg-deb -x "$deb" "$work/root"
+ldd "$work"/root/usr/lib/*/qt6/plugins/designer/liborvex_designer_plugin.so |
+    grep -q "libOrvexSkin.so.1 => $work/root/usr/lib/" || fail "the packaged plugin misses the library"
+lintian --fail-on error,warning "$deb"

@@ -23,7 +23,7 @@ private slots:
         QVERIFY2(plugins && plugins->customWidgets().size() == 1, qPrintable(loader.errorString()));
         QDesignerCustomWidgetInterface *skin = plugins->customWidgets().front();
         QCOMPARE(skin->name(), QStringLiteral("Skin"));
-        QCOMPARE(skin->includeFile(), QStringLiteral("skin.h"));
+        QCOMPARE(skin->includeFile(), QStringLiteral("OrvexSkin/Skin"));
         QVERIFY(skin->isContainer());
         QVERIFY(skin->domXml().contains(u"<widget class=\"Skin\" name=\"Skin1\">"));
 

@@ -3,9 +3,9 @@
 #include "menuitem.h"
 #include "propertypagesite.h"
 #include "recordingmessagepresenter.h"
-#include "skin.h"
 #include "testfiles.h"
 
+#include <OrvexSkin/skin.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>

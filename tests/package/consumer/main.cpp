@@ -1,15 +1,31 @@
+#include <OrvexSkin/PropertyBag>
+#include <OrvexSkin/Skin>
 #include <QApplication>
-#include <skin.h>
+#include <QTimer>
 
-// Attaches the installed control to a window; fails when it did not take the window.
+// Programs built against this version keep working with later ones only while
+// the control holds nothing but its private part.
+static_assert(sizeof(Skin) == sizeof(QWidget) + sizeof(void *));
+
+// Decorates a shown window with the installed control, restored from a stored
+// design; fails unless the control took the window and painted its body.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Consumer"));
+    window.resize(300, 200);
     auto *skin = new Skin(&window);
+    orvex::PropertyBag design;
+    design.write(QStringLiteral("ButtonMin"), false, true);
+    skin->readProperties(design);
     skin->Init_Skin(&window);
-    const bool attached =
-        skin->isAttached() && skin->caption() == window.windowTitle() && !skin->skin().isNull();
-    return attached ? 0 : 1;
+    window.show();
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    QApplication::exec();
+    const bool attached = skin->isAttached() && skin->caption() == window.windowTitle() &&
+                          window.windowFlags().testFlag(Qt::FramelessWindowHint) &&
+                          skin->size() == window.size() && !skin->buttonMin();
+    const QColor middle = skin->grab().toImage().pixelColor(150, 100);
+    return attached && middle == skin->GetSkinTheme() ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-#include "design/buttonmax.h"
+#include "rules/buttonmax.h"
 
 #include <QMetaProperty>
 #include <QObject>

@@ -1,5 +1,4 @@
-#include "design/propertybag.h"
-
+#include <OrvexSkin/propertybag.h>
 #include <QBuffer>
 #include <QJsonDocument>
 #include <QJsonObject>

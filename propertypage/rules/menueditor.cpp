@@ -1,4 +1,4 @@
-#include "menu/menueditor.h"
+#include "rules/menueditor.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "messages.h"
+#include <OrvexSkin/messages.h>
 
 class QWidget;
 
 namespace orvex {
 
 // Shows a request as a modal QMessageBox over the given parent.
-class QtMessagePresenter final : public MessagePresenter
+class ORVEX_SKIN_EXPORT QtMessagePresenter final : public MessagePresenter
 {
 public:
     explicit QtMessagePresenter(QWidget *parent = nullptr) : m_parent(parent) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <OrvexSkin/orvexskin_export.h>
 #include <QPoint>
 
 class QAction;
@@ -8,15 +9,16 @@ class QMenu;
 namespace orvex {
 
 // Shows a pop-up menu modally and returns the chosen action (null when the
-// menu was dismissed); tests put in one that chooses.
-class MenuPresenter
+// menu was dismissed). QtMenuPresenter runs QMenu::exec; a host or a test can
+// put in its own.
+class ORVEX_SKIN_EXPORT MenuPresenter
 {
 public:
     virtual ~MenuPresenter() = default;
     virtual QAction *exec(QMenu *menu, const QPoint &globalPosition) = 0;
 };
 
-class QtMenuPresenter final : public MenuPresenter
+class ORVEX_SKIN_EXPORT QtMenuPresenter final : public MenuPresenter
 {
 public:
     QAction *exec(QMenu *menu, const QPoint &globalPosition) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <OrvexSkin/orvexskin_export.h>
 #include <QString>
 
 namespace orvex {
@@ -35,8 +36,9 @@ struct MessageRequest
     friend bool operator==(const MessageRequest &, const MessageRequest &) = default;
 };
 
-// Shows modal message boxes; tests put in a presenter that answers and records.
-class MessagePresenter
+// Shows modal message boxes for the control and its host; QtMessagePresenter shows them with
+// QMessageBox, and a test can put in one that answers and records.
+class ORVEX_SKIN_EXPORT MessagePresenter
 {
 public:
     virtual ~MessagePresenter() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <OrvexSkin/orvexskin_export.h>
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -14,7 +15,7 @@ namespace orvex {
 // booleans, integers, strings or pictures; a picture is kept as the bytes of a
 // bitmap file. The text form is JSON, so that stored designs can be read and
 // reviewed.
-class PropertyBag
+class ORVEX_SKIN_EXPORT PropertyBag
 {
 public:
     bool contains(const QString &key) const;
@@ -37,7 +38,7 @@ public:
     static std::optional<PropertyBag> fromText(const QByteArray &text, QString *error = nullptr);
 
     // Same keys (without regard to case) with the same values, in any order.
-    friend bool operator==(const PropertyBag &a, const PropertyBag &b);
+    friend ORVEX_SKIN_EXPORT bool operator==(const PropertyBag &a, const PropertyBag &b);
 
 private:
     struct Entry

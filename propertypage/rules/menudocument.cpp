@@ -1,9 +1,9 @@
-#include "menu/menudocument.h"
+#include "rules/menudocument.h"
 
-#include "menu/menueditor.h"
 #include "menu/menufile.h"
-#include "messages.h"
+#include "rules/menueditor.h"
 
+#include <OrvexSkin/messages.h>
 #include <QDir>
 
 namespace orvex::menueditor {

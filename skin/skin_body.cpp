@@ -1,0 +1,48 @@
+// The control body's pointer rules: sizing pointers at the right and bottom
+// edges, resizing the host at the release, moving it by a drag anywhere else,
+// and the MouseDown and MouseMove events for the host.
+#include "frame/borderzone.h"
+#include "frame/twips.h"
+#include "skin_p.h"
+
+void SkinPrivate::UserControl_MouseDown(int button, int shift, double x, double y)
+{
+    Q_EMIT q->MouseDown(short(button), short(shift), float(x), float(y));
+}
+
+void SkinPrivate::UserControl_MouseMove(int button, int shift, double x, double y)
+{
+    const auto action = gesture.move(
+        button, x, y, orvex::twips::fromPixels(q->width()), orvex::twips::fromPixels(q->height()),
+        host.windowState() == orvex::HostAttachment::Maximised, host.isAttached());
+    if (action == orvex::ResizeGesture::MoveAction::Hover) {
+        showPointerShape();
+        Q_EMIT q->MouseMove(short(button), short(shift), float(x), float(y));
+    } else if (action == orvex::ResizeGesture::MoveAction::DragWindow) {
+        host.moveHost();
+    }
+    caption.ResetButtons();
+}
+
+void SkinPrivate::UserControl_MouseUp(int, int, double x, double y)
+{
+    const auto release =
+        gesture.release(x, y, host.windowState() == orvex::HostAttachment::Maximised);
+    if (release.ended) {
+        if (host.host() && release.target) {
+            QSize size = host.host()->size();
+            if (release.target->width >= 0)
+                size.setWidth(orvex::twips::toPixelEdge(release.target->width));
+            if (release.target->height >= 0)
+                size.setHeight(orvex::twips::toPixelEdge(release.target->height));
+            host.host()->resize(size);
+        }
+        allocate();
+    }
+    showPointerShape();
+}
+
+void SkinPrivate::showPointerShape()
+{
+    q->setCursor(orvex::borderzone::cursorFor(gesture.shape()));
+}

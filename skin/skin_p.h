@@ -1,0 +1,94 @@
+#pragma once
+
+#include "captionstrip_p.h"
+#include "frame/resizegesture.h"
+#include "hostattachment_p.h"
+#include "menustrip_p.h"
+#include "surface_p.h"
+
+#include <OrvexSkin/messagebox.h>
+#include <OrvexSkin/skin.h>
+#include <QImage>
+#include <QPixmap>
+#include <QRegion>
+#include <QSize>
+
+// What a Skin is made of behind its public names: the caption strip, the menu
+// strip and the host attachment, the skin picture and the control's own
+// surface. It keeps the order of work of creation, attaching, layout and
+// repaints, paints the frame, and runs the body's pointer rules.
+class SkinPrivate
+{
+public:
+    SkinPrivate(Skin *control, const QString &menuFolder);
+
+    static SkinPrivate *get(Skin *skin) { return skin->d.get(); }
+    static const SkinPrivate *get(const Skin *skin) { return skin->d.get(); }
+
+    // The attach hint's text, as shown by handlers that run before Init_Skin.
+    static QString attachHintText();
+
+    // Creation, attaching and design-time properties.
+    void UserControl_Initialize();
+    void Init_Skin(QWidget *host);
+    void allocate();
+    void readProperties(const orvex::PropertyBag &bag);
+    void writeProperties(orvex::PropertyBag &bag) const;
+    void setButtons(bool buttonMax, bool buttonMin);
+
+    // Skin pictures.
+    void ChangeSkin(const QString &path);
+    void setSkin(const QImage &picture);
+    // Takes a picture as the skin, without repainting.
+    void putPicture(const QImage &picture);
+
+    // Layout and window shape.
+    void setControlSize(const QSize &size);
+    void UserControl_Resize();
+    void PrepareHost();
+    void LayoutBars();
+    void ShapeWindow();
+
+    // Painting.
+    void RepaintSkin();
+    void RepaintOnResize();
+    void PaintFrame();
+    void PaintFrameOnResize();
+
+    // The control body's pointer rules; X and Y in twips.
+    void UserControl_MouseDown(int button, int shift, double x, double y);
+    void UserControl_MouseMove(int button, int shift, double x, double y);
+    void UserControl_MouseUp(int button, int shift, double x, double y);
+
+    void showAttachHint();
+    void setMessagePresenter(orvex::MessagePresenter *presenter);
+    // A resize event of the control: lays it out unless it has that size already.
+    void followOwnSize();
+
+    Skin *const q;
+    const QString menuFolder;
+    orvex::HostAttachment host;
+    QImage skin;
+    QPixmap skinPixmap;
+    orvex::CaptionStrip caption;
+    orvex::MenuStrip menus;
+    QWidget *const skinpic;
+    orvex::Surface body;
+    orvex::ResizeGesture gesture;
+    bool buttonMin = false;
+    bool buttonMax = false;
+    bool rememberSkin = false;
+    bool rounded = false;
+
+private:
+    void paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight, double leftX);
+    void followHost();
+    void showPointerShape();
+
+    bool m_repaintWhenHostResized = false;
+    QSize m_laidOutSize;
+    QSize m_maskSize;
+    QRegion m_mask;
+    orvex::QtMessagePresenter m_messageBoxes;
+    orvex::MessagePresenter *m_messages = &m_messageBoxes;
+};

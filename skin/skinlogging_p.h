@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Developer diagnostics of the control: "orvex.skin".
+Q_DECLARE_LOGGING_CATEGORY(lcSkin)
