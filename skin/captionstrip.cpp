@@ -19,7 +19,8 @@ namespace {
 constexpr int leftButton = 1;
 } // namespace
 
-CaptionStrip::CaptionStrip(QWidget *control, HostAttachment &host, const QImage &skin)
+CaptionStrip::CaptionStrip(QWidget *control, HostAttachment &host,
+                           const skinpainter::SkinBitmap &skin)
     : m_host(host), m_skin(skin), m_titleBar(new SurfaceWidget(control)),
       m_capLabel(new QLabel(tr("Title Bar"), m_titleBar))
 {

@@ -2,6 +2,7 @@
 
 #include "frame/captionbuttonlooks.h"
 #include "frame/framelayout.h"
+#include "frame/skinpainter.h"
 
 #include <QObject>
 #include <array>
@@ -28,7 +29,7 @@ class CaptionStrip final : public QObject
 public:
     // Builds the strip on `control` with its design values; paints from `skin`,
     // which must outlive it.
-    CaptionStrip(QWidget *control, HostAttachment &host, const QImage &skin);
+    CaptionStrip(QWidget *control, HostAttachment &host, const skinpainter::SkinBitmap &skin);
 
     SurfaceWidget *titleBar() const { return m_titleBar; }
     QString caption() const;
@@ -83,7 +84,7 @@ private:
     void paintLooks(const CaptionButtonLooks::Repaint &repaint);
 
     HostAttachment &m_host;
-    const QImage &m_skin;
+    const skinpainter::SkinBitmap &m_skin;
     SurfaceWidget *m_titleBar;
     QLabel *m_capLabel;
     // Close, minimise, maximise.

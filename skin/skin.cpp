@@ -103,7 +103,7 @@ void Skin::setCaption(const QString &caption)
 
 const QImage &Skin::skin() const
 {
-    return d->skin;
+    return d->skin.picture;
 }
 
 void Skin::setSkin(const QImage &picture)
@@ -154,7 +154,7 @@ void Skin::setMenuPresenter(orvex::MenuPresenter *presenter)
 void Skin::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), d->body.image(), event->rect());
+    d->body.show(painter, event->rect());
 }
 
 void Skin::resizeEvent(QResizeEvent *event)

@@ -9,6 +9,8 @@
 
 #include <OrvexSkin/propertybag.h>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 
@@ -29,6 +31,16 @@ QImage loadPicture(const QString &path)
     return picture;
 }
 
+// The skin drawn at twice the size beside `path`, as NAME@2x.EXT; a null image
+// when there is none.
+QImage loadDoubled(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString doubled =
+        file.dir().filePath(file.completeBaseName() + QStringLiteral("@2x.") + file.suffix());
+    return QFileInfo::exists(doubled) ? loadPicture(doubled) : QImage();
+}
+
 } // namespace
 
 SkinPrivate::SkinPrivate(Skin *control, const QString &folder)
@@ -39,7 +51,8 @@ SkinPrivate::SkinPrivate(Skin *control, const QString &folder)
     skinpic->setObjectName(QStringLiteral("Skinpic"));
     orvex::twips::setGeometry(skinpic, QRectF(2100, 1410, 3195, 855));
     skinpic->hide();
-    putPicture(QImage(QStringLiteral(":/orvex/skin/default_skin.bmp")));
+    putPicture(QImage(QStringLiteral(":/orvex/skin/default_skin.bmp")),
+               QImage(QStringLiteral(":/orvex/skin/default_skin@2x.bmp")));
     body.setBackColor(control->palette().color(QPalette::Window));
 
     using orvex::CaptionStrip;
@@ -122,8 +135,8 @@ void SkinPrivate::readProperties(const orvex::PropertyBag &bag)
     caption.setCaption(bag.read(QStringLiteral("Caption"), QString()).toString());
     buttonMax = bag.read(QStringLiteral("ButtonMax"), true).toBool();
     buttonMin = bag.read(QStringLiteral("ButtonMin"), true).toBool();
-    const QImage picture = bag.readPicture(QStringLiteral("Skin"), skin);
-    if (picture.cacheKey() != skin.cacheKey())
+    const QImage picture = bag.readPicture(QStringLiteral("Skin"), skin.picture);
+    if (picture.cacheKey() != skin.picture.cacheKey())
         putPicture(picture);
     rememberSkin = bag.read(QStringLiteral("RememberSkin"), false).toBool();
     menus.menuBar()->setVisible(bag.read(QStringLiteral("MenuVisible"), true).toBool());
@@ -132,7 +145,7 @@ void SkinPrivate::readProperties(const orvex::PropertyBag &bag)
 void SkinPrivate::writeProperties(orvex::PropertyBag &bag) const
 {
     bag.write(QStringLiteral("Caption"), caption.caption(), QString());
-    bag.writePicture(QStringLiteral("Skin"), skin);
+    bag.writePicture(QStringLiteral("Skin"), skin.picture);
     bag.write(QStringLiteral("ButtonMax"), buttonMax, true);
     bag.write(QStringLiteral("ButtonMin"), buttonMin, true);
     bag.write(QStringLiteral("RememberSkin"), rememberSkin, false);
@@ -158,15 +171,18 @@ void SkinPrivate::ChangeSkin(const QString &path)
     if (!path.isEmpty()) {
         const QImage picture = loadPicture(path);
         if (!picture.isNull())
-            putPicture(picture);
+            putPicture(picture, loadDoubled(path));
     }
     RepaintSkin();
 }
 
-void SkinPrivate::putPicture(const QImage &picture)
+void SkinPrivate::putPicture(const QImage &picture, const QImage &picture2x)
 {
-    skin = picture.convertToFormat(QImage::Format_RGB32);
-    skinPixmap = QPixmap::fromImage(skin);
+    skin.picture = picture.convertToFormat(QImage::Format_RGB32);
+    skin.picture2x = picture2x.size() == picture.size() * 2
+                         ? picture2x.convertToFormat(QImage::Format_RGB32)
+                         : QImage();
+    skinPixmap = QPixmap::fromImage(skin.picture);
 }
 
 void SkinPrivate::setSkin(const QImage &picture)
@@ -192,7 +208,7 @@ void SkinPrivate::followOwnSize()
 void SkinPrivate::UserControl_Resize()
 {
     m_laidOutSize = q->size();
-    body.resize(q->size());
+    body.resize(q->size(), q->devicePixelRatioF());
     LayoutBars();
     RepaintOnResize();
 }
@@ -218,7 +234,7 @@ void SkinPrivate::LayoutBars()
 
 void SkinPrivate::ShapeWindow()
 {
-    if (!orvex::windowshape::wantsRoundedWindow(skin) || !host.isAttached() || !host.host())
+    if (!orvex::windowshape::wantsRoundedWindow(skin.picture) || !host.isAttached() || !host.host())
         return;
     // The region depends only on the control's size: build it once per size.
     if (m_maskSize != q->size()) {

@@ -39,8 +39,9 @@ public:
     // Skin pictures.
     void ChangeSkin(const QString &path);
     void setSkin(const QImage &picture);
-    // Takes a picture as the skin, without repainting.
-    void putPicture(const QImage &picture);
+    // Takes a picture as the skin, with its doubled drawing if it has one,
+    // without repainting.
+    void putPicture(const QImage &picture, const QImage &picture2x = {});
 
     // Layout and window shape.
     void setControlSize(const QSize &size);
@@ -68,7 +69,7 @@ public:
     Skin *const q;
     const QString menuFolder;
     orvex::HostAttachment host;
-    QImage skin;
+    orvex::skinpainter::SkinBitmap skin;
     QPixmap skinPixmap;
     orvex::CaptionStrip caption;
     orvex::MenuStrip menus;

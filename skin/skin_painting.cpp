@@ -46,7 +46,7 @@ void SkinPrivate::paintFrameOn(orvex::Surface &surface, double scaleWidth, doubl
 {
     // Taking the body colour clears the surface; without one it is cleared to
     // the colour it has, so the body is filled once per repaint.
-    if (const auto bodyColour = sp::bodyColour(skin))
+    if (const auto bodyColour = sp::bodyColour(skin.picture))
         surface.setBackColor(*bodyColour);
     else
         surface.clear();

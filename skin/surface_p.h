@@ -4,10 +4,14 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 namespace orvex {
 
 // A persistent drawing surface: painters draw into its image, which keeps what
-// was drawn until it is cleared; the screen shows the image.
+// was drawn until it is cleared; the screen shows the image. The image has the
+// screen's pixel density, so that painters draw in logical pixels and a skin
+// drawn at twice the size stays sharp.
 class Surface
 {
 public:
@@ -19,9 +23,11 @@ public:
     void setBackColor(const QColor &color);
     // Fills the whole image with the back colour.
     void clear();
-    // Grows or shrinks the image to `size` pixels, keeping what lies inside
-    // both; new parts get the back colour.
-    void resize(const QSize &size);
+    // Grows or shrinks the image to `size` logical pixels at `ratio` device
+    // pixels each, keeping what lies inside both; new parts get the back colour.
+    void resize(const QSize &size, qreal ratio);
+    // Copies the part `rect` (logical pixels) of the image to the screen.
+    void show(QPainter &painter, const QRect &rect) const;
 
 private:
     QImage m_image{QSize(0, 0), QImage::Format_RGB32};

@@ -38,6 +38,22 @@ inline constexpr int frameThickness = 75;
 // the matching part of the destination.
 void copyPiece(QImage &target, const QImage &skin, const QRectF &destination, const QRectF &source);
 
+// A skin bitmap, and the same skin drawn at twice its size (may be null): the
+// rules keep to the first, whose pixels and rectangles they read; the second is
+// only what pieces are copied from onto a surface of a higher pixel density.
+struct SkinBitmap
+{
+    QImage picture;
+    QImage picture2x;
+};
+
+// The same copy from the picture that suits `target`'s device pixel ratio: at
+// 1 (or without a doubled picture) the picture; otherwise the doubled one,
+// its source rectangle doubled, pixel for pixel at 2 and smoothed at any other
+// ratio.
+void copyPiece(QImage &target, const SkinBitmap &skin, const QRectF &destination,
+               const QRectF &source);
+
 // The skin's body colour: its pixel (164, 22), or nothing when the bitmap is
 // too small to have one.
 std::optional<QColor> bodyColour(const QImage &skin);

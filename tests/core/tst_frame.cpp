@@ -151,6 +151,57 @@ private slots:
                                    QPoint(6, 2999), QPoint(5999, 2995), QPoint(5995, 2999)})
             QVERIFY(region.contains(point));
     }
+
+    void copiesFromThePictureForTheDensity_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<bool>("doubled"); // a doubled drawing is there
+        QTest::addColumn<QList<QRgb>>("row");
+        const QRgb r = 0xff0000, g = 0x00ff00, b = 0x0000ff, k = 0x000000;
+        QTest::newRow("ratio 1: the picture") << 1.0 << true << QList<QRgb>{r, b};
+        QTest::newRow("ratio 2: the doubled one, pixel for pixel")
+            << 2.0 << true << QList<QRgb>{r, g, b, k};
+        QTest::newRow("ratio 2 without it: the picture, each pixel twice")
+            << 2.0 << false << QList<QRgb>{r, r, b, b};
+    }
+
+    // A surface of a higher density gets the doubled drawing, its source doubled too.
+    void copiesFromThePictureForTheDensity()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(bool, doubled);
+        QFETCH(QList<QRgb>, row);
+        QImage picture(2, 1, QImage::Format_RGB32), twice(4, 2, QImage::Format_RGB32);
+        picture.setPixel(0, 0, 0xff0000);
+        picture.setPixel(1, 0, 0x0000ff);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x)
+                twice.setPixel(x, y, QList<QRgb>{0xff0000, 0x00ff00, 0x0000ff, 0x000000}[x]);
+        QImage target(QSize(2, 1) * ratio, QImage::Format_RGB32);
+        target.setDevicePixelRatio(ratio);
+        skinpainter::copyPiece(target, {picture, doubled ? twice : QImage()}, QRectF(0, 0, 30, 15),
+                               QRectF(0, 0, 30, 15));
+        QList<QRgb> copied;
+        for (int x = 0; x < target.width(); ++x)
+            copied.append(target.pixel(x, 0) & 0xffffff);
+        QCOMPARE(copied, row);
+    }
+
+    // Between the two, the doubled drawing is scaled down with smoothing.
+    void smoothsAtOtherDensities()
+    {
+        QImage picture(1, 1, QImage::Format_RGB32), twice(2, 2, QImage::Format_RGB32);
+        picture.fill(0xffffff);
+        twice.fill(0x000000);
+        twice.setPixel(1, 0, 0xffffff);
+        twice.setPixel(1, 1, 0xffffff);
+        QImage target(3, 3, QImage::Format_RGB32);
+        target.setDevicePixelRatio(1.5);
+        skinpainter::copyPiece(target, {picture, twice}, QRectF(0, 0, 30, 30),
+                               QRectF(0, 0, 15, 15));
+        const int grey = qRed(target.pixel(1, 1));
+        QVERIFY2(grey > 0 && grey < 255, qPrintable(QString::number(grey)));
+    }
 };
 
 QTEST_GUILESS_MAIN(FrameTest)

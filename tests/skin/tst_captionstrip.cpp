@@ -33,7 +33,7 @@ struct StripHost
 
     QWidget host;
     QWidget *control = new QWidget(&host);
-    QImage skin = makeSkin(false);
+    orvex::skinpainter::SkinBitmap skin{makeSkin(false), {}};
     orvex::HostAttachment attachment{control};
     orvex::CaptionStrip strip{control, attachment, skin};
 };

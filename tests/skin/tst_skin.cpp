@@ -100,20 +100,32 @@ private slots:
         QCOMPARE(messages.requests().front().text, SkinPrivate::attachHintText());
     }
 
+    // A skin file is loaded and remembered, with its doubled drawing beside it when
+    // that is twice its size; a picture the host puts in has none.
     void changeSkinLoadsAndRemembers()
     {
         const QString path = m_folder.filePath(QStringLiteral("rounded.png"));
         const QImage picture = makeSkin(true, 0x336699);
-        QVERIFY(picture.save(path));
+        QImage doubled = picture.scaled(picture.size() * 2).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(picture.save(path) && picture.save(m_folder.filePath("plain.png")));
+        QVERIFY(doubled.save(m_folder.filePath("rounded@2x.png")));
+        doubled.setDevicePixelRatio(2); // as a reader gives a file named @2x
+        QVERIFY(picture.save(m_folder.filePath("plain@2x.png")));
         SkinnedWindow window;
+        const orvex::skinpainter::SkinBitmap &skin = SkinPrivate::get(window.skin)->skin;
+        window.skin->ChangeSkin(m_folder.filePath("plain.png"));
+        QVERIFY(skin.picture2x.isNull());
         QVERIFY(window.host.mask().isEmpty()); // the test skin is not rounded
         window.skin->ChangeSkin(path);
+        QCOMPARE(skin.picture2x, doubled);
         QCOMPARE(window.skin->skin(), picture.convertToFormat(QImage::Format_RGB32));
         QCOMPARE(at(SkinPrivate::get(window.skin)->body.image(), 200, 150), QRgb(0x336699));
         QCOMPARE(orvex::rememberedskin::read(QStringLiteral("Skin Test Host")), path);
         // The window takes its shape when the control is next laid out.
         window.host.resize(420, 320);
         QVERIFY(!window.host.mask().isEmpty());
+        window.skin->setSkin(picture);
+        QVERIFY(skin.picture2x.isNull());
     }
 
     void menusReachTheHostWhileTheStripIsShown()
