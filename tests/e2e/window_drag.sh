@@ -9,6 +9,19 @@ set -uo pipefail
 
 installer=${1:?usage: window_drag.sh INSTALLER openbox|none}
 windowManager=${2:-none}
+
+# The real window reads the mount table and looks at the volumes a user would
+# pick: it runs in a mount and process namespace of its own, with tmpfs over
+# the folders where sticks appear, so that it sees none of this machine's.
+if [[ -z ${ORVEX_E2E_NAMESPACE:-} ]]; then
+    [[ $(id -u) == 0 ]] && unshare --mount --pid --fork true 2>/dev/null ||
+        { echo "SKIP: the window would see this machine's sticks; a mount namespace needs root"; exit 77; }
+    exec env ORVEX_E2E_NAMESPACE=1 unshare --mount --propagation private --pid --fork \
+        --mount-proc --kill-child bash "$0" "$@"
+fi
+for folder in /media /mnt /run/media; do
+    [[ -d $folder ]] && { mount -t tmpfs tmpfs "$folder" || { echo "FAIL: no tmpfs over $folder"; exit 1; }; }
+done
 timeLimit=90
 work=$(mktemp -d)
 started=()
