@@ -39,6 +39,8 @@ private slots:
         row("a passcode", install + QStringList{"yes", "--passcode", "01234567"}, A::Unattended,
             true, "01234567");
         row("a passcode too short", install + QStringList{"yes", "--passcode", "123"}, A::Error);
+        row("two passcodes",
+            install + QStringList{"yes", "--passcode", "1234", "--passcode", "5678"}, A::Error);
         row("a passcode without protection", install + QStringList{"no", "--passcode", "1234"},
             A::Error);
         row("no password answer", {"--unattended", "--drive", "/a"}, A::Error);
