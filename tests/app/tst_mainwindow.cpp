@@ -10,7 +10,6 @@
 #include "stickjobdialog.h"
 #include "stickjobrunner.h"
 
-#include <OrvexSkin/skin.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
@@ -234,15 +233,6 @@ private slots:
         QCOMPARE(m_endings, 2);
     }
 
-    void attachesSkin1WithoutMaximise()
-    {
-        const auto window = makeWindow();
-        auto *skin1 = window->findChild<Skin *>("Skin1");
-        QVERIFY(skin1->isAttached());
-        QTest::mouseDClick(skin1->findChild<QWidget *>("TitleBar"), Qt::LeftButton, {}, {200, 10});
-        QVERIFY(!window->windowState().testFlag(Qt::WindowMaximized));
-    }
-
     // A job that lasts shows the dialog. Cancel shows "Stopping…" at once while
     // the job hangs, and 5 s later "Close anyway" ends the program. While the
     // files are put in place nothing stops the job; a cancel while the stick
@@ -281,7 +271,6 @@ private slots:
         };
 
         QVERIFY(run(job({Phase::Copying, 12, 40, 250, 1000, "big.bin"}), [&](QDialog *dialog) {
-                    QCOMPARE(dialog->windowTitle(), "Orvex Tessary");
                     QCOMPARE(text(dialog), "Copying Orvex/big.bin");
                     QVERIFY(dialog->findChild<QLabel *>("Figures")->text().startsWith("12 of 40 "));
                     QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
@@ -297,7 +286,6 @@ private slots:
                 }).isCancelled());
         QVERIFY(run(job({Phase::Writing, 0, 0, 0, 0, {}}), [&](QDialog *dialog) {
                     QCOMPARE(text(dialog), "Writing to the stick…");
-                    QCOMPARE(dialog->findChild<QProgressBar *>()->maximum(), 0);
                     QVERIFY(dialog->findChild<QPushButton *>()->isHidden());
                     QTest::keyClick(dialog, Qt::Key_Escape);
                     runner.cancel();

@@ -18,24 +18,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("nothing offered") << ""
-                                         << ""
-                                         << "" << false;
-        QTest::newRow("the stick's passcode") << "0042"
-                                              << ""
-                                              << "0042" << true;
-        QTest::newRow("three digits") << ""
-                                      << "123"
-                                      << "123" << false;
-        QTest::newRow("letters are not taken") << ""
-                                               << "12ab34"
-                                               << "1234" << true;
-        QTest::newRow("no more than eight") << ""
-                                            << "1234567890"
-                                            << "12345678" << true;
-        QTest::newRow("an offer that is no passcode") << "12"
-                                                      << ""
-                                                      << "" << false;
+        const auto row = [](const char *name, const char *offered, const char *typed,
+                            const char *entry, bool ok) {
+            QTest::newRow(name) << QString(offered) << QString(typed) << QString(entry) << ok;
+        };
+        row("nothing offered", "", "", "", false);
+        row("the stick's passcode", "0042", "", "0042", true);
+        row("three digits", "", "123", "123", false);
+        row("letters are not taken", "", "12ab34", "1234", true);
+        row("no more than eight", "", "1234567890", "12345678", true);
+        row("an offer that is no passcode", "12", "", "", false);
     }
 
     void okOnlyForFourToEightDigits()

@@ -4,22 +4,17 @@
 # .html files, parsed by Debian's acorn (package node-acorn), and none calls
 # a library function that came after ECMAScript 3 (forEach, trim, JSON...). A
 # modern engine would run code that the PSP rejects, so this is a parser's
-# verdict, not a browser's. Usage: es3_syntax.sh PAYLOAD_FOLDER. Exits 77 when node or acorn
-# is missing.
+# verdict, not a browser's. Usage: es3_syntax.sh PAYLOAD_FOLDER. Exits 77 when
+# node or acorn is missing.
 set -euo pipefail
-
-if ! command -v node >/dev/null; then
-    echo "SKIP: node is not installed (Debian package nodejs)"
-    exit 77
-fi
+command -v node > /dev/null || { echo "SKIP: node is not installed (Debian package nodejs)"; exit 77; }
 
 # Debian puts its node modules in /usr/share/nodejs, which a node from
 # elsewhere does not search.
-NODE_PATH=/usr/share/nodejs exec node - "$1" <<'EOF'
+NODE_PATH=/usr/share/nodejs exec node - "$1" <<'JS'
 "use strict";
 const fs = require("fs");
 const path = require("path");
-
 let acorn, walk;
 try {
     acorn = require("acorn");
@@ -28,10 +23,6 @@ try {
     console.log("SKIP: acorn is not installed (Debian package node-acorn)");
     process.exit(77);
 }
-
-// ES3 reserves words that later versions freed (class, int, char...), also
-// as property names after a dot or in an object literal.
-const es3 = { ecmaVersion: 3, allowReserved: "never", locations: true };
 
 // Library names that ECMAScript 5 and later brought. Methods are matched by
 // name on any object; indexOf and lastIndexOf are left out, as strings have
@@ -46,82 +37,44 @@ const laterMethods = new Set([
     "forEach", "map", "filter", "reduce", "reduceRight", "some", "every", "trim", "bind",
     "toISOString", "includes", "startsWith", "endsWith", "repeat", "padStart", "padEnd",
 ]);
-
-// The library names after ECMAScript 3 that a parsed script uses.
-function laterLibrary(ast) {
-    const found = [];
-    walk.simple(ast, {
-        Identifier(node) {
-            if (laterGlobals.has(node.name)) {
-                found.push({ name: node.name, line: node.loc.start.line });
-            }
-        },
-        MemberExpression(node) {
-            if (node.computed) {
-                return;
-            }
-            const name = node.property.name;
-            const owner = node.object.type === "Identifier" ? node.object.name + "." : "";
-            if (laterMethods.has(name) || laterStatics.has(owner + name)) {
-                found.push({ name: owner + name, line: node.loc.start.line });
-            }
-        },
-    });
-    return found;
-}
-
-function files(folder) {
-    return fs.readdirSync(folder, { withFileTypes: true }).flatMap((entry) => {
-        const name = path.join(folder, entry.name);
-        return entry.isDirectory() ? files(name) : [name];
-    });
-}
-
-function unescapeHtml(text) {
-    return text.replace(/&(#\d+|quot|amp|lt|gt|apos);/g, (all, name) => {
-        const named = { quot: '"', amp: "&", lt: "<", gt: ">", apos: "'" };
-        return name in named ? named[name] : String.fromCharCode(Number(name.slice(1)));
-    });
-}
-
+const named = { quot: '"', amp: "&", lt: "<", gt: ">", apos: "'" };
+const unescapeHtml = (text) => text.replace(/&(#\d+|quot|amp|lt|gt|apos);/g,
+    (all, name) => (name in named ? named[name] : String.fromCharCode(Number(name.slice(1)))));
 // The line of a character offset, so that failures point into the page.
-function lineAt(text, offset) {
-    return text.slice(0, offset).split("\n").length;
-}
-
-// The scripts of a page: inline <script> bodies and event handler attributes,
-// each with the page line it starts on.
-function pageScripts(html) {
-    const scripts = [];
-    for (const match of html.matchAll(/<script\b[^>]*>([\s\S]*?)<\/script>/gi)) {
-        if (match[1].trim() !== "") {
-            const start = match.index + match[0].indexOf(">") + 1;
-            scripts.push({ source: match[1], line: lineAt(html, start), handler: false });
-        }
-    }
-    for (const match of html.matchAll(/\son[a-z]+\s*=\s*("([^"]*)"|'([^']*)')/gi)) {
-        const source = unescapeHtml(match[2] !== undefined ? match[2] : match[3]);
-        scripts.push({ source, line: lineAt(html, match.index + 1), handler: true });
-    }
-    return scripts;
-}
+const lineAt = (text, offset) => text.slice(0, offset).split("\n").length;
+const files = (folder) => fs.readdirSync(folder, { withFileTypes: true }).flatMap((entry) => {
+    const name = path.join(folder, entry.name);
+    return entry.isDirectory() ? files(name) : [name];
+});
 
 const counts = { files: 0, inline: 0, handlers: 0 };
 const failures = [];
-
 function check(file, source, line, handler) {
     let ast;
     try {
-        ast = acorn.parse(source, Object.assign({ allowReturnOutsideFunction: handler }, es3));
+        // ES3 reserves words that later versions freed (class, int, char...), also
+        // as property names after a dot or in an object literal.
+        ast = acorn.parse(source, { ecmaVersion: 3, allowReserved: "never", locations: true,
+                                    allowReturnOutsideFunction: handler });
     } catch (error) {
         const at = error.loc ? line + error.loc.line - 1 : line;
         const code = error.loc ? source.split("\n")[error.loc.line - 1].trim() : "";
         failures.push(`${file}:${at}: ${error.message.replace(/ \(\d+:\d+\)$/, "")}: ${code}`);
         return;
     }
-    for (const use of laterLibrary(ast)) {
-        failures.push(`${file}:${line + use.line - 1}: ${use.name} came after ECMAScript 3`);
-    }
+    const later = (name, node) => failures.push(
+        `${file}:${line + node.loc.start.line - 1}: ${name} came after ECMAScript 3`);
+    walk.simple(ast, {
+        Identifier(node) {
+            if (laterGlobals.has(node.name)) later(node.name, node);
+        },
+        MemberExpression(node) {
+            if (node.computed) return;
+            const name = node.property.name;
+            const owner = node.object.type === "Identifier" ? node.object.name + "." : "";
+            if (laterMethods.has(name) || laterStatics.has(owner + name)) later(owner + name, node);
+        },
+    });
 }
 
 const root = process.argv[2];
@@ -132,18 +85,20 @@ for (const file of files(root).sort()) {
         ++counts.files;
         check(shown, text, 1, false);
     } else if (file.endsWith(".html")) {
-        for (const script of pageScripts(text)) {
-            ++counts[script.handler ? "handlers" : "inline"];
-            check(shown, script.source, script.line, script.handler);
+        for (const match of text.matchAll(/<script\b[^>]*>([\s\S]*?)<\/script>/gi)) {
+            if (match[1].trim() === "") continue;
+            ++counts.inline;
+            check(shown, match[1], lineAt(text, match.index + match[0].indexOf(">") + 1), false);
+        }
+        for (const match of text.matchAll(/\son[a-z]+\s*=\s*("([^"]*)"|'([^']*)')/gi)) {
+            ++counts.handlers;
+            check(shown, unescapeHtml(match[2] ?? match[3]), lineAt(text, match.index + 1), true);
         }
     }
 }
-
-for (const failure of failures) {
-    console.log(`FAIL ${failure}`);
-}
+for (const failure of failures) console.log(`FAIL ${failure}`);
 console.log(`${counts.files} script files, ${counts.inline} inline scripts and ` +
             `${counts.handlers} handlers checked, ${failures.length} not ECMAScript 3`);
 // A payload with no scripts at all means the folder is wrong, not that all is well.
 process.exit(failures.length === 0 && counts.files > 0 && counts.handlers > 0 ? 0 : 1);
-EOF
+JS

@@ -1,15 +1,11 @@
 #!/bin/bash
-# Whole unattended installs onto small real file systems: a tmpfs too small,
-# a read-only remount, a FAT image through FUSE, and folders with the faults a
-# user's stick can have; then two installs at once, a closed output, a signal
-# in the middle of a copy and a descriptor limit. For each case: the exit
-# status and message, a failure leaving the drive's tree (names, sizes,
-# contents) as it was, a complete byte-identical copy on success, nothing
-# outside the drive changed, and a second run that completes once the fault is
-# removed. Then the window: its tests beside a mounted PSP stick leave that
-# stick as it was, and the real window, with a stick that stops answering,
-# chooses a PSP stick mounted next and installs onto it from the keyboard.
-# Mounting needs root: without it those cases skip.
+# What only real file systems, mounts, signals and processes show, through
+# the installer itself: a tmpfs too small, a read-only remount, a FAT image
+# through FUSE, permissions, hard links, two installs at once, a closed
+# output, a signal during a copy, a descriptor limit, removal, the passcode;
+# then the window's tests beside a mounted PSP stick, and the real window
+# beside a stick that stops answering. The rules themselves are tested on the
+# install library. Mounting needs root: without it those cases skip.
 #
 # As root the whole suite runs in a mount and process namespace of its own,
 # with a tmpfs over /media: its mounts are seen by nothing else on the
@@ -69,19 +65,16 @@ variant slow-app 'rm -r "with space/ünï" && for i in 1 2 3 4 5 6; do head -c 2
 
 browser() { mkdir -p "$1/PSP/SYSTEM/BROWSER"; }
 tmpfs_drive() { mkdir -p "$1" && mount -t tmpfs -o "size=$2" tmpfs "$1" && browser "$1"; }
-fat_drive() { # DIR [SIZE_KIB]
-    mkfs.vfat -C "$1.img" "${2:-8192}" > /dev/null && mkdir -p "$1" && fusefat -o rw+ "$1.img" "$1" &&
-        mkdir -p "$1/psp/system/browser"
-}
-# A 16 MiB FAT stick at DIR whose FUSE daemon runs here, its process id in $daemon.
+# A FAT stick at DIR (SIZE_KIB, 16 MiB if not given) whose FUSE daemon runs
+# here, its process id in $daemon; fat_drive makes it a PSP stick.
 fat_stick() {
-    local image=$work/$(basename "$1").img
-    mkfs.vfat -C "$image" 16384 > /dev/null && mkdir -p "$1" || return 1
-    fusefat -f -o rw+ "$image" "$1" > /dev/null 2>&1 &
+    mkfs.vfat -C "$1.img" "${2:-16384}" > /dev/null && mkdir -p "$1" || return 1
+    fusefat -f -o rw+ "$1.img" "$1" > /dev/null 2>&1 &
     daemon=$!
     for _ in $(seq 50); do mountpoint -q "$1" && return 0; sleep 0.1; done
     return 1
 }
+fat_drive() { fat_stick "$@" && mkdir -p "$1/psp/system/browser"; }
 bookmarks() { echo "$drive/PSP/SYSTEM/BROWSER/bookmarks.html"; }
 run_install() {
     local run=(env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended
@@ -143,34 +136,14 @@ case_ read_only 1 "Read-only file system" \
     'tmpfs_drive "$drive" 16m && printf "a\r\n" > "$(bookmarks)" && mount -o remount,ro "$drive"' \
     'mount -o remount,rw "$drive"' "$root_only"
 case_ fat 0 "Installation complete!" 'fat_drive "$drive" && app=$work/ascii-app' ':' "$fat_missing"
-case_ not_a_psp_stick 1 "does not look like a PSP memory stick" 'mkdir -p "$drive/PSP"' \
-    'browser "$drive"'
 case_ bookmarks_read_only 1 "Permission denied" \
     'browser "$drive" && printf "a\r\n" > "$(bookmarks)" && chmod 444 "$(bookmarks)" && chown -R nobody "$drive" && as_nobody=1' \
     'chmod 644 "$(bookmarks)"' "$root_only"
-case_ bookmarks_folder 1 "is not a regular file" 'browser "$drive" && mkdir "$(bookmarks)"' \
-    'rmdir "$(bookmarks)"'
-case_ no_final_line_end 0 "Installation complete!" 'browser "$drive" && printf "a\r\nb" > "$(bookmarks)"' ':'
-case_ large_bookmarks 0 "Installation complete!" \
-    'browser "$drive" && head -c 10485760 /dev/urandom | base64 > "$(bookmarks)"' ':'
 case_ bookmarks_hard_link 1 "has 2 names" \
     'browser "$drive" && ln "$world/outside/bookmarks.html" "$(bookmarks)"' \
     'rm "$(bookmarks)"'
 case_ bookmarks_byte_order_mark 0 "Installation complete!" \
     'browser "$drive" && printf "\xEF\xBB\xBF%s\r\n<DL>\r\n" "$line" > "$(bookmarks)"' ':'
-case_ bookmarks_link 1 "is a link" \
-    'browser "$drive" && ln -s "$world/outside/bookmarks.html" "$(bookmarks)"' 'rm "$(bookmarks)"'
-case_ dangling_link 1 "is a link" \
-    'browser "$drive" && ln -s "$world/outside/new.html" "$(bookmarks)"' 'rm "$(bookmarks)"'
-case_ common_link 1 "is a link" \
-    'browser "$drive" && ln -s "$world/outside" "$drive/PSP/COMMON"' 'rm "$drive/PSP/COMMON"'
-case_ orvex_link 1 "is a link" \
-    'browser "$drive" && mkdir "$drive/PSP/COMMON" && ln -s "$world/outside" "$drive/PSP/COMMON/Orvex"' \
-    'rm "$drive/PSP/COMMON/Orvex"'
-case_ leftovers 0 "Installation complete!" \
-    'browser "$drive" && mkdir -p "$drive/PSP/COMMON/Orvex" && echo part > "$drive/PSP/COMMON/Orvex/index.html.orvex-part"' \
-    '[ ! -e "$drive/PSP/COMMON/Orvex/index.html.orvex-part" ]'
-case_ drive_with_spaces 0 "Installation complete!" 'drive="$world/my stick" && browser "$drive"' ':'
 case_ name_with_a_colon 1 "a:b.txt: holds \":\", which the stick cannot store" \
     'browser "$drive" && app=$work/colon-app' 'app=$work/app'
 case_ names_equal_but_for_case 1 "README.TXT and .*readme.txt: the stick takes these names for one" \
@@ -365,9 +338,9 @@ else
     report window_beside_a_hung_stick "$why"
 fi
 
-if env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" > /dev/null 2>&1; [ $? = 2 ]
-then echo "ok wrong_command_line"; passed=$((passed + 1))
-else echo "FAIL wrong_command_line: not exit status 2"; failed=$((failed + 1)); fi
+
+env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" > /dev/null 2>&1
+report wrong_command_line "$([ $? = 2 ] || echo "not exit status 2")"
 
 echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" = 0 ]

@@ -21,38 +21,31 @@ public:
     const QString &path() const override { return m_path; }
     Result<qint64> read(char *into, qint64 size, qint64 offset) override
     {
-        const QByteArray part = m_stick.nodes[m_path].bytes.mid(offset, size);
+        const QByteArray part = bytes().mid(offset, size);
         std::copy(part.cbegin(), part.cend(), into);
         return part.size();
     }
-    Status write(const char *bytes, qint64 size) override
+    Status write(const char *data, qint64 size) override
     {
-        Status status = m_stick.record("write", m_path);
-        if (status.ok())
-            m_stick.nodes[m_path].bytes.append(bytes, size);
-        return status;
+        return m_stick.record("write", m_path, [&] { bytes().append(data, size); });
     }
     Status copyFrom(File &source, qint64 size) override
     {
-        QByteArray bytes(size, '\0');
-        const Result<qint64> read = source.read(bytes.data(), size, 0);
-        return read.ok() ? write(bytes.constData(), size) : read.status();
+        QByteArray data(size, '\0');
+        const Result<qint64> read = source.read(data.data(), size, 0);
+        return read.ok() ? write(data.constData(), size) : read.status();
     }
-    Result<Entry> status() override
-    {
-        return Entry{EntryKind::RegularFile, m_stick.nodes[m_path].bytes.size(), 1};
-    }
+    Result<Entry> status() override { return Entry{EntryKind::RegularFile, bytes().size(), 1}; }
     Status truncate(qint64 size) override
     {
-        Status status = m_stick.record("truncate", m_path);
-        if (status.ok())
-            m_stick.nodes[m_path].bytes.truncate(size);
-        return status;
+        return m_stick.record("truncate", m_path, [&] { bytes().truncate(size); });
     }
     Status flush() override { return m_stick.record("fsync", m_path); }
     Status close() override { return m_stick.record("close", m_path); }
 
 private:
+    QByteArray &bytes() { return m_stick.nodes[m_path].bytes; }
+
     FakeStick &m_stick;
     QString m_path;
 };
@@ -81,57 +74,48 @@ public:
     {
         QList<QByteArray> names;
         const QString prefix = m_path + '/';
-        for (auto it = m_stick.nodes.cbegin(); it != m_stick.nodes.cend(); ++it) {
-            if (it.key().startsWith(prefix) && !it.key().mid(prefix.size()).contains('/'))
-                names.append(QFile::encodeName(it.key().mid(prefix.size())));
+        for (const QString &path : m_stick.nodes.keys()) {
+            if (path.startsWith(prefix) && !path.mid(prefix.size()).contains('/'))
+                names.append(QFile::encodeName(path.mid(prefix.size())));
         }
         return names;
     }
     Result<std::unique_ptr<Folder>> openFolder(const QByteArray &name) const override
     {
-        const QString path = childOf(m_path, name);
-        if (!m_stick.nodes.value(path).folder)
-            return Status::systemError(path, ENOENT);
-        return std::unique_ptr<Folder>(std::make_unique<FakeFolder>(m_stick, path));
+        return m_stick.openRoot(childOf(m_path, name));
     }
     Result<std::unique_ptr<File>> openFile(const QByteArray &name, Open how) override
     {
         const QString path = childOf(m_path, name);
         const bool exists = m_stick.nodes.contains(path);
-        if (how == Open::CreateNew) {
-            if (exists)
-                return Status::systemError(path, EEXIST);
-            if (Status created = m_stick.record("create", path); !created.ok())
+        if (exists == (how == Open::CreateNew))
+            return Status::systemError(path, exists ? EEXIST : ENOENT);
+        if (!exists) {
+            if (Status created =
+                    m_stick.record("create", path, [&] { m_stick.nodes.insert(path, {}); });
+                !created.ok())
                 return created;
-            m_stick.nodes.insert(path, {});
-        } else if (!exists) {
-            return Status::systemError(path, ENOENT);
         }
         return std::unique_ptr<File>(std::make_unique<FakeFile>(m_stick, path));
     }
     Status makeFolder(const QByteArray &name) override
     {
         const QString path = childOf(m_path, name);
-        Status status = m_stick.record("mkdir", path);
-        if (status.ok())
-            m_stick.nodes.insert(path, {true, {}});
-        return status;
+        return m_stick.record("mkdir", path, [&] { m_stick.nodes.insert(path, {true, {}}); });
     }
     Status rename(const QByteArray &from, const QByteArray &to) override
     {
-        Status status = m_stick.record("rename", childOf(m_path, from));
-        if (status.ok())
-            m_stick.nodes.insert(childOf(m_path, to), m_stick.nodes.take(childOf(m_path, from)));
-        return status;
+        const QString path = childOf(m_path, from);
+        return m_stick.record("rename", path, [&] {
+            m_stick.nodes.insert(childOf(m_path, to), m_stick.nodes.take(path));
+        });
     }
     Status removeFile(const QByteArray &name) override { return remove("unlink", name); }
     Status removeFolder(const QByteArray &name) override
     {
         const QString path = childOf(m_path, name);
-        for (auto it = m_stick.nodes.cbegin(); it != m_stick.nodes.cend(); ++it) {
-            if (it.key().startsWith(path + '/'))
-                return Status::systemError(path, ENOTEMPTY);
-        }
+        if (!m_stick.tree(path).isEmpty())
+            return Status::systemError(path, ENOTEMPTY);
         return remove("rmdir", name);
     }
     Status checkWritable() const override { return {}; }
@@ -152,10 +136,7 @@ private:
     Status remove(const QString &call, const QByteArray &name)
     {
         const QString path = childOf(m_path, name);
-        Status status = m_stick.record(call, path);
-        if (status.ok())
-            m_stick.nodes.remove(path);
-        return status;
+        return m_stick.record(call, path, [&] { m_stick.nodes.remove(path); });
     }
 
     FakeStick &m_stick;
@@ -167,15 +148,9 @@ private:
 
 void FakeStick::addFile(const QString &path, const QByteArray &bytes)
 {
-    addFolder(path.section('/', 0, -2));
-    nodes.insert(path, {false, bytes});
-}
-
-void FakeStick::addFolder(const QString &path)
-{
     for (qsizetype slash = path.indexOf('/', 1); slash > 0; slash = path.indexOf('/', slash + 1))
         nodes.insert(path.left(slash), {true, {}});
-    nodes.insert(path, {true, {}});
+    nodes.insert(path, {false, bytes});
 }
 
 QMap<QString, QByteArray> FakeStick::tree(const QString &root) const
@@ -195,10 +170,14 @@ Result<std::unique_ptr<Folder>> FakeStick::openRoot(const QString &path)
     return std::unique_ptr<Folder>(std::make_unique<FakeFolder>(*this, path));
 }
 
-Status FakeStick::record(const QString &call, const QString &path)
+Status FakeStick::record(const QString &call, const QString &path,
+                         const std::function<void()> &apply)
 {
-    const QString text = call + ' ' + path;
-    calls.append(text);
-    const auto failure = failing.constFind(text);
-    return failure == failing.cend() ? Status() : Status::systemError(path, *failure);
+    calls.append(call + ' ' + path);
+    const auto failure = failing.constFind(calls.last());
+    if (failure != failing.cend())
+        return Status::systemError(path, *failure);
+    if (apply)
+        apply();
+    return {};
 }

@@ -4,6 +4,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <functional>
 
 // Drives in memory behind the install's seam: folders and files by absolute
 // path, every call that changes or flushes something recorded in order, and
@@ -19,15 +20,15 @@ public:
 
     // Adds a file, and the folders above it.
     void addFile(const QString &path, const QByteArray &bytes);
-    void addFolder(const QString &path);
     // The tree below `root`: relative paths, folders ending in "/", mapped to their bytes.
     QMap<QString, QByteArray> tree(const QString &root) const;
 
     orvex::Result<std::unique_ptr<orvex::stick::Folder>> openRoot(const QString &path) override;
 
-    // Records `call` ("rename /D/a.orvex-part", "syncfs /D", ...); a failure
-    // when it is one of `failing`.
-    orvex::Status record(const QString &call, const QString &path);
+    // Records `call` ("rename /D/a.orvex-part", "syncfs /D", ...): a failure
+    // when it is one of `failing`, else `apply` is done.
+    orvex::Status record(const QString &call, const QString &path,
+                         const std::function<void()> &apply = {});
 
     QMap<QString, Node> nodes;
     QStringList calls;

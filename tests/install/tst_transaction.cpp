@@ -108,6 +108,18 @@ private slots:
         QCOMPARE(flushes(m_stick.calls), 6);
     }
 
+    // While another install holds the drive nothing is written, and its lock stays.
+    void lockHeldByAnother()
+    {
+        m_stick.locked = true;
+        RecordingMessagePresenter messages({MessageAnswer::Yes});
+        QCOMPARE(install(messages), InstallOutcome::Failed);
+        QCOMPARE(messages.requests().last().text,
+                 "Installation failed.\r\nAnother installation onto this drive is running.\r\n"
+                 "Nothing on the stick was changed.");
+        QVERIFY(m_stick.calls.isEmpty() && m_stick.locked);
+    }
+
     void failures_data()
     {
         QTest::addColumn<QString>("failing");

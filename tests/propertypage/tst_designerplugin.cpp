@@ -22,10 +22,8 @@ private slots:
         auto *plugins = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(loader.instance());
         QVERIFY2(plugins && plugins->customWidgets().size() == 1, qPrintable(loader.errorString()));
         QDesignerCustomWidgetInterface *skin = plugins->customWidgets().front();
-        QCOMPARE(skin->name(), QStringLiteral("Skin"));
         QCOMPARE(skin->includeFile(), QStringLiteral("OrvexSkin/Skin"));
         QVERIFY(skin->isContainer());
-        QVERIFY(skin->domXml().contains(u"<widget class=\"Skin\" name=\"Skin1\">"));
 
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         const std::unique_ptr<QWidget> widget(skin->createWidget(nullptr));
