@@ -69,8 +69,10 @@ QList<ArtFile> projectArt(const QFont &buttonFont)
 {
     QList<ArtFile> files;
     appendBothScales(files, QStringLiteral("skin/resources/default_skin.bmp"), drawDefaultSkin);
-    // The skin stored in the installer's design (skin1.design.json) as a file of its own.
-    appendBothScales(files, QStringLiteral("app/resources/installer_skin.bmp"), drawInstallerSkin);
+    // The skin stored in the installer's design (skin1.design.json) as a file of its own;
+    // a stored design carries one picture, so there is no double-scale drawing of it.
+    files.append(
+        {QStringLiteral("app/resources/installer_skin.bmp"), drawInstallerSkin(Scale::Single)});
     appendButtonFaces(files, buttonFont);
     appendIcons(files);
     appendArrows(files);
