@@ -98,7 +98,10 @@ public:
     // What was removed, in a sentence.
     QString removed() const
     {
-        const QString folder = QStringLiteral("PSP/COMMON/Orvex (%1 files)").arg(m_files.size());
+        const QString folder =
+            QStringLiteral("PSP/COMMON/Orvex (%1 %2)")
+                .arg(m_files.size())
+                .arg(m_files.size() == 1 ? QStringLiteral("file") : QStringLiteral("files"));
         const QString bookmark = QStringLiteral("the Orvex bookmark");
         if (!m_folderFound)
             return QStringLiteral("Removed %1.").arg(bookmark);
