@@ -90,12 +90,10 @@ public:
         const bool exists = m_stick.nodes.contains(path);
         if (exists == (how == Open::CreateNew))
             return Status::systemError(path, exists ? EEXIST : ENOENT);
-        if (!exists) {
-            if (Status created =
-                    m_stick.record("create", path, [&] { m_stick.nodes.insert(path, {}); });
-                !created.ok())
-                return created;
-        }
+        const Status created =
+            exists ? Status() : m_stick.record("create", path, [&] { m_stick.nodes[path] = {}; });
+        if (!created.ok())
+            return created;
         return std::unique_ptr<File>(std::make_unique<FakeFile>(m_stick, path));
     }
     Status makeFolder(const QByteArray &name) override

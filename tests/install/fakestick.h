@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <functional>
 
-// Drives in memory behind the install's seam: folders and files by absolute
-// path, every call that changes or flushes something recorded in order, and
-// any such call made to fail with an error number.
+// Drives in memory behind the install's seam, by absolute path. Every call that
+// changes or flushes something is recorded ("rename /D/a.orvex-part"), and
+// fails with an error number when it is one of `failing`.
 class FakeStick final : public orvex::stick::FileSystem
 {
 public:
@@ -22,11 +22,7 @@ public:
     void addFile(const QString &path, const QByteArray &bytes);
     // The tree below `root`: relative paths, folders ending in "/", mapped to their bytes.
     QMap<QString, QByteArray> tree(const QString &root) const;
-
     orvex::Result<std::unique_ptr<orvex::stick::Folder>> openRoot(const QString &path) override;
-
-    // Records `call` ("rename /D/a.orvex-part", "syncfs /D", ...): a failure
-    // when it is one of `failing`, else `apply` is done.
     orvex::Status record(const QString &call, const QString &path,
                          const std::function<void()> &apply = {});
 
