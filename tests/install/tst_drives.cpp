@@ -172,6 +172,7 @@ private slots:
         QFETCH(QString, firstDrive);
         QFETCH(QStringList, steps);
         DriveChoice choice(firstDrive);
+        QCOMPARE(choice.current(), -1); // nothing listed yet, so nothing chosen
         QStringList chosen;
         for (const QString &step : std::as_const(steps)) {
             const QList<Entry> before = choice.entries();
