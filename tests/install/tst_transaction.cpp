@@ -94,7 +94,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             m_stick.addFile(QString("/A/Orvex/many/f%1.html").arg(i), "x");
         m_stick.nodes.remove("/D/PSP/SYSTEM/BROWSER/bookmarks.html");
-        QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::No}), InstallOutcome::Completed);
+        QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::Yes}), InstallOutcome::Completed);
         QCOMPARE(m_stick.calls.filter(QRegularExpression("^(fsync|syncfs) ")).size(), 6);
     }
 
