@@ -163,6 +163,9 @@ private slots:
         const QString page = "The bookmark page <A>/%1 is missing or empty.\r\nThe installer's "
                              "own files are incomplete: install the installer again.";
         const QString link = ": is a link; the installer does not follow links on the drive";
+        const QString utf16 = add + "<B>: is UTF-16 text; the installer adds its bookmark only "
+                                    "to single-byte text.\r\nSave it as single-byte text (ASCII "
+                                    "or UTF-8), then install again.";
         const struct
         {
             const char *name, *answers, *drive, *spoil;
@@ -195,9 +198,8 @@ private slots:
              add + "<B>: has 2 names (hard links); the installer changes only a file with one "
                    "name.\r\nMake it a file of its own (put a copy in its place), then install "
                    "again."},
-            {"bookmarks in UTF-16", "Y", "<D>", "printf '\\377\\376<\\0' > $B",
-             add + "<B>: is UTF-16 text; the installer adds its bookmark only to single-byte "
-                   "text.\r\nSave it as single-byte text (ASCII or UTF-8), then install again."},
+            {"bookmarks in UTF-16", "Y", "<D>", "printf '\\377\\376<\\0' > $B", utf16},
+            {"bookmarks in UTF-16, big-endian", "Y", "<D>", "printf '\\376\\377\\0<' > $B", utf16},
             {"payload entries the stick cannot take", "Y", "<D>",
              "cd $P; ln -s $PWD/../../O more; ln -s /dev/null null; mkdir IMG; touch a:b.txt img "
              "dot.",
