@@ -120,7 +120,7 @@ private slots:
             return ProgressClock::time_point(std::chrono::milliseconds(m));
         };
         ProgressDisplay display;
-        StickProgress progress = copying(1, 4, 250, 1000, "js/a.js");
+        StickProgress progress = copying(1, 2, 250, 1000, "js/a.js");
         progress.phase = phase;
         display.update(progress, ms(0));
         if (cancelAt >= 0)
