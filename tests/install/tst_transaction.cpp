@@ -1,9 +1,10 @@
 // The install's writes, flushes and renames in their order, and what a failed
-// or cancelled step leaves, on a stick in memory that can fail any call.
+// or cancelled step leaves, on a stick that can fail any call.
 #include "fakestick.h"
 #include "installprocedure.h"
 #include "passcode.h"
 #include "recordingmessagepresenter.h"
+#include "testfiles.h"
 
 #include <QtTest>
 #include <cerrno>
@@ -15,14 +16,15 @@ class TransactionTest : public QObject
 {
     Q_OBJECT
 
-    FakeStick m_stick;
+    std::unique_ptr<FakeStick> m_stick;
+    std::unique_ptr<RecordingMessagePresenter> m_messages;
 
     InstallOutcome install(QList<MessageAnswer> answers, const StickRunner &runner = {},
                            QList<std::optional<QString>> passcodes = {})
     {
-        m_stick.calls.clear();
+        m_stick->calls.clear();
         m_messages = std::make_unique<RecordingMessagePresenter>(answers);
-        InstallEnvironment environment{"/A", "/D", *m_messages, {}, runner, &m_stick};
+        InstallEnvironment environment{"/A", "/D", *m_messages, {}, runner, m_stick.get()};
         if (!passcodes.isEmpty())
             environment.choosePasscode = [&](const QString &) {
                 return passcodes.takeFirst();
@@ -30,18 +32,25 @@ class TransactionTest : public QObject
         return runInstall(environment);
     }
     QString told() const { return m_messages->requests().last().text; }
-
-    std::unique_ptr<RecordingMessagePresenter> m_messages;
+    QMap<QString, QByteArray> drive() const { return testfiles::snapshot(m_stick->real("/D")); }
+    bool add(const QString &path, const QByteArray &bytes)
+    {
+        return testfiles::write(m_stick->real(path), bytes);
+    }
+    // True when nothing holds the drive's lock.
+    bool unlocked() const
+    {
+        auto root = stick::systemFileSystem().openRoot(m_stick->real("/D"));
+        return root.ok() && root.value()->lock().ok();
+    }
 
 private slots:
     void init()
     {
-        m_stick = FakeStick();
-        m_stick.addFile("/A/nopass.html", "<DT>open\r\n");
-        m_stick.addFile("/A/pass.html", "<DT>lock\r\n");
-        m_stick.addFile("/A/Orvex/index.html", "index");
-        m_stick.addFile("/A/Orvex/css/site.css", "css");
-        m_stick.addFile("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "<DL>\r\n");
+        m_stick = std::make_unique<FakeStick>();
+        QVERIFY(add("/A/nopass.html", "<DT>open\r\n") && add("/A/pass.html", "<DT>lock\r\n"));
+        QVERIFY(add("/A/Orvex/index.html", "index") && add("/A/Orvex/css/site.css", "css"));
+        QVERIFY(add("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "<DL>\r\n"));
     }
 
     void order_data()
@@ -77,14 +86,14 @@ private slots:
     void order()
     {
         QFETCH(bool, userSpace);
-        m_stick.userSpace = userSpace;
+        m_stick->userSpace = userSpace;
         QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::No}), InstallOutcome::Completed);
-        QStringList calls = m_stick.calls;
+        QStringList calls = m_stick->calls;
         calls.replaceInStrings("/D/PSP/COMMON/Orvex", "O")
             .replaceInStrings("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "B")
             .replaceInStrings("/D", "D");
         QTEST(calls, "calls");
-        QVERIFY(!m_stick.locked);
+        QVERIFY(unlocked());
     }
 
     // On a kernel file system the flushes do not grow with the number of files: syncfs
@@ -92,10 +101,10 @@ private slots:
     void flushesStayFewWithManyFiles()
     {
         for (int i = 0; i < 200; ++i)
-            m_stick.addFile(QString("/A/Orvex/many/f%1.html").arg(i), "x");
-        m_stick.nodes.remove("/D/PSP/SYSTEM/BROWSER/bookmarks.html");
+            QVERIFY(add(QString("/A/Orvex/many/f%1.html").arg(i), "x"));
+        QVERIFY(QFile::remove(m_stick->real("/D/PSP/SYSTEM/BROWSER/bookmarks.html")));
         QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::Yes}), InstallOutcome::Completed);
-        QCOMPARE(m_stick.calls.filter(QRegularExpression("^(fsync|syncfs) ")).size(), 6);
+        QCOMPARE(m_stick->calls.filter(QRegularExpression("^(fsync|syncfs) ")).size(), 6);
     }
 
     // A cancelled passcode asks the question again, and so does an invalid one.
@@ -105,18 +114,18 @@ private slots:
             install(QList<MessageAnswer>(4, MessageAnswer::Yes), {}, {std::nullopt, "12", "2468"}),
             InstallOutcome::Completed);
         QCOMPARE(m_messages->described().filter("password protection").size(), 3);
-        QCOMPARE(m_stick.tree("/D").value("PSP/COMMON/Orvex/passcode.js"),
-                 passcode::fileText("2468"));
+        QCOMPARE(drive().value("PSP/COMMON/Orvex/passcode.js"), passcode::fileText("2468"));
     }
 
-    // While another install holds the drive nothing is written, and its lock stays.
+    // While another install holds the drive nothing is written.
     void lockHeldByAnother()
     {
-        m_stick.locked = true;
+        auto another = stick::systemFileSystem().openRoot(m_stick->real("/D"));
+        QVERIFY(another.ok() && another.value()->lock().ok());
         QCOMPARE(install({MessageAnswer::Yes}), InstallOutcome::Failed);
         QCOMPARE(told(), "Installation failed.\r\nAnother installation onto this drive is running."
                          "\r\nNothing on the stick was changed.");
-        QVERIFY(m_stick.calls.isEmpty() && m_stick.locked);
+        QVERIFY(m_stick->calls.isEmpty());
     }
 
     void failures_data()
@@ -159,11 +168,11 @@ private slots:
         QFETCH(QString, stuck);
         QFETCH(QString, stickState);
         for (int i = 1; i <= moreFiles; ++i)
-            m_stick.addFile(QString("/A/Orvex/f%1").arg(i, 2, 10, QChar('0')), "x");
-        m_stick.failing.insert(failing, error);
+            QVERIFY(add(QString("/A/Orvex/f%1").arg(i, 2, 10, QChar('0')), "x"));
+        m_stick->failing.insert(failing, error);
         if (!stuck.isEmpty())
-            m_stick.failing.insert("rmdir " + stuck, ENOTEMPTY);
-        const auto before = m_stick.tree("/D");
+            m_stick->failing.insert("rmdir " + stuck, ENOTEMPTY);
+        const auto before = drive();
 
         QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::No}), InstallOutcome::Failed);
 
@@ -171,9 +180,9 @@ private slots:
                      told().contains(failing.section(' ', 1) + ": " + systemText(error)) &&
                      told().endsWith("\r\n" + stickState),
                  qPrintable(told()));
-        QCOMPARE(m_stick.tree("/D") == before, stickState == "Nothing on the stick was changed.");
-        QCOMPARE(m_stick.tree("/D").value("PSP/SYSTEM/BROWSER/bookmarks.html"), "<DL>\r\n");
-        QVERIFY(!m_stick.locked);
+        QCOMPARE(drive() == before, stickState == "Nothing on the stick was changed.");
+        QCOMPARE(drive().value("PSP/SYSTEM/BROWSER/bookmarks.html"), "<DL>\r\n");
+        QVERIFY(unlocked());
     }
 
     void cancel_data()
@@ -193,7 +202,7 @@ private slots:
     void cancel()
     {
         QFETCH(StickProgress::Phase, phase);
-        const auto before = m_stick.tree("/D");
+        const auto before = drive();
         std::atomic<bool> cancel = false;
         const StickRunner cancelIn = [&](const StickJob &job) {
             return job([&](const StickProgress &progress) { cancel = progress.phase == phase; },
@@ -204,7 +213,7 @@ private slots:
                  InstallOutcome::Cancelled);
 
         QTEST(told(), "told");
-        const auto after = m_stick.tree("/D");
+        const auto after = drive();
         QCOMPARE(after == before, phase == StickProgress::Phase::Copying);
         QCOMPARE(after.contains("PSP/COMMON/Orvex/css/site.css"),
                  phase == StickProgress::Phase::Writing);
