@@ -216,6 +216,8 @@ private slots:
              "COMMON/: The destination lies inside the folder being copied."},
             {"a page begins with an empty line", "Y", "<D>", "printf '\\r\\nx' > A/pass.html",
              page.arg("pass.html")},
+            {"a page's first line longer than 64 KiB", "Y", "<D>",
+             "printf %065537d 0 > A/nopass.html", page.arg("nopass.html")},
         };
         for (const auto &row : rows)
             QTest::newRow(row.name) << row.answers << row.drive << row.spoil << row.reason;
