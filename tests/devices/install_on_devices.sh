@@ -1,16 +1,9 @@
 #!/bin/bash
-# What only real file systems, mounts, signals and processes show, through
-# the installer itself: a tmpfs too small, a read-only remount, a FAT image
-# through FUSE, permissions, hard links, two installs at once, a closed
-# output, a signal during a copy, a descriptor limit, removal, the passcode;
-# then the window's tests beside a mounted PSP stick, and the real window
-# beside a stick that stops answering. The rules themselves are tested on the
-# install library. Mounting needs root: without it those cases skip.
-#
-# As root the whole suite runs in a mount and process namespace of its own,
-# with a tmpfs over /media: its mounts are seen by nothing else on the
-# machine, and they go with the namespace's last process, even when the suite
-# is killed.
+# What only real file systems, mounts, signals and processes show, through the
+# installer itself; the rules themselves are tested on the install library.
+# Mounting needs root: without it those cases skip. As root the suite runs in a
+# mount and process namespace of its own, with a tmpfs over /media: its mounts
+# are seen by nothing else, and go with the namespace even when it is killed.
 # Usage: install_on_devices.sh INSTALLER PAYLOAD_FOLDER WINDOW_TESTS
 set -u
 installer=$1 payload=$2 window_tests=$3
@@ -34,7 +27,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-# Inside the namespace the work folder and /media are memory of its own.
 if [ -n "${ORVEX_DEVICES_NAMESPACE:-}" ]; then
     mount -t tmpfs -o mode=755 tmpfs "$work" && mount -t tmpfs -o mode=755 tmpfs /media ||
         { echo "FAIL: no tmpfs over $work and /media in the namespace"; exit 1; }
@@ -49,6 +41,7 @@ mkdir -p "$app/Orvex/deep/er/est" "$app/Orvex/empty" "$app/Orvex/with space/ün�
 echo leaf > "$app/Orvex/deep/er/est/leaf.txt"
 echo ça > "$app/Orvex/with space/ünï/Ça va.txt"
 line=$(head -n 1 "$app/nopass.html" | tr -d '\r')
+protected=$(head -n 1 "$app/pass.html" | tr -d '\r')
 # The same installer beside another payload: variant NAME, then commands run in its Orvex.
 variant() {
     local name=$1; shift
@@ -76,51 +69,54 @@ fat_stick() {
 }
 fat_drive() { fat_stick "$@" && mkdir -p "$1/psp/system/browser"; }
 bookmarks() { echo "$drive/PSP/SYSTEM/BROWSER/bookmarks.html"; }
-run_install() {
-    local run=(env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended
-        --drive "$drive" --password no)
+# The installer without a window onto $drive, with ARGS, as $as_nobody under $fd_limit.
+unattended() {
+    local run=(env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended --drive "$drive" "$@")
     [ -n "$as_nobody" ] && run=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${run[@]}")
     ([ -z "$fd_limit" ] || ulimit -n "$fd_limit"; "${run[@]}" 2>&1)
 }
-outside_state() { (cd "$world/outside" && find . -printf '%p %s %l\n' | sort && cat ./*) 2>&1; }
+run_install() { unattended --password no; }
+# A case in the folder NAME: its drive, the full payload, no limits.
+fresh() {
+    world=$work/$1 drive=$work/$1/drive as_nobody="" app=$work/app fd_limit="" why="" out=""
+    mkdir -p "$world"
+}
 # Names, sizes and contents of everything below a folder.
 tree_state() { (cd "$1" && find . -printf '%p %s %l\n' | sort && find . -type f -exec md5sum {} + | sort) 2>&1; }
+once() { [ "$(grep -cF -- "$1" "$(bookmarks)" 2> /dev/null)" = 1 ]; }
+copied() { diff -r "$app/Orvex" "$drive/PSP/COMMON/Orvex" > /dev/null; }
+# must COMMAND REASON: unless a check failed already, REASON is why the case fails when COMMAND does.
+must() { [ -n "$why" ] || eval "$1" || why=$2; }
+skip() { echo "skip $1: $2"; skipped=$((skipped + 1)); }
 report() {
     if [ -z "$2" ]; then echo "ok $1"; passed=$((passed + 1))
     else echo "FAIL $1: $2"; failed=$((failed + 1)); fi
 }
 
-# case NAME STATUS TEXT SETUP FIX [SKIP_REASON]: SETUP makes $drive faulty, FIX mends it.
+# case_ NAME STATUS TEXT SETUP FIX [SKIP_REASON]: SETUP makes $drive faulty, FIX
+# mends it. A failed install leaves the drive and what is outside it unchanged,
+# any install the bookmarks file's earlier bytes; after FIX an install works.
 case_() {
-    local name=$1 status=$2 text=$3 setup=$4 fix=$5 skip=${6:-}
-    if [ -n "$skip" ]; then echo "skip $name: $skip"; skipped=$((skipped + 1)); return; fi
-    world=$work/$name drive=$work/$name/drive as_nobody="" app=$work/app fd_limit=""
+    local name=$1 status=$2 text=$3 setup=$4 fix=$5
+    [ -n "${6:-}" ] && { skip "$name" "$6"; return; }
+    fresh "$name"
     mkdir -p "$world/outside" && printf 'keep\r\n' > "$world/outside/bookmarks.html"
-    local why=""
     eval "$setup" || why="setup failed"
-    local before="" before_size=0 outside stick
-    [ -f "$(bookmarks)" ] && before=$world/bookmarks.before && cp "$(bookmarks)" "$before" &&
-        before_size=$(stat -c %s "$before")
-    outside=$(outside_state) stick=$(tree_state "$drive")
-    local out got
+    local before="" outside stick got
+    [ -f "$(bookmarks)" ] && before=$world/bookmarks.before && cp "$(bookmarks)" "$before"
+    outside=$(tree_state "$world/outside") stick=$(tree_state "$drive")
     out=$(run_install); got=$?
-    [ -z "$why" ] && { [ "$got" != "$status" ] || ! grep -qE -- "$text" <<< "$out"; } &&
-        why="exit status $got (not $status) or no \"$text\" in: $out"
-    [ -z "$why" ] && [ -n "$before" ] && ! cmp -s -n "$before_size" "$before" "$(bookmarks)" &&
-        why="the bookmarks file's earlier bytes changed"
-    [ -z "$why" ] && [ "$got" != 0 ] && [ "$stick" != "$(tree_state "$drive")" ] &&
-        why="a failed install changed the drive"
-    [ -z "$why" ] && [ "$outside" != "$(outside_state)" ] && why="something outside the drive changed"
-    [ -z "$why" ] && [ "$got" = 0 ] && ! diff -r "$app/Orvex" "$drive/PSP/COMMON/Orvex" > /dev/null &&
-        why="the copy differs from the payload"
-    if [ -z "$why" ]; then
-        eval "$fix" || why="the fault is still there after mending it"
-        [ -z "$why" ] && { out=$(run_install) || why="the second run failed: $out"; }
-        [ -z "$why" ] && ! diff -r "$app/Orvex" "$drive/PSP/COMMON/Orvex" > /dev/null &&
-            why="the second run's copy differs from the payload"
-        [ -z "$why" ] && [ "$(grep -cF -- "$line" "$(bookmarks)")" != 1 ] &&
-            why="the bookmark is not there exactly once"
-    fi
+    must '[ "$got" = "$status" ] && grep -qE -- "$text" <<< "$out"' \
+        "exit status $got (not $status) or no \"$text\" in: $out"
+    must '[ -z "$before" ] || cmp -s -n "$(stat -c %s "$before")" "$before" "$(bookmarks)"' \
+        "the bookmarks file's earlier bytes changed"
+    must '[ "$got" = 0 ] || [ "$stick" = "$(tree_state "$drive")" ]' "a failed install changed the drive"
+    must '[ "$outside" = "$(tree_state "$world/outside")" ]' "something outside the drive changed"
+    must '[ "$got" != 0 ] || copied' "the copy differs from the payload"
+    must 'eval "$fix"' "the fault is still there after mending it"
+    [ -z "$why" ] && { out=$(run_install) || why="the run after mending failed: $out"; }
+    must copied "the copy after mending differs from the payload"
+    must 'once "$line"' "the bookmark is not there exactly once"
     report "$name" "$why"
 }
 
@@ -140,8 +136,7 @@ case_ bookmarks_read_only 1 "Permission denied" \
     'browser "$drive" && printf "a\r\n" > "$(bookmarks)" && chmod 444 "$(bookmarks)" && chown -R nobody "$drive" && as_nobody=1' \
     'chmod 644 "$(bookmarks)"' "$root_only"
 case_ bookmarks_hard_link 1 "has 2 names" \
-    'browser "$drive" && ln "$world/outside/bookmarks.html" "$(bookmarks)"' \
-    'rm "$(bookmarks)"'
+    'browser "$drive" && ln "$world/outside/bookmarks.html" "$(bookmarks)"' 'rm "$(bookmarks)"'
 case_ bookmarks_byte_order_mark 0 "Installation complete!" \
     'browser "$drive" && printf "\xEF\xBB\xBF%s\r\n<DL>\r\n" "$line" > "$(bookmarks)"' ':'
 case_ name_with_a_colon 1 "a:b.txt: holds \":\", which the stick cannot store" \
@@ -153,108 +148,83 @@ case_ lock_held 1 "Another installation onto this drive is running." \
 case_ five_thousand_folders_few_descriptors 0 "Installation complete!" \
     'tmpfs_drive "$drive" 64m && app=$work/wide-app && fd_limit=256' ':' "$root_only"
 
-# Two installs at once onto one stick: one waits for nothing and fails at once
-# if the other holds the drive; the bookmark is added once, no temporary stays.
-world=$work/together drive=$work/together/drive as_nobody="" app=$work/app fd_limit=""
-browser "$drive" && head -c 10485760 /dev/urandom | base64 > "$(bookmarks)"
+# Two installs at once onto one stick: if one holds the drive the other fails at
+# once and says why; the bookmark is added once, no temporary stays.
+fresh together; browser "$drive" && head -c 10485760 /dev/urandom | base64 > "$(bookmarks)"
 run_install > "$world/first.out" & first=$!
 run_install > "$world/second.out"; second=$?
 wait "$first"; first=$?
-why=""
-[ $((first + second)) -gt 1 ] && why="exit statuses $first and $second"
-[ $((first + second)) = 1 ] && ! grep -q "Another installation onto this drive is running." \
-    "$world/first.out" "$world/second.out" && why="the loser does not say why"
-[ "$(grep -cF -- "$line" "$(bookmarks)")" != 1 ] && why="the bookmark is not there exactly once"
-find "$drive" -name "*.orvex-part*" | grep -q . && why="temporary files stayed"
+must '[ $((first + second)) -le 1 ]' "exit statuses $first and $second"
+must '[ $((first + second)) = 0 ] ||
+    cat "$world"/*.out | grep -q "Another installation onto this drive is running."' "the loser does not say why"
+must 'once "$line"' "the bookmark is not there exactly once"
+must '! find "$drive" -name "*.orvex-part*" | grep -q .' "temporary files stayed"
 report two_installs_at_once "$why"
 
 # A closed output stops nothing: the install completes and adds its bookmark.
-world=$work/closed_output drive=$work/closed_output/drive
-browser "$drive"
+fresh closed_output; browser "$drive"
 run_install | head -n 1 > /dev/null
-status=${PIPESTATUS[0]} why=""
-[ "$status" != 0 ] && why="exit status $status"
-[ "$(grep -cF -- "$line" "$(bookmarks)" 2> /dev/null)" != 1 ] && why="no bookmark"
+status=${PIPESTATUS[0]}
+must '[ "$status" = 0 ] && once "$line"' "exit status $status, or no bookmark"
 report closed_output "$why"
 
 # SIGTERM in the middle of a copy onto a FAT stick cancels it: the stick's tree as before.
-if [ -n "$fat_missing" ]; then
-    echo "skip signal_during_copy: $fat_missing"; skipped=$((skipped + 1))
-else
-    world=$work/signal drive=$work/signal/drive app=$work/slow-app
-    mkdir -p "$world" && fat_drive "$drive" 32768 &&
-        printf '<DL>\r\n' > "$drive/psp/system/browser/bookmarks.html"
+if [ -n "$fat_missing" ]; then skip signal_during_copy "$fat_missing"; else
+    fresh signal; app=$work/slow-app
+    fat_drive "$drive" 32768 && printf '<DL>\r\n' > "$(bookmarks)"
     stick=$(tree_state "$drive")
     env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended --drive "$drive" \
         --password no > "$world/out" 2>&1 &
-    installer=$!
+    running=$!
     for _ in $(seq 200); do
         find "$drive" -name "*.orvex-part" 2> /dev/null | grep -q . && break
         sleep 0.05
     done
-    kill -TERM "$installer"; wait "$installer"; status=$? why=""
-    [ "$status" != 1 ] && why="exit status $status"
-    grep -q "Installation cancelled." "$world/out" || why="no cancel reported: $(cat "$world/out")"
-    [ "$stick" != "$(tree_state "$drive")" ] && why="the stick changed"
+    kill -TERM "$running"; wait "$running"; status=$?
+    must '[ "$status" = 1 ] && grep -q "Installation cancelled." "$world/out"' \
+        "exit status $status, or no cancel reported: $(cat "$world/out")"
+    must '[ "$stick" = "$(tree_state "$drive")" ]' "the stick changed"
     report signal_during_copy "$why"
 fi
 
-# Removal takes PSP/COMMON/Orvex and the Orvex bookmark and leaves every other
-# byte of the stick as it was, on a tmpfs and on FAT; a second one finds nothing.
-unattended() { env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended --drive "$drive" "$@" 2>&1; }
+# An open install, then a protected one with a passcode made up and printed:
+# one protected bookmark, and the printed passcode written.
+fresh passcode; browser "$drive"
+must 'run_install > /dev/null && out=$(unattended --password yes)' "an install failed"
+made=$(sed -n 's/^The passcode is \([0-9]\{4\}\)\.$/\1/p' <<< "$out")
+must 'once "$protected" && ! grep -qF -- "$line" "$(bookmarks)"' "not one protected bookmark"
+must '[ -n "$made" ] && grep -q "\"$made\"" "$drive/PSP/COMMON/Orvex/passcode.js"' \
+    "no passcode printed and written: $out"
+report passcode_and_one_bookmark "$why"
+
+# A protected install with a given passcode, then removal: every other byte of
+# the stick as it was, on a tmpfs and on FAT.
 removal_case() { # NAME SKIP_REASON SETUP
-    if [ -n "$2" ]; then echo "skip $1: $2"; skipped=$((skipped + 1)); return; fi
-    world=$work/$1 drive=$work/$1/drive app=$work/app why=""
-    mkdir -p "$world" && eval "$3" || why="setup failed"
-    local browser before out
-    browser=$(dirname "$(find "$drive" -iname browser -type d | head -n 1)")/$(basename "$(find "$drive" -iname browser -type d | head -n 1)")
+    [ -n "$2" ] && { skip "$1" "$2"; return; }
+    fresh "$1"; eval "$3" || why="setup failed"
     mkdir -p "$drive/PSP/COMMON/Other" && echo keep > "$drive/PSP/COMMON/Other/keep.txt" &&
-        printf '<DL>\r\n<DT>mine\r\n' > "$browser/bookmarks.html"
-    before=$(tree_state "$drive")
-    unattended --password no > /dev/null && unattended --password yes --passcode 4321 > /dev/null ||
-        why="the installs failed"
-    [ -z "$why" ] && { out=$(unattended --uninstall) || why="exit status $?: $out"; }
-    [ -z "$why" ] && ! grep -q "Orvex Tessary was removed from the PSP." <<< "$out" && why="said: $out"
-    [ -z "$why" ] && [ "$before" != "$(tree_state "$drive")" ] && why="the stick is not as it was"
-    [ -z "$why" ] && { out=$(unattended --uninstall) || why="the second removal failed: $out"; }
-    [ -z "$why" ] && ! grep -q "nothing to remove" <<< "$out" && why="the second removal said: $out"
+        printf '<DL>\r\n<DT>mine\r\n' > "$(bookmarks)"
+    local before; before=$(tree_state "$drive")
+    must 'unattended --password yes --passcode 4321 > /dev/null' "the install failed"
+    must 'grep -q "\"4321\"" "$drive/PSP/COMMON/Orvex/passcode.js"' "the passcode was not written"
+    [ -z "$why" ] && { out=$(unattended --uninstall) || why="the removal failed: $out"; }
+    must 'grep -q "Orvex Tessary was removed from the PSP." <<< "$out"' "the removal said: $out"
+    must '[ "$before" = "$(tree_state "$drive")" ]' "the stick is not as it was"
     report "$1" "$why"
 }
 removal_case removal_tmpfs "$root_only" 'tmpfs_drive "$drive" 16m'
 removal_case removal_fat "$fat_missing" 'fat_drive "$drive" && app=$work/ascii-app'
 
-# One Orvex bookmark, and the passcode: chosen, kept, or made up and printed.
-world=$work/passcode drive=$work/passcode/drive app=$work/app why=""
-browser "$drive"
-unattended --password no > /dev/null && out=$(unattended --password yes --passcode 13579) ||
-    why="an install failed"
-protected=$(head -n 1 "$app/pass.html" | tr -d '\r')
-[ -z "$why" ] && { [ "$(grep -cF -- "$protected" "$(bookmarks)")" != 1 ] ||
-    grep -qF -- "$line" "$(bookmarks)"; } && why="not one protected bookmark: $(cat "$(bookmarks)")"
-[ -z "$why" ] && ! grep -q 'var orvexPasscode = "13579";' "$drive/PSP/COMMON/Orvex/passcode.js" &&
-    why="the passcode was not written"
-[ -z "$why" ] && out=$(unattended --password yes) && grep -q "The passcode is" <<< "$out" &&
-    why="a passcode was made up while the stick had one"
-[ -z "$why" ] && ! grep -q '"13579"' "$drive/PSP/COMMON/Orvex/passcode.js" && why="not kept"
-rm -r "$drive/PSP/COMMON/Orvex"
-[ -z "$why" ] && out=$(unattended --password yes) && made=$(sed -n 's/^The passcode is \([0-9]\{4\}\)\.$/\1/p' <<< "$out") &&
-    ! grep -q "\"$made\"" "$drive/PSP/COMMON/Orvex/passcode.js" && why="no passcode printed or written: $out"
-[ -z "$why" ] && [ -z "$made" ] && why="no passcode printed: $out"
-report passcode_and_one_bookmark "$why"
-
 # The window's tests beside a mounted PSP stick (they use volumes of their own):
 # the stick's tree as it was.
-if [ -n "$fat_missing" ]; then
-    echo "skip window_tests_leave_a_stick_alone: $fat_missing"; skipped=$((skipped + 1))
-else
-    stick=/media/ORVEX_TESTS why=""
+if [ -n "$fat_missing" ]; then skip window_tests_leave_a_stick_alone "$fat_missing"; else
+    why="" stick=/media/ORVEX_TESTS
     fat_stick "$stick" && browser "$stick" && printf '<DL>\r\n' > "$stick/PSP/SYSTEM/BROWSER/bookmarks.html" ||
         why="the stick could not be made"
     before=$(tree_state "$stick")
-    if [ -z "$why" ] && ! out=$(QT_QPA_PLATFORM=offscreen "$window_tests" 2>&1); then
+    [ -z "$why" ] && ! out=$(QT_QPA_PLATFORM=offscreen "$window_tests" 2>&1) &&
         why="the window tests failed: $(grep -E '^(FAIL|   Loc)' <<< "$out")"
-    fi
-    [ -z "$why" ] && [ "$before" != "$(tree_state "$stick")" ] && why="the stick changed"
+    must '[ "$before" = "$(tree_state "$stick")" ]' "the stick changed"
     fusermount -u "$stick"
     report window_tests_leave_a_stick_alone "$why"
 fi
@@ -267,77 +237,58 @@ fi
 hung_skip=$fat_missing
 [ -z "$hung_skip" ] && ! command -v Xvfb > /dev/null && hung_skip="Xvfb is not installed"
 [ -z "$hung_skip" ] && ! command -v xdotool > /dev/null && hung_skip="xdotool is not installed"
-if [ -n "$hung_skip" ]; then
-    echo "skip window_beside_a_hung_stick: $hung_skip"; skipped=$((skipped + 1))
-else
-    world=$work/hung why="" log=$work/hung/window.log
+if [ -n "$hung_skip" ]; then skip window_beside_a_hung_stick "$hung_skip"; else
+    fresh hung; log=$world/window.log drive=/media/PSP app=$work/ascii-app
     mkdir -p "$world/runtime" "$world/config" && chmod 700 "$world/runtime"
     # Waits up to ten seconds for a command to succeed.
     within10s() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
     logged() { grep -qF -- "$1" "$log"; }
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$world/display" > /dev/null 2>&1 &
     xvfb=$!
-    within10s test -s "$world/display" || why="Xvfb did not start"
+    must 'within10s test -s "$world/display"' "Xvfb did not start"
     export DISPLAY=:$(tr -d '[:space:]' < "$world/display")
-    fat_stick /media/CARD || why="the first stick could not be made"
-    hung=$daemon
+    fat_stick /media/CARD || why=${why:-"the first stick could not be made"}
+    hung=${daemon:-}
     [ -z "$why" ] && {
         env -u QT_QPA_PLATFORM QT_LOGGING_RULES="orvex.window.debug=true" \
             XDG_RUNTIME_DIR="$world/runtime" XDG_CONFIG_HOME="$world/config" \
-            "$work/ascii-app/orvex-installer" > "$log" 2>&1 &
+            "$app/orvex-installer" > "$log" 2>&1 &
         window_process=$!
-        within10s logged "entry: CARD, 16.0 MiB free" || why="the first stick was not listed"
     }
-    [ -z "$why" ] && ! logged "chosen drive: /" || why=${why:-"a drive was chosen at start"}
-    if [ -z "$why" ]; then
-        kill -STOP "$hung" && stopped_daemons+=("$hung")
-        fat_stick /media/PSP && browser /media/PSP &&
-            printf '<DL>\r\n' > /media/PSP/PSP/SYSTEM/BROWSER/bookmarks.html ||
-            why="the PSP stick could not be made"
-    fi
-    [ -z "$why" ] && ! within10s logged "chosen drive: /media/PSP" && why="the PSP stick was not chosen"
-    [ -z "$why" ] && ! within10s logged "entry: CARD (not answering)" &&
-        why="the stopped stick was not shown as not answering"
+    must 'within10s logged "entry: CARD, 16.0 MiB free"' "the first stick was not listed"
+    must '! logged "chosen drive: /"' "a drive was chosen at start"
+    must 'kill -STOP "$hung" && stopped_daemons+=("$hung")' "the first stick's daemon did not stop"
+    must 'fat_stick "$drive" && browser "$drive" && printf "<DL>\r\n" > "$(bookmarks)"' \
+        "the PSP stick could not be made"
+    must 'within10s logged "chosen drive: $drive"' "the PSP stick was not chosen"
+    must 'within10s logged "entry: CARD (not answering)"' "the stopped stick was not shown as not answering"
     # Answers the box that shows the message: waits for it to take the focus, then presses the key.
-    answered=""
     answer() {
         within10s logged "message: $1" || return 1
         focused() {
             local now; now=$(xdotool getwindowfocus 2> /dev/null) || return 1
-            [ "$now" != "$window" ] && [[ " $answered " != *" $now "* ]] &&
+            [[ " $answered " != *" $now "* ]] &&
                 [ "$(xdotool getwindowname "$now" 2> /dev/null)" = "Orvex Tessary" ] && box=$now
         }
         within10s focused && answered="$answered $box" && sleep 0.3 && xdotool key "$2"
     }
-    if [ -z "$why" ]; then
-        window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Orvex Tessary$' | head -n 1)
-        xdotool windowfocus --sync "$window" && sleep 0.3 && xdotool key Tab sleep 0.3 key Return ||
-            why="the window took no keys"
-        answered=$window
-        [ -z "$why" ] && { answer "Are you sure you want to install Orvex Tessary?" Return ||
-            why="no confirmation to answer"; }
-        [ -z "$why" ] && { answer "Would you like to install with password protection?" Escape ||
-            why="no password question to answer"; }
-        [ -z "$why" ] && { answer "Installation complete!" Return || why="no completion to answer"; }
-        [ -z "$why" ] && { answer "To access Orvex" Return || why="no last message to answer"; }
-    fi
-    [ -z "$why" ] && ! within10s bash -c "! kill -0 $window_process 2> /dev/null" &&
-        why="the window did not end after the install"
-    if [ -z "$why" ]; then
-        wait "$window_process"; status=$?
-        [ "$status" != 0 ] && why="the window ended with status $status"
-    fi
-    [ -z "$why" ] && [ "$(grep -cF -- "$line" /media/PSP/PSP/SYSTEM/BROWSER/bookmarks.html)" != 1 ] &&
-        why="the bookmark is not there exactly once"
-    [ -z "$why" ] && ! diff -r "$work/ascii-app/Orvex" /media/PSP/PSP/COMMON/Orvex > /dev/null &&
-        why="the copy differs from the payload"
+    must 'answered=$(timeout 10 xdotool search --sync --onlyvisible --name "^Orvex Tessary$" | head -n 1) &&
+        xdotool windowfocus --sync "$answered" && sleep 0.3 && xdotool key Tab sleep 0.3 key Return' \
+        "the window took no keys"
+    must 'answer "Are you sure you want to install Orvex Tessary?" Return' "no confirmation to answer"
+    must 'answer "Would you like to install with password protection?" Escape' "no password question to answer"
+    must 'answer "Installation complete!" Return' "no completion to answer"
+    must 'answer "To access Orvex" Return' "no last message to answer"
+    must 'within10s bash -c "! kill -0 $window_process 2> /dev/null"' "the window did not end after the install"
+    [ -z "$why" ] && { wait "$window_process" || why="the window ended with status $?"; }
+    must 'once "$line"' "the bookmark is not there exactly once"
+    must copied "the copy differs from the payload"
     [ -n "$why" ] && why="$why; the window's log: $(tail -n 12 "$log" | tr '\n' '|')"
     kill -CONT "$hung" && stopped_daemons=()
     kill "${window_process:-}" "$xvfb" 2> /dev/null
-    fusermount -u /media/PSP; fusermount -u /media/CARD
+    fusermount -u "$drive"; fusermount -u /media/CARD
     report window_beside_a_hung_stick "$why"
 fi
-
 
 env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" > /dev/null 2>&1
 report wrong_command_line "$([ $? = 2 ] || echo "not exit status 2")"

@@ -4,35 +4,26 @@
 
 #include <QMap>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 
-// Drives in memory behind the install's seam: folders and files by absolute
-// path, every call that changes or flushes something recorded in order, and
-// any such call made to fail with an error number.
+// The machine's seam below a temporary folder, whose paths it shows from "/":
+// every call that changes or flushes something is recorded ("rename
+// /D/a.orvex-part"), and fails with an error number when it is one of
+// `failing`. Flushes are only recorded.
 class FakeStick final : public orvex::stick::FileSystem
 {
 public:
-    struct Node
-    {
-        bool folder = false;
-        QByteArray bytes;
-    };
-
-    // Adds a file, and the folders above it.
-    void addFile(const QString &path, const QByteArray &bytes);
-    // The tree below `root`: relative paths, folders ending in "/", mapped to their bytes.
-    QMap<QString, QByteArray> tree(const QString &root) const;
-
+    // Where `path` ("/D/...") really is.
+    QString real(const QString &path) const { return m_root.path() + path; }
     orvex::Result<std::unique_ptr<orvex::stick::Folder>> openRoot(const QString &path) override;
-
-    // Records `call` ("rename /D/a.orvex-part", "syncfs /D", ...): a failure
-    // when it is one of `failing`, else `apply` is done.
     orvex::Status record(const QString &call, const QString &path,
-                         const std::function<void()> &apply = {});
+                         const std::function<orvex::Status()> &apply = {});
 
-    QMap<QString, Node> nodes;
     QStringList calls;
     QMap<QString, int> failing;
     bool userSpace = false; // a file system run by a program, where syncfs does not reach
-    bool locked = false;
+
+private:
+    QTemporaryDir m_root;
 };

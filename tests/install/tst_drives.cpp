@@ -63,9 +63,10 @@ private slots:
         QTest::newRow("optional fields") << QByteArray("36 35 98:0 / /media/u/PSP rw,nosuid "
                                                        "shared:1 master:2 - vfat /dev/sdb1 rw")
                                          << "/media/u/PSP" << QByteArray("vfat");
-        QTest::newRow("escaped") << QByteArray("1 2 8:1 / /media/My\\040Stick\\134x rw - vfat "
-                                               "/dev/sdc1 rw")
-                                 << "/media/My Stick\\x" << QByteArray("vfat");
+        QTest::newRow("escaped; a backslash before no octal code stays")
+            << QByteArray(
+                   "1 2 8:1 / /media/My\\040Stick\\134x\\912\\182\\1291 rw - vfat /dev/sdc1 rw")
+            << "/media/My Stick\\x\\912\\182\\1291" << QByteArray("vfat");
         QTest::newRow("no separator")
             << QByteArray("1 2 8:1 / /media/x rw vfat /dev/sdc1 rw") << QString() << QByteArray();
         QTest::newRow("no type") << QByteArray("1 2 8:1 / /media/x rw -") << QString()
@@ -172,6 +173,7 @@ private slots:
         QFETCH(QString, firstDrive);
         QFETCH(QStringList, steps);
         DriveChoice choice(firstDrive);
+        QCOMPARE(choice.current(), -1); // nothing listed yet, so nothing chosen
         QStringList chosen;
         for (const QString &step : std::as_const(steps)) {
             const QList<Entry> before = choice.entries();

@@ -7,10 +7,9 @@
 #include "removal.h"
 #include "testfiles.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace orvex;
 using testfiles::snapshot;
@@ -50,13 +49,9 @@ QList<MessageAnswer> answersFrom(const QString &letters)
 // A progress report as "phase files/total bytes/total file", the phase as its number.
 QString described(const StickProgress &p)
 {
-    return QString("%1 %2/%3 %4/%5 %6")
-        .arg(int(p.phase))
-        .arg(p.filesDone)
-        .arg(p.filesTotal)
-        .arg(p.bytesDone)
-        .arg(p.bytesTotal)
-        .arg(p.currentFile);
+    return QString::asprintf("%d %d/%d %lld/%lld ", int(p.phase), p.filesDone, p.filesTotal,
+                             p.bytesDone, p.bytesTotal) +
+           p.currentFile;
 }
 
 } // namespace
@@ -68,38 +63,16 @@ class InstallTest : public QObject
     std::unique_ptr<QTemporaryDir> m_root;
     QString path(const QString &relative) const { return m_root->filePath(relative); }
 
-    // Steps that spoil the fixture, "; "-separated: "rm P", "write P BYTES", "mkdir P",
-    // "utf16 P" (a UTF-16 text), "link P TARGET", "hardlink P TARGET" or "fifo P" in place
-    // of what is at P. Paths are below the temporary folder ($B the bookmarks file, $O the
-    // installed Orvex folder, $P the payload) or absolute.
-    bool spoil(QString steps)
+    // Runs shell commands in the temporary folder, with $B the bookmarks file, $O the
+    // installed Orvex folder and $P the payload.
+    bool spoil(const QString &commands)
     {
-        steps.replace("$B", "D/PSP/SYSTEM/BROWSER/bookmarks.html")
-            .replace("$O", "D/PSP/COMMON/Orvex")
-            .replace("$P", "A/Orvex");
-        for (const QString &step : steps.split("; ", Qt::SkipEmptyParts)) {
-            const QStringList word = step.split(' ');
-            const QString at = path(word[1]);
-            const QString target =
-                word.value(2).startsWith('/') ? word.value(2) : path(word.value(2));
-            const QFileInfo old(at);
-            if (word[0] != "mkdir" && (old.exists() || old.isSymLink()) &&
-                (old.isSymLink() || !old.isDir() ? !QFile::remove(at)
-                                                 : !QDir(at).removeRecursively()))
-                return false;
-            const bool done = word[0] == "rm"      ? true
-                              : word[0] == "write" ? testfiles::write(at, word.value(2).toLatin1())
-                              : word[0] == "utf16"
-                                  ? testfiles::write(at, QByteArray("\xFF\xFE<\0D\0", 6))
-                              : word[0] == "mkdir" ? QDir().mkpath(at)
-                              : word[0] == "link"  ? QFile::link(target, at)
-                              : word[0] == "hardlink"
-                                  ? ::link(QFile::encodeName(target), QFile::encodeName(at)) == 0
-                                  : ::mkfifo(QFile::encodeName(at), 0644) == 0;
-            if (!done)
-                return false;
-        }
-        return true;
+        QProcess shell;
+        shell.setWorkingDirectory(m_root->path());
+        shell.setEnvironment({"B=D/PSP/SYSTEM/BROWSER/bookmarks.html", "O=D/PSP/COMMON/Orvex",
+                              "P=A/Orvex", "PATH=/usr/bin:/bin"});
+        shell.start("sh", {"-ec", commands});
+        return shell.waitForFinished() && shell.exitCode() == 0;
     }
 
 private slots:
@@ -123,12 +96,12 @@ private slots:
     void answers_data()
     {
         QTest::addColumn<QString>("answers");
-        QTest::addColumn<QByteArray>("bookmarks"); // before: null as laid, "<none>" no file
-        QTest::addColumn<QByteArray>("after");     // null: declined
-        QTest::newRow("No") << "N" << QByteArray() << QByteArray();
-        QTest::newRow("Yes, Yes") << "YY" << QByteArray() << "<DL>\r\n" + protectedEntry + "\r\n";
-        QTest::newRow("Yes, No") << "YN" << QByteArray() << "<DL>\r\n" + openEntry + "\r\n";
-        QTest::newRow("no bookmarks file") << "YN" << QByteArray("<none>") << openEntry + "\r\n";
+        QTest::addColumn<QByteArray>("after"); // null: declined
+        QTest::newRow("No") << "N" << QByteArray();
+        QTest::newRow("Yes, Yes") << "YY"
+                                  << "<DL>\r\n" + protectedEntry + "\r\n";
+        QTest::newRow("Yes, No") << "YN"
+                                 << "<DL>\r\n" + openEntry + "\r\n";
     }
 
     // A completed install replaces the older files, leaves what is not its own, adds the
@@ -137,13 +110,7 @@ private slots:
     void answers()
     {
         QFETCH(QString, answers);
-        QFETCH(QByteArray, bookmarks);
         QFETCH(QByteArray, after);
-        const QString bookmarksPath = path("D/PSP/SYSTEM/BROWSER/bookmarks.html");
-        if (bookmarks == "<none>")
-            QVERIFY(QFile::remove(bookmarksPath));
-        else if (!bookmarks.isNull())
-            QVERIFY(testfiles::write(bookmarksPath, bookmarks));
         Tree expected = snapshot(path("D"));
         RecordingMessagePresenter messages(answersFrom(answers));
         int endings = 0;
@@ -196,44 +163,46 @@ private slots:
         const QString page = "The bookmark page <A>/%1 is missing or empty.\r\nThe installer's "
                              "own files are incomplete: install the installer again.";
         const QString link = ": is a link; the installer does not follow links on the drive";
+        const QString utf16 = add + "<B>: is UTF-16 text; the installer adds its bookmark only "
+                                    "to single-byte text.\r\nSave it as single-byte text (ASCII "
+                                    "or UTF-8), then install again.";
         const struct
         {
             const char *name, *answers, *drive, *spoil;
             QString reason;
         } rows[] = {
             {"no drive", "", "", "",
-             "No drive was chosen. Connect the PSP in USB mode and "
-             "choose its drive."},
+             "No drive was chosen. Connect the PSP in USB mode and choose its drive."},
             {"drive not a folder", "Y", "<D>/no", "",
              QString(copy).replace("<D>", "<D>/no") + "<D>/no: " + systemText(ENOENT)},
-            {"no browser folder", "Y", "<D>", "rm D/PSP/SYSTEM/BROWSER",
+            {"no browser folder", "Y", "<D>", "rm -r D/PSP/SYSTEM/BROWSER",
              "The drive <D> does not look like a PSP memory stick: it has no PSP/SYSTEM/BROWSER "
              "folder (<D>/PSP/SYSTEM/BROWSER is missing).\r\nConnect the PSP in USB mode and "
              "choose its drive."},
-            {"PSP is a link", "Y", "<D>", "link D/PSP E; mkdir E/SYSTEM/BROWSER",
+            {"PSP is a link", "Y", "<D>", "mv D/PSP E; ln -s $PWD/E D/PSP",
              copy + "<D>/PSP" + link},
-            {"COMMON is a link", "Y", "<D>", "link D/PSP/COMMON O", copy + "<D>/PSP/COMMON" + link},
-            {"a file in Orvex is a link", "Y", "<D>", "link $O/index.html O/bookmarks.html",
+            {"COMMON is a link", "Y", "<D>", "rm -r D/PSP/COMMON; ln -s $PWD/O D/PSP/COMMON",
+             copy + "<D>/PSP/COMMON" + link},
+            {"a file in Orvex is a link", "Y", "<D>", "ln -sf $PWD/O/bookmarks.html $O/index.html",
              copy + "<O>/index.html" + link},
             {"a folder where a file goes", "Y", "<D>", "rm $O/index.html; mkdir $O/index.html",
              copy + "<O>/index.html: is not a regular file"},
             {"a folder named as a file's temporary", "Y", "<D>", "mkdir $O/index.html.orvex-part",
              copy + "<O>/index.html.orvex-part: is a folder with the name the installer gives "
                     "the temporary copy of index.html; rename or remove it"},
-            {"bookmarks a link to nothing", "Y", "<D>", "link $B O/new.html", add + "<B>" + link},
-            {"bookmarks a pipe", "Y", "<D>", "fifo $B", add + "<B>: is not a regular file"},
-            {"bookmarks linked to a file outside", "Y", "<D>", "hardlink $B O/bookmarks.html",
+            {"bookmarks a link to nothing", "Y", "<D>", "ln -sf $PWD/O/new.html $B",
+             add + "<B>" + link},
+            {"bookmarks a pipe", "Y", "<D>", "rm $B; mkfifo $B",
+             add + "<B>: is not a regular file"},
+            {"bookmarks linked to a file outside", "Y", "<D>", "ln -f O/bookmarks.html $B",
              add + "<B>: has 2 names (hard links); the installer changes only a file with one "
                    "name.\r\nMake it a file of its own (put a copy in its place), then install "
                    "again."},
-            {"bookmarks in UTF-16", "Y", "<D>", "utf16 $B",
-             add + "<B>: is UTF-16 text; the installer adds its bookmark only to single-byte "
-                   "text.\r\nSave it as single-byte text (ASCII or UTF-8), then install again."},
-            {"payload missing", "Y", "<D>", "rm A/Orvex",
-             copy + "<A>/Orvex: " + systemText(ENOENT)},
+            {"bookmarks in UTF-16", "Y", "<D>", "printf '\\377\\376<\\0' > $B", utf16},
+            {"bookmarks in UTF-16, big-endian", "Y", "<D>", "printf '\\376\\377\\0<' > $B", utf16},
             {"payload entries the stick cannot take", "Y", "<D>",
-             "link $P/more O; link $P/null /dev/null; write $P/a:b.txt x; write $P/IMG/a x; "
-             "write $P/img x; write $P/dot. x",
+             "cd $P; ln -s $PWD/../../O more; ln -s /dev/null null; mkdir IMG; touch a:b.txt img "
+             "dot.",
              "These entries of the Orvex folder cannot be installed:\r\n"
              "<A>/Orvex/a:b.txt: holds \":\", which the stick cannot store\r\n"
              "<A>/Orvex/dot.: ends with a dot or a space, which the stick drops\r\n"
@@ -242,12 +211,13 @@ private slots:
              "<A>/Orvex/IMG and <A>/Orvex/img: the stick takes these names for one, since it "
              "ignores case\r\n"
              "Rename or remove them in <A>/Orvex, then install again."},
-            {"drive inside the payload", "Y", "<A>/Orvex", "mkdir $P/PSP/SYSTEM/BROWSER",
+            {"drive inside the payload", "Y", "<A>/Orvex", "mkdir -p $P/PSP/SYSTEM/BROWSER",
              "The Orvex folder could not be copied to <A>/Orvex/PSP/COMMON/.\r\n<A>/Orvex/PSP/"
              "COMMON/: The destination lies inside the folder being copied."},
-            {"a page begins with an empty line", "Y", "<D>", "write A/pass.html \r\nx",
+            {"a page begins with an empty line", "Y", "<D>", "printf '\\r\\nx' > A/pass.html",
              page.arg("pass.html")},
-            {"a page missing", "Y", "<D>", "rm A/nopass.html", page.arg("nopass.html")},
+            {"a page's first line longer than 64 KiB", "Y", "<D>",
+             "printf %065537d 0 > A/nopass.html", page.arg("nopass.html")},
         };
         for (const auto &row : rows)
             QTest::newRow(row.name) << row.answers << row.drive << row.spoil << row.reason;
@@ -341,13 +311,13 @@ private slots:
         const QString folder = "PSP/COMMON/Orvex (2 files)", bookmark = "the Orvex bookmark";
         QTest::newRow("folder and bookmark")
             << "" << removed.arg(folder + " and " + bookmark) << true;
-        QTest::newRow("the folder only") << "write $B <DL>" << removed.arg(folder) << true;
-        QTest::newRow("the bookmark only") << "rm $O" << removed.arg(bookmark) << true;
+        QTest::newRow("the folder only") << "echo '<DL>' > $B" << removed.arg(folder) << true;
+        QTest::newRow("the bookmark only") << "rm -r $O" << removed.arg(bookmark) << true;
         QTest::newRow("nothing there")
-            << "rm $O; write $B <DL>"
+            << "rm -r $O; echo '<DL>' > $B"
             << "Orvex Tessary is not on this stick: there was nothing to remove." << false;
         QTest::newRow("Orvex is a link")
-            << "link $O O"
+            << "rm -r $O; ln -s $PWD/O $O"
             << "Removal failed.\r\nThe Orvex folder could not be removed from <D>/PSP/COMMON."
                "\r\n<D>/PSP/COMMON/Orvex: is a link; the installer does not follow links on the "
                "drive\r\nNothing on the stick was changed."

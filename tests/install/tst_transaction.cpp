@@ -1,8 +1,10 @@
 // The install's writes, flushes and renames in their order, and what a failed
-// or cancelled step leaves, on a stick in memory that can fail any call.
+// or cancelled step leaves, on a stick that can fail any call.
 #include "fakestick.h"
 #include "installprocedure.h"
+#include "passcode.h"
 #include "recordingmessagepresenter.h"
+#include "testfiles.h"
 
 #include <QtTest>
 #include <cerrno>
@@ -10,63 +12,58 @@
 using namespace orvex;
 Q_DECLARE_METATYPE(StickProgress::Phase)
 
-namespace {
-
-// The calls that write or flush, with short names: O the installed Orvex
-// folder, B the bookmarks file, D the drive.
-QStringList writesAndFlushes(const QStringList &calls)
-{
-    QStringList shown;
-    for (QString call : calls) {
-        call.replace("/D/PSP/COMMON/Orvex", "O")
-            .replace("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "B")
-            .replace("/D", "D");
-        shown.append(call);
-    }
-    return shown;
-}
-
-int flushes(const QStringList &calls)
-{
-    return int(calls.filter(QRegularExpression("^(fsync|syncfs) ")).size());
-}
-
-} // namespace
-
 class TransactionTest : public QObject
 {
     Q_OBJECT
 
-    FakeStick m_stick;
+    std::unique_ptr<FakeStick> m_stick;
+    std::unique_ptr<RecordingMessagePresenter> m_messages;
 
-    InstallOutcome install(RecordingMessagePresenter &messages, const StickRunner &runner = {})
+    InstallOutcome install(QList<MessageAnswer> answers, const StickRunner &runner = {},
+                           QList<std::optional<QString>> passcodes = {})
     {
-        m_stick.calls.clear();
-        return runInstall({"/A", "/D", messages, {}, runner, &m_stick});
+        m_stick->calls.clear();
+        m_messages = std::make_unique<RecordingMessagePresenter>(answers);
+        InstallEnvironment environment{"/A", "/D", *m_messages, {}, runner, m_stick.get()};
+        if (!passcodes.isEmpty())
+            environment.choosePasscode = [&](const QString &) {
+                return passcodes.takeFirst();
+            };
+        return runInstall(environment);
+    }
+    QString told() const { return m_messages->requests().last().text; }
+    QMap<QString, QByteArray> drive() const { return testfiles::snapshot(m_stick->real("/D")); }
+    bool add(const QString &path, const QByteArray &bytes)
+    {
+        return testfiles::write(m_stick->real(path), bytes);
+    }
+    // True when nothing holds the drive's lock.
+    bool unlocked() const
+    {
+        auto root = stick::systemFileSystem().openRoot(m_stick->real("/D"));
+        return root.ok() && root.value()->lock().ok();
     }
 
 private slots:
     void init()
     {
-        m_stick = FakeStick();
-        m_stick.addFile("/A/nopass.html", "<DT>open\r\n");
-        m_stick.addFile("/A/pass.html", "<DT>lock\r\n");
-        m_stick.addFile("/A/Orvex/index.html", "index");
-        m_stick.addFile("/A/Orvex/css/site.css", "css");
-        m_stick.addFile("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "<DL>\r\n");
+        m_stick = std::make_unique<FakeStick>();
+        QVERIFY(add("/A/nopass.html", "<DT>open\r\n") && add("/A/pass.html", "<DT>lock\r\n"));
+        QVERIFY(add("/A/Orvex/index.html", "index") && add("/A/Orvex/css/site.css", "css"));
+        QVERIFY(add("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "<DL>\r\n"));
     }
 
     void order_data()
     {
         QTest::addColumn<bool>("userSpace");
-        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("calls"); // O the installed Orvex folder, B the bookmarks
         const QStringList made = {"mkdir D/PSP/COMMON", "mkdir O", "mkdir O/css"};
         const QStringList bookmark = {"write B", "fsync B", "close B"};
         const auto written = [](const QString &file, bool flushed) {
             const QString part = file + ".orvex-part";
-            return flushed ? QStringList{"create " + part, "write " + part, "fsync " + part,
-                                         "close " + part}
-                           : QStringList{"create " + part, "write " + part, "close " + part};
+            return QStringList{"create " + part, "write " + part} +
+                   (flushed ? QStringList{"fsync " + part} : QStringList()) +
+                   QStringList{"close " + part};
         };
         const QStringList renamed = {"rename O/index.html.orvex-part",
                                      "rename O/css/site.css.orvex-part"};
@@ -89,55 +86,76 @@ private slots:
     void order()
     {
         QFETCH(bool, userSpace);
-        m_stick.userSpace = userSpace;
-        RecordingMessagePresenter messages({MessageAnswer::Yes, MessageAnswer::No});
-        QCOMPARE(install(messages), InstallOutcome::Completed);
-        QTEST(writesAndFlushes(m_stick.calls), "calls");
-        QVERIFY(!m_stick.locked);
+        m_stick->userSpace = userSpace;
+        QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::No}), InstallOutcome::Completed);
+        QStringList calls = m_stick->calls;
+        calls.replaceInStrings("/D/PSP/COMMON/Orvex", "O")
+            .replaceInStrings("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "B")
+            .replaceInStrings("/D", "D");
+        QTEST(calls, "calls");
+        QVERIFY(unlocked());
     }
 
-    // On a kernel file system the flushes do not grow with the number of files.
+    // On a kernel file system the flushes do not grow with the number of files: syncfs
+    // and the root twice, the new bookmarks file and its folder.
     void flushesStayFewWithManyFiles()
     {
         for (int i = 0; i < 200; ++i)
-            m_stick.addFile(QString("/A/Orvex/many/f%1.html").arg(i), "x");
-        m_stick.nodes.remove("/D/PSP/SYSTEM/BROWSER/bookmarks.html");
-        RecordingMessagePresenter messages({MessageAnswer::Yes, MessageAnswer::Yes});
-        QCOMPARE(install(messages), InstallOutcome::Completed);
-        // syncfs and the root twice, the new bookmarks file and its folder.
-        QCOMPARE(flushes(m_stick.calls), 6);
+            QVERIFY(add(QString("/A/Orvex/many/f%1.html").arg(i), "x"));
+        QVERIFY(QFile::remove(m_stick->real("/D/PSP/SYSTEM/BROWSER/bookmarks.html")));
+        QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::Yes}), InstallOutcome::Completed);
+        QCOMPARE(m_stick->calls.filter(QRegularExpression("^(fsync|syncfs) ")).size(), 6);
     }
 
-    // While another install holds the drive nothing is written, and its lock stays.
+    // A cancelled passcode asks the question again, and so does an invalid one.
+    void asksForThePasscodeUntilValid()
+    {
+        QCOMPARE(
+            install(QList<MessageAnswer>(4, MessageAnswer::Yes), {}, {std::nullopt, "12", "2468"}),
+            InstallOutcome::Completed);
+        QCOMPARE(m_messages->described().filter("password protection").size(), 3);
+        QCOMPARE(drive().value("PSP/COMMON/Orvex/passcode.js"), passcode::fileText("2468"));
+    }
+
+    // While another install holds the drive nothing is written.
     void lockHeldByAnother()
     {
-        m_stick.locked = true;
-        RecordingMessagePresenter messages({MessageAnswer::Yes});
-        QCOMPARE(install(messages), InstallOutcome::Failed);
-        QCOMPARE(messages.requests().last().text,
-                 "Installation failed.\r\nAnother installation onto this drive is running.\r\n"
-                 "Nothing on the stick was changed.");
-        QVERIFY(m_stick.calls.isEmpty() && m_stick.locked);
+        auto another = stick::systemFileSystem().openRoot(m_stick->real("/D"));
+        QVERIFY(another.ok() && another.value()->lock().ok());
+        QCOMPARE(install({MessageAnswer::Yes}), InstallOutcome::Failed);
+        QCOMPARE(told(), "Installation failed.\r\nAnother installation onto this drive is running."
+                         "\r\nNothing on the stick was changed.");
+        QVERIFY(m_stick->calls.isEmpty());
     }
 
     void failures_data()
     {
         QTest::addColumn<QString>("failing");
         QTest::addColumn<int>("error");
+        QTest::addColumn<int>("moreFiles"); // in the payload, before index.html
+        QTest::addColumn<QString>("stuck"); // a folder the undo can't remove
         QTest::addColumn<QString>("stickState");
-        QTest::addColumn<bool>("unchanged"); // the drive's tree as before
         const QString nothing = "Nothing on the stick was changed.";
-        QTest::newRow("making a folder")
-            << "mkdir /D/PSP/COMMON/Orvex/css" << EACCES << nothing << true;
-        QTest::newRow("writing a file")
-            << "write /D/PSP/COMMON/Orvex/css/site.css.orvex-part" << ENOSPC << nothing << true;
-        QTest::newRow("flushing before the renames") << "syncfs /D" << EIO << nothing << true;
-        QTest::newRow("a rename") << "rename /D/PSP/COMMON/Orvex/css/site.css.orvex-part" << EIO
-                                  << "1 of the 2 files were updated before the failure: index.html."
-                                  << false;
-        QTest::newRow("flushing the bookmark")
-            << "fsync /D/PSP/SYSTEM/BROWSER/bookmarks.html" << EIO
-            << "The Orvex folder on the stick was updated; no bookmark was added." << false;
+        const QString sitePart = "/D/PSP/COMMON/Orvex/css/site.css.orvex-part";
+        const auto row = [](const char *name, const QString &failing, int error, int moreFiles,
+                            const QString &stuck, const QString &stickState) {
+            QTest::newRow(name) << failing << error << moreFiles << stuck << stickState;
+        };
+        row("making a folder", "mkdir /D/PSP/COMMON/Orvex/css", EACCES, 0, {}, nothing);
+        row("writing a file", "write " + sitePart, ENOSPC, 0, {}, nothing);
+        row("writing a file, then a folder left", "write " + sitePart, ENOSPC, 0,
+            "/D/PSP/COMMON/Orvex/css",
+            "Some files the installer wrote could not be removed: /D/PSP/COMMON/Orvex/css: " +
+                systemText(ENOTEMPTY));
+        row("flushing before the renames", "syncfs /D", EIO, 0, {}, nothing);
+        row("a rename after ten files", "rename " + sitePart, EIO, 9, {},
+            "10 of the 11 files were updated before the failure: f01, f02, f03, f04, f05, f06, "
+            "f07, f08, f09, index.html.");
+        row("a rename after more", "rename " + sitePart, EIO, 12, {},
+            "13 of the 14 files were updated before the failure: f01, f02, f03, f04, f05, f06, "
+            "f07, f08, f09, f10 and 3 more.");
+        row("flushing the bookmark", "fsync /D/PSP/SYSTEM/BROWSER/bookmarks.html", EIO, 0, {},
+            "The Orvex folder on the stick was updated; no bookmark was added.");
     }
 
     // A failure before the renames leaves the drive as it was; later ones say what changed.
@@ -146,23 +164,25 @@ private slots:
     {
         QFETCH(QString, failing);
         QFETCH(int, error);
+        QFETCH(int, moreFiles);
+        QFETCH(QString, stuck);
         QFETCH(QString, stickState);
-        QFETCH(bool, unchanged);
-        m_stick.failing.insert(failing, error);
-        const auto before = m_stick.tree("/D");
-        RecordingMessagePresenter messages({MessageAnswer::Yes, MessageAnswer::No});
+        for (int i = 1; i <= moreFiles; ++i)
+            QVERIFY(add(QString("/A/Orvex/f%1").arg(i, 2, 10, QChar('0')), "x"));
+        m_stick->failing.insert(failing, error);
+        if (!stuck.isEmpty())
+            m_stick->failing.insert("rmdir " + stuck, ENOTEMPTY);
+        const auto before = drive();
 
-        QCOMPARE(install(messages), InstallOutcome::Failed);
+        QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::No}), InstallOutcome::Failed);
 
-        const QString told = messages.requests().last().text;
-        QVERIFY2(told.startsWith("Installation failed.\r\n") &&
-                     told.contains(failing.section(' ', 1) + ": " + systemText(error)) &&
-                     told.endsWith("\r\n" + stickState),
-                 qPrintable(told));
-        const auto after = m_stick.tree("/D");
-        QCOMPARE(after == before, unchanged);
-        QCOMPARE(after.value("PSP/SYSTEM/BROWSER/bookmarks.html"), "<DL>\r\n");
-        QVERIFY(!m_stick.locked);
+        QVERIFY2(told().startsWith("Installation failed.\r\n") &&
+                     told().contains(failing.section(' ', 1) + ": " + systemText(error)) &&
+                     told().endsWith("\r\n" + stickState),
+                 qPrintable(told()));
+        QCOMPARE(drive() == before, stickState == "Nothing on the stick was changed.");
+        QCOMPARE(drive().value("PSP/SYSTEM/BROWSER/bookmarks.html"), "<DL>\r\n");
+        QVERIFY(unlocked());
     }
 
     void cancel_data()
@@ -182,18 +202,18 @@ private slots:
     void cancel()
     {
         QFETCH(StickProgress::Phase, phase);
-        const auto before = m_stick.tree("/D");
-        RecordingMessagePresenter messages({MessageAnswer::Yes, MessageAnswer::No});
+        const auto before = drive();
         std::atomic<bool> cancel = false;
         const StickRunner cancelIn = [&](const StickJob &job) {
             return job([&](const StickProgress &progress) { cancel = progress.phase == phase; },
                        cancel);
         };
 
-        QCOMPARE(install(messages, cancelIn), InstallOutcome::Cancelled);
+        QCOMPARE(install({MessageAnswer::Yes, MessageAnswer::No}, cancelIn),
+                 InstallOutcome::Cancelled);
 
-        QTEST(messages.requests().last().text, "told");
-        const auto after = m_stick.tree("/D");
+        QTEST(told(), "told");
+        const auto after = drive();
         QCOMPARE(after == before, phase == StickProgress::Phase::Copying);
         QCOMPARE(after.contains("PSP/COMMON/Orvex/css/site.css"),
                  phase == StickProgress::Phase::Writing);
