@@ -165,7 +165,6 @@ private slots:
             << 2.0 << false << QList<QRgb>{r, r, b, b};
     }
 
-    // A surface of a higher density gets the doubled drawing, its source doubled too.
     void copiesFromThePictureForTheDensity()
     {
         QFETCH(qreal, ratio);
