@@ -128,12 +128,12 @@ private slots:
         const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb() & 0xffffff;
         const QRgb plain = bar->surface().backColor().rgb() & 0xffffff;
         QLabel *edit = window.strip->titles()[1];
-        // Beside the text, inside the highlight's margin.
-        const auto besideEdit = [&] {
-            return skinhost::at(bar->grab().toImage(), edit->x() - 2, 8);
+        // Beside the text, inside the highlight's margin (on the right too once).
+        const auto besideEdit = [&](int x = -2) {
+            return skinhost::at(bar->grab().toImage(), edit->x() + x, 8);
         };
         QTest::mouseMove(&window.window, bar->mapTo(&window.window, edit->geometry().center()));
-        QCOMPARE(besideEdit(), highlight);
+        QVERIFY(besideEdit() == highlight && besideEdit(edit->width() + 1) == highlight);
         QTest::mouseMove(&window.window, QPoint(200, 100));
         QCOMPARE(besideEdit(), plain);
 
