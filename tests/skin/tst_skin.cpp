@@ -6,6 +6,7 @@
 #include "testfiles.h"
 
 #include <QMenu>
+#include <QPainter>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -63,6 +64,21 @@ private slots:
         drag(window.skin, QPoint(398, 298), QPoint(390, 294));
         QTRY_COMPARE(window.host.geometry(), QRect(40, 30, 390, 294));
         QTRY_COMPARE(window.skin->size(), QSize(390, 294));
+    }
+
+    // At a density of 2 the screen gets each of the surface's pixels once.
+    void surfaceShowsEachDevicePixel()
+    {
+        orvex::Surface surface;
+        surface.resize(QSize(2, 1), 2);
+        surface.image().setPixel(3, 1, 0x123456);
+        QImage screen(4, 2, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(2);
+        QPainter painter(&screen);
+        surface.show(painter, QRect(0, 0, 1, 1));
+        surface.show(painter, QRect(1, 0, 1, 1));
+        painter.end();
+        QCOMPARE(screen, surface.image());
     }
 
     void handlersBeforeAttachShowTheHint()
