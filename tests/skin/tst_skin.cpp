@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(screen, surface.image());
     }
 
-    void handlersBeforeAttachShowTheHint()
+    void withoutAHostOnlyTheHintShows()
     {
         RecordingMessagePresenter messages;
         QWidget host;
@@ -92,6 +92,10 @@ private slots:
         mouse(QTest::MouseMove, skin->findChild<QWidget *>(QStringLiteral("TitleBar")), stripPoint);
         QCOMPARE(messages.requests().size(), 1);
         QCOMPARE(messages.requests().front().text, SkinPrivate::attachHintText());
+        // A resize from the body's corner has no host to act on.
+        const QPoint corner = skin->rect().bottomRight();
+        drag(skin, corner - QPoint(2, 2), corner - QPoint(6, 4));
+        QCOMPARE(skin->rect().bottomRight(), corner);
     }
 
     // A skin file is loaded and remembered, with its doubled drawing beside it when
