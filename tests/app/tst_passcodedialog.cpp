@@ -24,7 +24,6 @@ private slots:
         };
         row("nothing offered", "", "", "", false);
         row("the stick's passcode", "0042", "", "0042", true);
-        row("three digits", "", "123", "123", false);
         row("letters are not taken", "", "12ab34", "1234", true);
         row("no more than eight", "", "1234567890", "12345678", true);
         row("an offer that is no passcode", "12", "", "", false);

@@ -15,8 +15,7 @@ private slots:
         QTest::newRow("2") << 2.0 << QStringLiteral(":/orvex/app/install@2x.bmp");
     }
 
-    // At ratio 1 the single-scale picture, at ratio 2 the double-scale one, each
-    // pixel for pixel.
+    // Each picture pixel for pixel.
     void drawsThePictureMadeForTheRatio()
     {
         QFETCH(qreal, ratio);

@@ -1,16 +1,11 @@
 #!/usr/bin/env bash
-# Every script of the payload parses as ECMAScript 3, the PSP browser's
-# language: each .js file, each inline <script> and each on... handler of the
-# .html files, parsed by Debian's acorn (package node-acorn), and none calls
-# a library function that came after ECMAScript 3 (forEach, trim, JSON...). A
-# modern engine would run code that the PSP rejects, so this is a parser's
-# verdict, not a browser's. Usage: es3_syntax.sh PAYLOAD_FOLDER. Exits 77 when
-# node or acorn is missing.
+# Every .js file, inline <script> and on... handler of the payload parses as ECMAScript 3
+# (Debian's acorn) and calls no library function that came later: a modern engine would
+# run code that the PSP rejects. Usage: es3_syntax.sh PAYLOAD_FOLDER; 77 without acorn.
 set -euo pipefail
 command -v node > /dev/null || { echo "SKIP: node is not installed (Debian package nodejs)"; exit 77; }
 
-# Debian puts its node modules in /usr/share/nodejs, which a node from
-# elsewhere does not search.
+# Where Debian puts its node modules.
 NODE_PATH=/usr/share/nodejs exec node - "$1" <<'JS'
 "use strict";
 const fs = require("fs");
@@ -24,9 +19,7 @@ try {
     process.exit(77);
 }
 
-// Library names that ECMAScript 5 and later brought. Methods are matched by
-// name on any object; indexOf and lastIndexOf are left out, as strings have
-// had them since ECMAScript 1.
+// Later library names; methods on any object, but indexOf, which strings always had.
 const laterGlobals = new Set(["JSON", "Promise", "Map", "Set", "Symbol"]);
 const laterStatics = new Set([
     "Object.keys", "Object.create", "Object.defineProperty", "Object.defineProperties",
@@ -40,7 +33,6 @@ const laterMethods = new Set([
 const named = { quot: '"', amp: "&", lt: "<", gt: ">", apos: "'" };
 const unescapeHtml = (text) => text.replace(/&(#\d+|quot|amp|lt|gt|apos);/g,
     (all, name) => (name in named ? named[name] : String.fromCharCode(Number(name.slice(1)))));
-// The line of a character offset, so that failures point into the page.
 const lineAt = (text, offset) => text.slice(0, offset).split("\n").length;
 const files = (folder) => fs.readdirSync(folder, { withFileTypes: true }).flatMap((entry) => {
     const name = path.join(folder, entry.name);
@@ -52,8 +44,7 @@ const failures = [];
 function check(file, source, line, handler) {
     let ast;
     try {
-        // ES3 reserves words that later versions freed (class, int, char...), also
-        // as property names after a dot or in an object literal.
+        // ES3 reserves words later versions freed (class, int...), as property names too.
         ast = acorn.parse(source, { ecmaVersion: 3, allowReserved: "never", locations: true,
                                     allowReturnOutsideFunction: handler });
     } catch (error) {
@@ -99,6 +90,6 @@ for (const file of files(root).sort()) {
 for (const failure of failures) console.log(`FAIL ${failure}`);
 console.log(`${counts.files} script files, ${counts.inline} inline scripts and ` +
             `${counts.handlers} handlers checked, ${failures.length} not ECMAScript 3`);
-// A payload with no scripts at all means the folder is wrong, not that all is well.
+// No scripts at all means a wrong folder.
 process.exit(failures.length === 0 && counts.files > 0 && counts.handlers > 0 ? 0 : 1);
 JS

@@ -5,8 +5,7 @@
 #include <QTest>
 
 const QString payload = QStringLiteral(ORVEX_REPOSITORY_DIR "/app/payload/");
-// Written on the stick by the installer with the passcode the user chose, never shipped.
-const QString installerWritten = QStringLiteral("passcode.js");
+const QString installerWritten = QStringLiteral("passcode.js"); // never shipped
 const QRegularExpression
     entry(R"x(^<dt><a href="file:/PSP/COMMON/(\S+)">Orvex Tessary[^<]*</a>$)x");
 
@@ -33,8 +32,7 @@ private slots:
         QVERIFY(QFileInfo(payload + startPage).isFile());
     }
 
-    // Pages, style sheets and scripts name only files shipped beside them, or the
-    // passcode file that the installer writes there.
+    // Pages, style sheets and scripts name only files shipped beside them, or passcode.js.
     void relativeLinksResolve()
     {
         const QRegularExpression link("[\"']([\\w./-]+\\.(?:html|css|js|gif|png|jpg))[\"']");

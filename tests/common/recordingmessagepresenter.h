@@ -4,8 +4,7 @@
 #include <QList>
 #include <QStringList>
 
-// Shared by every test that meets a modal box. Answers yes/no questions from a scripted queue (No
-// once it runs dry), OK boxes with OK, and records every request.
+// Records every box; answers OK boxes with OK, questions from a script, then No.
 class RecordingMessagePresenter final : public orvex::MessagePresenter
 {
 public:

@@ -1,8 +1,6 @@
 #include "skinhost.h"
 
-#include <QMenu>
 #include <QPainter>
-#include <QSettings>
 
 namespace skinhost {
 
@@ -30,15 +28,7 @@ QImage makeSkin(bool roundedKey, QRgb bodyColour)
     return skin;
 }
 
-QAction *ChoosingMenus::exec(QMenu *menu, const QPoint &)
-{
-    opened.append(menu);
-    const QList<QAction *> actions = menu->actions();
-    return choose >= 0 && choose < actions.size() ? actions[choose] : nullptr;
-}
-
-SkinnedWindow::SkinnedWindow(bool buttonMax, const QString &menuFolder)
-    : skin(new Skin(menuFolder, &host))
+SkinnedWindow::SkinnedWindow(const QString &menuFolder) : skin(new Skin(menuFolder, &host))
 {
     host.setWindowTitle(QStringLiteral("Skin Test Host"));
     host.resize(400, 300);
@@ -47,14 +37,9 @@ SkinnedWindow::SkinnedWindow(bool buttonMax, const QString &menuFolder)
     skin->setMenuPresenter(&menus);
     skin->setSkin(makeSkin(false));
     skin->setButtonMin(true);
-    skin->setButtonMax(buttonMax);
+    skin->setButtonMax(true);
     skin->Init_Skin(&host);
     host.show();
-}
-
-QWidget *SkinnedWindow::titleBar() const
-{
-    return skin->findChild<QWidget *>(QStringLiteral("TitleBar"));
 }
 
 void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos, Qt::MouseButton button,
@@ -75,11 +60,6 @@ void drag(QWidget *widget, QPoint from, QPoint to)
         QTest::mouseMove(window->windowHandle(),
                          window->mapFromGlobal(start + (end - start) * step / 4));
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, window->mapFromGlobal(end));
-}
-
-void isolateSettings(const QString &folder)
-{
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
 }
 
 } // namespace skinhost

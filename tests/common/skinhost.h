@@ -8,10 +8,10 @@
 #include <QList>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 
-// The control's test fixtures: a skin bitmap whose every cell and piece has a
-// colour of its own, pop-up menus that choose for the user, and a shown host
-// window with an attached control.
+// The control's test fixtures: a skin bitmap, pop-up menus that choose for the
+// user, and a shown host window with an attached control.
 namespace skinhost {
 
 inline constexpr QRgb closeNormal = 0xc80000;
@@ -21,37 +21,31 @@ inline constexpr QRgb minimiseHover = 0xd2d200;
 inline constexpr QRgb frameLeft = 0x010203;
 inline constexpr QRgb body = 0xf2f1f0;
 
-// A 207 x 52 skin in the control's layout, painted in the colours above; the
-// key pixel (0, 14) is magenta when `roundedKey` is set, white otherwise. The
-// cells and pieces no test names get colours of their own all the same.
+// A 207 x 52 skin with every cell and piece in a colour of its own, those above
+// included; the key pixel (0, 14) is magenta when `roundedKey` is set.
 QImage makeSkin(bool roundedKey, QRgb bodyColour = body);
 
-// The colour at a pixel, without alpha.
 inline QRgb at(const QImage &image, int x, int y)
 {
     return image.pixel(x, y) & 0xffffff;
 }
 
-// Chooses the given item of any pop-up menu (or none) and records the menus opened.
-class ChoosingMenus final : public orvex::MenuPresenter
+// Shows pop-up menus through a function of the test's; none chosen without one.
+class MenusByFunction final : public orvex::MenuPresenter
 {
 public:
-    QAction *exec(QMenu *menu, const QPoint &globalPosition) override;
-    int choose = -1;
-    QList<QMenu *> opened;
+    QAction *exec(QMenu *menu, const QPoint &) override { return show ? show(menu) : nullptr; }
+    std::function<QAction *(QMenu *)> show;
 };
 
-// A shown 400 x 300 host window carrying an attached control with the test
-// skin, close and minimise buttons, and maximise as asked. Modal boxes and
-// pop-up menus go to the recorders.
+// A shown 400 x 300 host at (40, 30) with an attached control: the test skin and all
+// three caption buttons; boxes and menus go to the recorders.
 struct SkinnedWindow
 {
-    explicit SkinnedWindow(bool buttonMax = true, const QString &menuFolder = {});
-
-    QWidget *titleBar() const;
+    explicit SkinnedWindow(const QString &menuFolder = {});
 
     RecordingMessagePresenter messages;
-    ChoosingMenus menus;
+    MenusByFunction menus;
     QWidget host;
     Skin *skin;
 };
@@ -62,16 +56,11 @@ inline const QPoint closePoint(386, 10);
 inline const QPoint minimisePoint(356, 10);
 inline const QPoint stripPoint(200, 10);
 
-// Sends a mouse action through the window at `pos` in `widget`'s coordinates,
-// so that Qt picks the receiver and grabs as it does for a real pointer.
+// A mouse action sent through the window, so that Qt picks the receiver as for a real pointer.
 void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos,
            Qt::MouseButton button = Qt::NoButton, Qt::KeyboardModifiers modifiers = {});
 
-// A left-button drag in four steps, given in global coordinates so that it
-// stays a drag while the window moves under it.
+// A left-button drag in four steps, in global coordinates so that the window may move under it.
 void drag(QWidget *widget, QPoint from, QPoint to);
-
-// Points the per-user settings store at a temporary folder for the test run.
-void isolateSettings(const QString &folder);
 
 } // namespace skinhost

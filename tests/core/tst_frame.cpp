@@ -137,6 +137,7 @@ private slots:
 
         skin.setPixel(0, 14, qRgba(255, 0, 255, 10)); // alpha does not count
         QVERIFY(windowshape::wantsRoundedWindow(skin));
+        QVERIFY(!windowshape::wantsRoundedWindow(skin.copy(0, 0, 1, 14))); // no key pixel
         skin.setPixel(0, 14, qRgb(255, 1, 255));
         QVERIFY(!windowshape::wantsRoundedWindow(skin));
         // Only the top-left corner of a 400 x 200 window is rounded, its first two columns cut.
@@ -165,7 +166,6 @@ private slots:
             << 2.0 << false << QList<QRgb>{r, r, b, b};
     }
 
-    // A surface of a higher density gets the doubled drawing, its source doubled too.
     void copiesFromThePictureForTheDensity()
     {
         QFETCH(qreal, ratio);

@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# Drives the real installer window in an X server of its own: drags it by an
-# empty part of its caption strip and checks that it moved by the drag, then
-# drags its bottom-right corner and checks the size after the release.
-#
-# Usage: window_drag.sh INSTALLER openbox|none
-# Exit status: 0 passed, 1 failed, 77 skipped (no X server can be started).
+# Drags the real installer window by its caption strip and by its bottom-right corner in
+# an X server of its own. Usage: window_drag.sh INSTALLER openbox|none; exits 77 to skip.
 set -uo pipefail
 
 installer=${1:?usage: window_drag.sh INSTALLER openbox|none}
 windowManager=${2:-none}
 
-# The real window reads the mount table and looks at the volumes a user would
-# pick: it runs in a mount and process namespace of its own, with tmpfs over
-# the folders where sticks appear, so that it sees none of this machine's.
+# The window looks at the mounted volumes: in namespaces of its own, with tmpfs over
+# the folders where sticks appear, it sees none of this machine's.
 if [[ -z ${ORVEX_E2E_NAMESPACE:-} ]]; then
     [[ $(id -u) == 0 ]] && unshare --mount --pid --fork true 2>/dev/null ||
         { echo "SKIP: the window would see this machine's sticks; a mount namespace needs root"; exit 77; }
@@ -35,7 +30,6 @@ fail() {
 cleanup() { kill "${started[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 trap 'fail "stopped by a signal"' INT TERM
-# Tries a check every tenth of a second for ten seconds.
 waitFor() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
 
 command -v Xvfb >/dev/null || skip "Xvfb is not installed, so no X server can be started"
@@ -44,8 +38,7 @@ for tool in xdotool xprop ${windowManager/#none/}; do
 done
 [[ -x $installer ]] || fail "no installer at $installer"
 
-# Bounds the whole run: the watchdog ends this script, whose traps then stop
-# everything it started.
+# The watchdog ends this script, whose traps then stop everything it started.
 (
     sleep "$timeLimit" >/dev/null 2>&1 </dev/null &
     trap 'kill $!; exit 0' TERM
@@ -53,9 +46,8 @@ done
 ) &
 started+=($!)
 
-# Starts Xvfb on a free display; the server picks the number itself and writes
-# it when ready. Servers started at the same moment may still collide, so a
-# server must stay up and accept clients before it counts.
+# Xvfb picks a free display and writes it when ready; servers started at the same
+# moment may still collide, so a server counts once it stays up and accepts clients.
 displayWritten() { [[ -s $work/display ]] || ! kill -0 "$xvfb" 2>/dev/null; }
 startServer() {
     for _ in 1 2 3 4 5; do
@@ -75,8 +67,8 @@ startServer() {
 }
 startServer || skip "Xvfb could not be started: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
 
-# A window manager announces itself on the root window when it is ready. A
-# loaded machine can lose a fresh server first: two more servers get a chance.
+# A ready window manager announces itself on the root window; a loaded machine can
+# lose a fresh server first, so two more servers get a chance.
 wmReady() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 for attempt in 1 2 3; do
     [[ $windowManager == none ]] && break
@@ -93,12 +85,11 @@ started+=($!)
 window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Orvex Tessary' 2>/dev/null | head -n 1)
 [[ -n $window ]] || fail "the installer window did not appear"
 
-# Reads the window's geometry into X, Y, WIDTH and HEIGHT; isAt compares it with "X Y W H".
+# X, Y, WIDTH and HEIGHT of the window; isAt compares them with "X Y W H".
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
 isAt() { geometry && [[ "$X $Y $WIDTH $HEIGHT" == "$1" ]]; }
 
-# Holds the left button at (x, y), moves by (dx, dy) in five steps, releases.
-# The first step is one pixel, as a hand on a mouse makes it.
+# Left button at (x, y), moved by (dx, dy) in five steps after a first step of one pixel.
 drag() {
     xdotool mousemove "$1" "$2" sleep 0.3 mousedown 1 sleep 0.3 \
         mousemove $(($1 + 1)) $(($2 + 1)) sleep 0.3
@@ -108,16 +99,13 @@ drag() {
     xdotool mouseup 1 sleep 0.3
 }
 
-# Let the window settle where it was placed.
-sleep 1
+sleep 1 # the window settles where it was placed
 geometry
 echo "window $window at $X $Y $WIDTH $HEIGHT"
 ((WIDTH > 100 && HEIGHT > 100)) || fail "unexpected window size ${WIDTH}x$HEIGHT"
 
-# The caption strip is 20 pixels high; its middle is free of the caption text
-# and the buttons. A window manager's move takes the window from where the
-# pointer is when the move begins, at the first move after the press: one
-# pixel less in each direction.
+# The middle of the 20-pixel caption strip is free of text and buttons. A window
+# manager's move starts at the first move after the press: one pixel less each way.
 x0=$X y0=$Y
 drag $((X + WIDTH / 2)) $((Y + 10)) 60 40
 moved="$((x0 + 60)) $((y0 + 40)) $WIDTH $HEIGHT"
@@ -131,8 +119,7 @@ xdotool mousemove $((X + WIDTH / 2 + 20)) $((Y + 8)) sleep 0.3 \
     mousemove $((X + WIDTH / 2 - 30)) $((Y + 12)) sleep 0.3 mousemove 5 5 sleep 0.5
 isAt "$moved" || fail "the window followed the pointer after the release: $X $Y $WIDTH $HEIGHT"
 
-# The window's last pixel is free of children and lies in the corner zone; the
-# new size puts the release point just past the window's right and bottom edges.
+# The window's last pixel lies in the corner zone; the release ends just past the new edges.
 drag $((X + WIDTH - 1)) $((Y + HEIGHT - 1)) 80 50
 resized="$X $Y $((WIDTH + 79)) $((HEIGHT + 49))"
 waitFor isAt "$resized" || fail "corner drag by (80, 50): expected $resized, got $X $Y $WIDTH $HEIGHT"

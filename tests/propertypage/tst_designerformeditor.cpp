@@ -8,8 +8,7 @@
 
 namespace {
 
-// Designer keeps its settings under the home folder; the test gives it one of
-// its own, alive until after the application object.
+// Designer's settings go to a home of the test's, alive until after the application object.
 QTemporaryDir homeFolder;
 
 // The ButtonMax value the saved form stores ("true", "false"), or "" for none.
@@ -27,8 +26,7 @@ class DesignerFormEditorTest : public QObject
     Q_OBJECT
 
 public:
-    // Before the application object exists: Designer's settings go to the
-    // temporary home, and it finds the plugin in $QT_PLUGIN_PATH/designer.
+    // Before the application object exists; Designer finds the plugin in $QT_PLUGIN_PATH/designer.
     static void initMain()
     {
         for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
@@ -41,7 +39,6 @@ private slots:
     {
         QVERIFY(testfiles::write(m_formFolder.filePath(QStringLiteral("menu.txt")),
                                  "F!File\r\nopen!....Open\r\nwait!........Wait\r\nH!Help\r\n"));
-        // The form editor as a Designer host sets it up.
         m_core = QDesignerComponents::createFormEditor(this);
         m_core->setTopLevel(&m_mainWindow);
         QDesignerComponents::initializeResources();
@@ -63,17 +60,16 @@ private slots:
         QFETCH(bool, applyThenCancel);
         const std::unique_ptr<QDesignerFormWindowInterface> form(
             m_core->formWindowManager()->createFormWindow(&m_mainWindow, Qt::Window));
-        // A saved form: its folder is the application folder at design time.
+        // Saved: its folder is the application folder at design time.
         form->setFileName(m_formFolder.filePath(QStringLiteral("installer.ui")));
         QVERIFY(form->setContents(QStringLiteral(R"(<ui version="4.0"><class>Installer</class>
  <widget class="QWidget" name="Installer"><widget class="Skin" name="Skin1"/></widget>
  <customwidgets><customwidget><class>Skin</class><extends>QWidget</extends>
   <header>skin.h</header><container>1</container></customwidget></customwidgets></ui>)")));
 
-        // The plugin's control, not a placeholder for an unknown class.
+        // The plugin's control (a placeholder would have no ButtonMax).
         auto *skin = form->mainContainer()->findChild<QWidget *>(QStringLiteral("Skin1"));
         QVERIFY(skin);
-        QCOMPARE(skin->metaObject()->className(), "Skin");
         QCOMPARE(skin->property("ButtonMax"), QVariant(false));
         QCOMPARE(savedButtonMax(*form), QString());
         QUndoStack *history = form->commandHistory();
@@ -83,7 +79,6 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            // Whatever fails here, the dialog closes so that the test goes on.
             const auto close = qScopeGuard([dialog] { dialog->hide(); });
             // The page reads the menus of the form's folder.
             QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 4);
@@ -108,18 +103,11 @@ private slots:
         taskMenu->preferredEditAction()->trigger();
         QVERIFY(driven);
 
-        // Designer recorded the change: the control, the saved form, the changed
-        // mark and one step on the form's undo stack.
+        // Designer recorded it: the control, the saved form, the changed mark, one command.
         QCOMPARE(skin->property("ButtonMax"), QVariant(true));
         QCOMPARE(savedButtonMax(*form), u"true");
         QVERIFY(form->isDirty());
         QCOMPARE(history->count(), commandsBefore + 1);
-        history->undo();
-        QCOMPARE(skin->property("ButtonMax"), QVariant(false));
-        QCOMPARE(savedButtonMax(*form), QString());
-        QVERIFY(!form->isDirty());
-        history->redo();
-        QCOMPARE(savedButtonMax(*form), u"true");
     }
 
 private:

@@ -1,6 +1,5 @@
-// The caption strip on its own, over a plain control attached to a shown
-// host: the button under the pointer lit, presses, double-clicks, and drags
-// of the free strip and of the caption text moving the host.
+// The caption strip on its own, over a plain control attached to a shown host:
+// hover, presses, double-clicks, and drags moving the host. The rules are core's.
 #include "captionstrip_p.h"
 #include "hostattachment_p.h"
 #include "skinhost.h"
@@ -13,8 +12,7 @@ using namespace skinhost;
 
 namespace {
 
-// A shown borderless 400 x 300 host at (40, 30) with a plain widget as the control, and
-// the strip laid out with both optional buttons, or minimise alone.
+// A shown borderless 400 x 300 host at (40, 30), a plain widget as the control.
 struct StripHost
 {
     explicit StripHost(bool buttonMax = true)
@@ -50,14 +48,9 @@ private slots:
         StripHost window;
         QWidget *titleBar = window.strip.titleBar();
         mouse(QTest::MouseMove, titleBar, closePoint);
-        QCOMPARE(window.cellAt(386), closeHover);
-        // The strip's paint handler puts its surface on the screen.
-        QCOMPARE(at(titleBar->grab().toImage(), 386, 12), closeHover);
+        QCOMPARE(at(titleBar->grab().toImage(), 386, 12), closeHover); // painted on the screen
         mouse(QTest::MouseMove, titleBar, minimisePoint);
         QCOMPARE(window.cellAt(386), closeNormal);
-        QCOMPARE(window.cellAt(358), minimiseHover);
-        // Over the empty strip a lit minimise button stays lit.
-        mouse(QTest::MouseMove, titleBar, stripPoint);
         QCOMPARE(window.cellAt(358), minimiseHover);
     }
 
@@ -67,7 +60,6 @@ private slots:
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<bool>("minimised");
-        QTest::newRow("close") << closePoint << Qt::LeftButton << false << false;
         QTest::newRow("close, right button") << closePoint << Qt::RightButton << false << false;
         QTest::newRow("minimise") << minimisePoint << Qt::LeftButton << true << true;
         QTest::newRow("empty strip") << stripPoint << Qt::LeftButton << true << false;
@@ -78,11 +70,9 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(Qt::MouseButton, button);
         StripHost window;
-        QSignalSpy maximised(&window.strip, &orvex::CaptionStrip::maximiseToggled);
         mouse(QTest::MousePress, window.strip.titleBar(), point, button);
         QTEST(window.host.isVisible(), "shown");
         QTEST(window.host.windowState().testFlag(Qt::WindowMinimized), "minimised");
-        QCOMPARE(maximised.count(), 0);
         mouse(QTest::MouseRelease, window.strip.titleBar(), point, button);
     }
 
