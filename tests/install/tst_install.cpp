@@ -311,7 +311,9 @@ private slots:
         const QString folder = "PSP/COMMON/Orvex (2 files)", bookmark = "the Orvex bookmark";
         QTest::newRow("folder and bookmark")
             << "" << removed.arg(folder + " and " + bookmark) << true;
-        QTest::newRow("the folder only") << "echo '<DL>' > $B" << removed.arg(folder) << true;
+        QTest::newRow("the folder only, of one file")
+            << "echo '<DL>' > $B; rm $O/index.html" << removed.arg("PSP/COMMON/Orvex (1 file)")
+            << true;
         QTest::newRow("the bookmark only") << "rm -r $O" << removed.arg(bookmark) << true;
         QTest::newRow("nothing there")
             << "rm -r $O; echo '<DL>' > $B"
