@@ -77,8 +77,8 @@ class InstallTest : public QObject
 
 private slots:
     // An application folder A with the payload and both bookmark pages; a PSP stick D with
-    // bookmarks, an older install, a part file that a crash left behind and a folder named
-    // like one; and a folder O outside the stick.
+    // bookmarks, an older install, a part file that a crash left behind and a folder and
+    // files named like one; and a folder O outside the stick.
     void init()
     {
         m_root = std::make_unique<QTemporaryDir>();
@@ -90,6 +90,8 @@ private slots:
         QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/index.html"), QByteArray(5000, 'o')));
         QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/css/site.css.orvex-part90"), "crash"));
         QVERIFY(QDir().mkpath(path("D/PSP/COMMON/Orvex/kept.orvex-part")));
+        QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/.orvex-part1"), "mine"));
+        QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/kept.orvex-party"), "mine"));
         QVERIFY(testfiles::write(path("O/bookmarks.html"), "outside"));
     }
 
@@ -308,7 +310,7 @@ private slots:
         QTest::addColumn<QString>("told"); // the last message
         QTest::addColumn<bool>("changed");
         const QString removed = "Orvex Tessary was removed from the PSP.\r\nRemoved %1.";
-        const QString folder = "PSP/COMMON/Orvex (2 files)", bookmark = "the Orvex bookmark";
+        const QString folder = "PSP/COMMON/Orvex (4 files)", bookmark = "the Orvex bookmark";
         QTest::newRow("folder and bookmark")
             << "" << removed.arg(folder + " and " + bookmark) << true;
         QTest::newRow("the folder only") << "echo '<DL>' > $B" << removed.arg(folder) << true;
