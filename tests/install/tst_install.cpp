@@ -204,9 +204,11 @@ private slots:
             {"bookmarks in UTF-16, big-endian", "Y", "<D>", "printf '\\376\\377\\0<' > $B", utf16},
             {"payload entries the stick cannot take", "Y", "<D>",
              "cd $P; ln -s $PWD/../../O more; ln -s /dev/null null; mkdir IMG; touch a:b.txt img "
-             "dot.",
+             "dot.; truncate -s 4G big; truncate -s 4294967295 fits",
              "These entries of the Orvex folder cannot be installed:\r\n"
              "<A>/Orvex/a:b.txt: holds \":\", which the stick cannot store\r\n"
+             "<A>/Orvex/big: is 4 GiB or larger; the stick holds files of up to 4 GiB less one "
+             "byte\r\n"
              "<A>/Orvex/dot.: ends with a dot or a space, which the stick drops\r\n"
              "<A>/Orvex/more: links to folders are not copied\r\n"
              "<A>/Orvex/null: not a regular file or folder\r\n"
