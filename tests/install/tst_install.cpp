@@ -77,8 +77,8 @@ class InstallTest : public QObject
 
 private slots:
     // An application folder A with the payload and both bookmark pages; a PSP stick D with
-    // bookmarks, an older install, a part file that a crash left behind and a folder named
-    // like one; and a folder O outside the stick.
+    // bookmarks, an older install, a part file that a crash left behind and a folder and
+    // files named like one; and a folder O outside the stick.
     void init()
     {
         m_root = std::make_unique<QTemporaryDir>();
@@ -90,6 +90,8 @@ private slots:
         QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/index.html"), QByteArray(5000, 'o')));
         QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/css/site.css.orvex-part90"), "crash"));
         QVERIFY(QDir().mkpath(path("D/PSP/COMMON/Orvex/kept.orvex-part")));
+        QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/.orvex-part1"), "mine"));
+        QVERIFY(testfiles::write(path("D/PSP/COMMON/Orvex/kept.orvex-party"), "mine"));
         QVERIFY(testfiles::write(path("O/bookmarks.html"), "outside"));
     }
 
@@ -202,9 +204,11 @@ private slots:
             {"bookmarks in UTF-16, big-endian", "Y", "<D>", "printf '\\376\\377\\0<' > $B", utf16},
             {"payload entries the stick cannot take", "Y", "<D>",
              "cd $P; ln -s $PWD/../../O more; ln -s /dev/null null; mkdir IMG; touch a:b.txt img "
-             "dot.",
+             "dot.; truncate -s 4G big; truncate -s 4294967295 fits",
              "These entries of the Orvex folder cannot be installed:\r\n"
              "<A>/Orvex/a:b.txt: holds \":\", which the stick cannot store\r\n"
+             "<A>/Orvex/big: is 4 GiB or larger; the stick holds files of up to 4 GiB less one "
+             "byte\r\n"
              "<A>/Orvex/dot.: ends with a dot or a space, which the stick drops\r\n"
              "<A>/Orvex/more: links to folders are not copied\r\n"
              "<A>/Orvex/null: not a regular file or folder\r\n"
@@ -308,7 +312,7 @@ private slots:
         QTest::addColumn<QString>("told"); // the last message
         QTest::addColumn<bool>("changed");
         const QString removed = "Orvex Tessary was removed from the PSP.\r\nRemoved %1.";
-        const QString folder = "PSP/COMMON/Orvex (2 files)", bookmark = "the Orvex bookmark";
+        const QString folder = "PSP/COMMON/Orvex (4 files)", bookmark = "the Orvex bookmark";
         QTest::newRow("folder and bookmark")
             << "" << removed.arg(folder + " and " + bookmark) << true;
         QTest::newRow("the folder only, of one file")

@@ -4,6 +4,7 @@
 #include "installprocedure.h"
 #include "passcode.h"
 #include "recordingmessagepresenter.h"
+#include "removal.h"
 #include "testfiles.h"
 
 #include <QtTest>
@@ -183,6 +184,21 @@ private slots:
         QCOMPARE(drive() == before, stickState == "Nothing on the stick was changed.");
         QCOMPARE(drive().value("PSP/SYSTEM/BROWSER/bookmarks.html"), "<DL>\r\n");
         QVERIFY(unlocked());
+    }
+
+    // A removal that fails once the bookmark is out says so.
+    void removalFailingAfterTheBookmark()
+    {
+        QVERIFY(add("/D/PSP/COMMON/Orvex/index.html", "old"));
+        QVERIFY(add("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "<DL>\r\n<DT>open\r\n"));
+        m_stick->failing.insert("unlink /D/PSP/COMMON/Orvex/index.html", EIO);
+        m_messages = std::make_unique<RecordingMessagePresenter>(QList{MessageAnswer::Yes});
+        QCOMPARE(runRemoval({"/A", "/D", *m_messages, {}, {}, m_stick.get()}),
+                 InstallOutcome::Failed);
+        QVERIFY2(told().startsWith("Removal failed.\r\nThe Orvex folder could not be removed") &&
+                     told().endsWith("\r\nThe Orvex bookmark was taken out; PSP/COMMON/Orvex "
+                                     "stays, in part or whole."),
+                 qPrintable(told()));
     }
 
     void cancel_data()
