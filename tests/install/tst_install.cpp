@@ -316,8 +316,8 @@ private slots:
         QTest::newRow("folder and bookmark")
             << "" << removed.arg(folder + " and " + bookmark) << true;
         QTest::newRow("the folder only, of one file")
-            << "echo '<DL>' > $B; rm $O/index.html" << removed.arg("PSP/COMMON/Orvex (1 file)")
-            << true;
+            << "echo '<DL>' > $B; rm $O/index.html $O/.orvex-part1 $O/kept.orvex-party"
+            << removed.arg("PSP/COMMON/Orvex (1 file)") << true;
         QTest::newRow("the bookmark only") << "rm -r $O" << removed.arg(bookmark) << true;
         QTest::newRow("nothing there")
             << "rm -r $O; echo '<DL>' > $B"
