@@ -20,7 +20,7 @@ const QString usage = QStringLiteral(
     "  --drive PATH          Lists PATH in the drive list; a mounted volume already\n"
     "                        listed is listed once. Repeatable. The first --drive is\n"
     "                        chosen at start. Without one, a PSP memory stick (a volume\n"
-    "                        holding PSP/SYSTEM/BROWSER) that is there at start or that\n"
+    "                        holding a PSP folder) that is there at start or that\n"
     "                        appears while nothing is chosen becomes the choice. A chosen\n"
     "                        drive that goes leaves nothing chosen.\n"
     "  --unattended          Installs to the one --drive PATH without a window: the\n"

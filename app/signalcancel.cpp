@@ -1,28 +1,52 @@
 #include "signalcancel.h"
 
+#include <unistd.h>
+
 namespace orvex {
 
 namespace {
 
 constexpr int cancelling[] = {SIGINT, SIGTERM, SIGHUP};
 
-// Set from a signal handler: only a lock-free atomic may be touched there.
+// Read and set from a signal handler: only lock-free atomics may be touched there.
 static_assert(std::atomic<bool>::is_always_lock_free);
 std::atomic<std::atomic<bool> *> flagToSet = nullptr;
+std::atomic<const std::atomic<bool> *> mustFinishToRead = nullptr;
 static_assert(std::atomic<std::atomic<bool> *>::is_always_lock_free);
 
-void setFlag(int)
+void onSignal(int signal)
 {
-    if (std::atomic<bool> *flag = flagToSet.load())
-        flag->store(true);
+    std::atomic<bool> *flag = flagToSet.load();
+    if (!flag)
+        return;
+    const std::atomic<bool> *mustFinish = mustFinishToRead.load();
+    if (mustFinish && flag->load() && !mustFinish->load()) {
+        static const char line[] = "Stopped while the stick was not answering; the next "
+                                   "installation or removal cleans up what was left.\n";
+        (void)!::write(STDERR_FILENO, line, sizeof line - 1);
+        // The signal's own action ends the program once this handler returns.
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+        return;
+    }
+    flag->store(true);
 }
 
 } // namespace
 
-SignalCancel::SignalCancel(std::atomic<bool> &flag) : m_previousFlag(flagToSet.exchange(&flag))
+SignalCancel::SignalCancel(std::atomic<bool> &flag) : SignalCancel(&flag, nullptr) {}
+
+SignalCancel::SignalCancel(std::atomic<bool> &flag, const std::atomic<bool> &mustFinish)
+    : SignalCancel(&flag, &mustFinish)
+{
+}
+
+SignalCancel::SignalCancel(std::atomic<bool> *flag, const std::atomic<bool> *mustFinish)
+    : m_previousFlag(flagToSet.exchange(flag)),
+      m_previousMustFinish(mustFinishToRead.exchange(mustFinish))
 {
     struct sigaction action = {};
-    action.sa_handler = setFlag;
+    action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int i = 0; i < 3; ++i)
@@ -34,6 +58,7 @@ SignalCancel::~SignalCancel()
     for (int i = 0; i < 3; ++i)
         sigaction(cancelling[i], &m_before[i], nullptr);
     flagToSet.store(m_previousFlag);
+    mustFinishToRead.store(m_previousMustFinish);
 }
 
 } // namespace orvex

@@ -7,6 +7,8 @@
 
 #include <QList>
 #include <QTextStream>
+#include <pthread.h>
+#include <thread>
 
 namespace orvex {
 
@@ -42,6 +44,32 @@ private:
     QTextStream &m_errors;
 };
 
+// Runs each job on a thread of its own that takes none of the cancelling
+// signals, so that they reach this one even while the job waits on a stick
+// that stopped answering. `mustFinish` is set while the files are put in place.
+StickRunner consoleRunner(std::atomic<bool> &cancel, std::atomic<bool> &mustFinish)
+{
+    return [&cancel, &mustFinish](const StickJob &job) {
+        sigset_t cancelling, before;
+        sigemptyset(&cancelling);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&cancelling, signal);
+        pthread_sigmask(SIG_BLOCK, &cancelling, &before);
+        Status status;
+        std::thread worker([&] {
+            status = job(
+                [&mustFinish](const StickProgress &progress) {
+                    mustFinish = progress.phase == StickProgress::Phase::Writing;
+                },
+                cancel);
+        });
+        pthread_sigmask(SIG_SETMASK, &before, nullptr);
+        worker.join();
+        mustFinish = false;
+        return status;
+    };
+}
+
 } // namespace
 
 int runUnattended(const QString &applicationFolder, const CommandLine &line, QTextStream &out,
@@ -49,13 +77,14 @@ int runUnattended(const QString &applicationFolder, const CommandLine &line, QTe
 {
     ConsolePresenter console(
         {MessageAnswer::Yes, line.password ? MessageAnswer::Yes : MessageAnswer::No}, out, errors);
-    // A signal stops the install where it safely can, and is then reported.
+    // A signal stops the job where it safely can, and is then reported; a
+    // second one leaves a job that waits on the stick.
     std::atomic<bool> cancel = false;
-    const SignalCancel signalsCancel(cancel);
+    std::atomic<bool> mustFinish = false;
+    const SignalCancel signalsCancel(cancel, mustFinish);
     InstallEnvironment environment{
-        applicationFolder, line.drives.first(), console, {}, [&cancel](const StickJob &job) {
-            return job({}, cancel);
-        }};
+        applicationFolder, line.drives.first(), console, {}, consoleRunner(cancel, mustFinish)};
+    environment.unattended = true;
     if (line.uninstall)
         return runRemoval(environment) == InstallOutcome::Completed ? 0 : 1;
     environment.choosePasscode = [&](const QString &onStick) {
@@ -64,8 +93,14 @@ int runUnattended(const QString &applicationFolder, const CommandLine &line, QTe
         if (passcode::isValid(onStick))
             return onStick;
         const QString made = passcode::random();
-        out << "The passcode is " << made << ".\n\n";
+        const QString told = QStringLiteral("The passcode is %1.\n\n").arg(made);
+        out << told;
         out.flush();
+        // A passcode nobody reads is lost to the user: it goes to the errors too.
+        if (out.status() != QTextStream::Ok) {
+            errors << told;
+            errors.flush();
+        }
         return made;
     };
     return runInstall(environment) == InstallOutcome::Completed ? 0 : 1;

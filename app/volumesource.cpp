@@ -30,7 +30,7 @@ VolumeFacts lookAt(const QString &path)
     facts.label = storage.name();
     facts.bytesTotal = storage.bytesTotal();
     facts.bytesFree = storage.bytesAvailable();
-    facts.holdsPspBrowser = QFileInfo(path + QStringLiteral("/PSP/SYSTEM/BROWSER")).isDir();
+    facts.holdsPspFolder = QFileInfo(path + QStringLiteral("/PSP")).isDir();
     return facts;
 }
 

@@ -1,6 +1,5 @@
 #include "bookmarks.h"
 
-#include "installtarget.h"
 #include "linescanner.h"
 
 #include <QByteArrayView>
@@ -26,6 +25,11 @@ Status shortRead(const QString &path)
                            QStringLiteral("the stick returned fewer bytes than the file holds"));
 }
 
+QByteArray addition(const QByteArray &line, bool afterLineEnd)
+{
+    return (afterLineEnd ? QByteArray() : QByteArray("\r\n")) + line + "\r\n";
+}
+
 } // namespace
 
 Result<QByteArray> readFirstLine(stick::File &page)
@@ -47,13 +51,19 @@ Result<QByteArray> readFirstLine(stick::File &page)
     }
 }
 
-BookmarksFile::BookmarksFile(stick::Folder &browser, QByteArray name,
-                             std::unique_ptr<stick::File> file, qint64 size)
-    : m_browser(&browser), m_name(std::move(name)), m_file(std::move(file)), m_size(size)
+BookmarksFile::BookmarksFile(stick::Folder *browser, QByteArray name, QString path,
+                             std::unique_ptr<stick::File> file, stick::Entry entry)
+    : m_browser(browser), m_name(std::move(name)), m_path(std::move(path)), m_file(std::move(file)),
+      m_entry(entry)
 {
 }
 
 BookmarksFile::~BookmarksFile() = default;
+
+BookmarksFile BookmarksFile::absent(QString path)
+{
+    return BookmarksFile(nullptr, {}, std::move(path), nullptr, {});
+}
 
 Result<BookmarksFile> BookmarksFile::open(stick::Folder &browser, const QByteArray &name)
 {
@@ -66,7 +76,7 @@ Result<BookmarksFile> BookmarksFile::open(stick::Folder &browser, const QByteArr
         return entry.status();
     switch (entry->kind) {
     case stick::EntryKind::Missing:
-        return BookmarksFile(browser, name, nullptr, 0);
+        return absent(path);
     case stick::EntryKind::RegularFile:
         break;
     case stick::EntryKind::Link:
@@ -99,66 +109,105 @@ Result<BookmarksFile> BookmarksFile::open(stick::Folder &browser, const QByteArr
                                                     "bookmark only to single-byte text.\r\nSave "
                                                     "it as single-byte text (ASCII or UTF-8), "
                                                     "then install again."));
-    return BookmarksFile(browser, name, std::move(file.value()), status->size);
+    return BookmarksFile(&browser, name, path, std::move(file.value()), status.value());
 }
 
 Status BookmarksFile::scan(LineScanner &scanner)
 {
     std::vector<char> block(blockSize);
-    for (qint64 offset = 0; offset < m_size; offset += blockSize) {
-        const qint64 wanted = std::min(blockSize, m_size - offset);
+    for (qint64 offset = 0; offset < m_entry.size; offset += blockSize) {
+        const qint64 wanted = std::min(blockSize, m_entry.size - offset);
         const Result<qint64> count = m_file->read(block.data(), wanted, offset);
         if (!count.ok())
             return count.status();
         if (count.value() < wanted)
-            return shortRead(m_file->path());
+            return shortRead(m_path);
         scanner.feed(QByteArrayView(block.data(), count.value()));
     }
     scanner.finish();
     return {};
 }
 
-Status BookmarksFile::update(const QByteArray &line, const QList<QByteArray> &others,
-                             Change &change)
+Result<QList<int>> BookmarksFile::count(const QList<QByteArray> &lines)
 {
-    change = Change::None;
-    if (!m_file) {
-        if (line.isEmpty())
-            return {};
-        Result<std::unique_ptr<stick::File>> created =
-            m_browser->openFile(m_name, stick::Open::CreateNew);
-        if (!created.ok())
-            return created.status();
-        m_file = std::move(created.value());
-        change = Change::Appended;
-        return append(line + "\r\n", true);
-    }
+    QList<int> counts(lines.size(), 0);
+    if (!m_file)
+        return counts;
+    LineScanner scanner(lines);
+    if (Status scanned = scan(scanner); !scanned.ok())
+        return scanned;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        counts[i] = scanner.count(i);
+    return counts;
+}
+
+Result<BookmarksFile::Change> BookmarksFile::changeFor(const QByteArray &line,
+                                                       const QList<QByteArray> &others)
+{
+    if (!m_file)
+        return line.isEmpty() ? Change::None : Change::Create;
     LineScanner scanner(sought(line, others));
     if (Status scanned = scan(scanner); !scanned.ok())
         return scanned;
+    m_endsWithLineEnd = scanner.endsWithLineEnd();
     const qsizetype firstOther = line.isEmpty() ? 0 : 1;
     const int present = line.isEmpty() ? 0 : scanner.count(0);
     int unwanted = std::max(present - 1, 0);
     for (qsizetype i = 0; i < others.size(); ++i)
         unwanted += scanner.count(firstOther + i);
-    if (unwanted > 0) {
-        change = Change::Rewritten;
-        return rewrite(line, others);
-    }
-    if (line.isEmpty() || present > 0)
-        return m_file->close();
-    change = Change::Appended;
-    return append((scanner.endsWithLineEnd() ? QByteArray() : "\r\n") + line + "\r\n", false);
+    if (unwanted > 0)
+        return Change::Rewrite;
+    return line.isEmpty() || present > 0 ? Change::None : Change::Append;
 }
 
-Status BookmarksFile::append(const QByteArray &bytes, bool creating)
+ByteSource BookmarksFile::changed(const QByteArray &line, const QList<QByteArray> &others)
 {
+    return [this, line, others](const ByteSink &sink) -> Status {
+        if (!m_file)
+            return sink(addition(line, true));
+        // The copy leaves out the unwanted lines; it is handed on in blocks.
+        QByteArray pending;
+        Status taken;
+        const auto handOn = [&] {
+            if (taken.ok() && !pending.isEmpty())
+                taken = sink(pending);
+            pending.clear();
+        };
+        LineScanner scanner(
+            sought(line, others),
+            [&line](qsizetype wanted, int before) {
+                return !line.isEmpty() && wanted == 0 && before == 0;
+            },
+            [&](QByteArrayView bytes) {
+                pending += bytes;
+                if (pending.size() >= blockSize)
+                    handOn();
+            });
+        if (Status scanned = scan(scanner); !scanned.ok())
+            return scanned;
+        if (!line.isEmpty() && scanner.count(0) == 0)
+            pending += addition(line, scanner.endsWithLineEnd());
+        handOn();
+        return taken;
+    };
+}
+
+Status BookmarksFile::append(const QByteArray &line)
+{
+    const QByteArray bytes = addition(line, m_endsWithLineEnd);
     Status written = m_file->write(bytes.constData(), bytes.size());
     if (written.ok())
         written = m_file->flush();
+    if (written.ok()) {
+        auto reader = m_browser->openFile(m_name, stick::Open::Read);
+        written = reader.ok() ? readBack(*reader.value(), bytesSource(bytes), m_path, m_entry.size)
+                              : reader.status();
+    }
     if (!written.ok()) {
         // Nothing that was in the file before may change.
-        const Status restored = creating ? m_browser->removeFile(m_name) : m_file->truncate(m_size);
+        Status restored = m_file->truncate(m_entry.size);
+        if (restored.ok())
+            restored = m_file->flush();
         if (!restored.ok()) {
             const Failure &failure = written.failure();
             return Failure{failure.path, 0,
@@ -166,60 +215,14 @@ Status BookmarksFile::append(const QByteArray &bytes, bool creating)
         }
         return written;
     }
-    if (Status closed = m_file->close(); !closed.ok())
-        return closed;
-    return creating ? m_browser->flush() : Status();
+    const Status closed = m_file->close();
+    m_file.reset();
+    return closed;
 }
 
-Status BookmarksFile::rewrite(const QByteArray &line, const QList<QByteArray> &others)
+void BookmarksFile::close()
 {
-    const QByteArray temporary = m_name + temporarySuffix;
-    if (const Result<stick::Entry> left = m_browser->entry(temporary);
-        left.ok() && left->kind == stick::EntryKind::RegularFile) {
-        if (Status removed = m_browser->removeFile(temporary); !removed.ok())
-            return removed;
-    }
-    Result<std::unique_ptr<stick::File>> created =
-        m_browser->openFile(temporary, stick::Open::CreateNew);
-    if (!created.ok())
-        return created.status();
-    stick::File &copy = *created.value();
-    // The copy leaves out the unwanted lines; it is written in blocks.
-    QByteArray pending;
-    Status written;
-    const auto flushPending = [&] {
-        if (written.ok() && !pending.isEmpty())
-            written = copy.write(pending.constData(), pending.size());
-        pending.clear();
-    };
-    LineScanner scanner(
-        sought(line, others),
-        [&line](qsizetype wanted, int before) {
-            return !line.isEmpty() && wanted == 0 && before == 0;
-        },
-        [&](QByteArrayView bytes) {
-            pending += bytes;
-            if (pending.size() >= blockSize)
-                flushPending();
-        });
-    Status done = scan(scanner);
-    if (done.ok() && !line.isEmpty() && scanner.count(0) == 0)
-        pending += (scanner.endsWithLineEnd() ? QByteArray() : "\r\n") + line + "\r\n";
-    flushPending();
-    if (done.ok())
-        done = written;
-    if (done.ok())
-        done = copy.flush();
-    if (Status closed = copy.close(); done.ok())
-        done = closed;
-    if (done.ok())
-        done = m_browser->rename(temporary, m_name);
-    if (!done.ok()) {
-        (void)m_browser->removeFile(temporary);
-        return done;
-    }
-    (void)m_file->close();
-    return m_browser->flush();
+    m_file.reset();
 }
 
 } // namespace orvex

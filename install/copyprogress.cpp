@@ -115,6 +115,18 @@ ProgressView ProgressDisplay::view(ProgressClock::time_point now, const QLocale 
         else if (m_progress.filesTotal > 0)
             view.barValue = m_progress.filesDone * barSteps / m_progress.filesTotal;
         break;
+    case StickProgress::Phase::Removing:
+        view.action = QStringLiteral("Removing Orvex/") + m_progress.currentFile;
+        view.figures =
+            QStringLiteral("%1 of %2 files")
+                .arg(locale.toString(m_progress.filesDone), locale.toString(m_progress.filesTotal));
+        view.barMaximum = barSteps;
+        if (m_progress.filesTotal > 0)
+            view.barValue = m_progress.filesDone * barSteps / m_progress.filesTotal;
+        break;
+    case StickProgress::Phase::Verifying:
+        view.action = QStringLiteral("Checking what the stick kept…");
+        break;
     case StickProgress::Phase::Writing:
         view.action = QStringLiteral("Writing to the stick…");
         view.button = ProgressView::Button::None;

@@ -24,6 +24,12 @@ QString adviceFor(int error)
     case EIO:
         return QStringLiteral("The stick did not read or write as asked: check that it is still "
                               "connected, then try again.");
+    case EMFILE:
+        return QStringLiteral("The installer may not open enough files at once: raise the limit "
+                              "of open files (ulimit -n), then try again.");
+    case ENFILE:
+        return QStringLiteral("The system has too many files open: close some programs, then try "
+                              "again.");
     default:
         return {};
     }

@@ -67,8 +67,8 @@ QString detailsOf(const Place &place, const QLocale &locale)
     };
     const QString sizes = QStringLiteral("%1 free of %2")
                               .arg(size(place.facts.bytesFree), size(place.facts.bytesTotal));
-    return place.facts.holdsPspBrowser ? QStringLiteral(", PSP memory stick, ") + sizes
-                                       : QStringLiteral(", ") + sizes;
+    return place.facts.holdsPspFolder ? QStringLiteral(", PSP memory stick, ") + sizes
+                                      : QStringLiteral(", ") + sizes;
 }
 
 } // namespace
@@ -105,7 +105,7 @@ QList<Entry> entries(const QList<Place> &places, const QLocale &locale)
             (!place.facts.readable || place.facts.volumeRoot != place.path))
             continue;
         list.append({nameOf(place), detailsOf(place, locale), place.path,
-                     answered && place.facts.holdsPspBrowser,
+                     answered && place.facts.holdsPspFolder,
                      place.state != ProbeState::NotAnswering});
     }
     return list;

@@ -23,7 +23,7 @@ struct VolumeFacts
     QString label;         // that volume's label; may be empty
     qint64 bytesTotal = 0;
     qint64 bytesFree = 0; // free for this user
-    bool holdsPspBrowser = false;
+    bool holdsPspFolder = false;
 
     friend bool operator==(const VolumeFacts &, const VolumeFacts &) = default;
 };

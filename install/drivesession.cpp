@@ -1,5 +1,6 @@
 #include "drivesession.h"
 
+#include "installtarget.h"
 #include "logging.h"
 
 #include <QFile>
@@ -9,13 +10,23 @@
 
 namespace orvex {
 
-DriveSession::DriveSession(stick::FileSystem &fileSystem, QString applicationFolder, QString drive)
+DriveSession::DriveSession(stick::FileSystem &fileSystem, QString applicationFolder, QString drive,
+                           bool unattended)
     : m_fileSystem(fileSystem), m_applicationFolder(std::move(applicationFolder)),
-      m_drive(std::move(drive))
+      m_drive(std::move(drive)), m_unattended(unattended)
 {
 }
 
 DriveSession::~DriveSession() = default;
+
+QString DriveSession::chooseTheStick() const
+{
+    return m_unattended ? QStringLiteral("On the PSP, choose Settings, then USB Connection, and "
+                                         "pass the folder where its stick is mounted with "
+                                         "--drive.")
+                        : QStringLiteral("On the PSP, choose Settings, then USB Connection, and "
+                                         "choose the drive that appears.");
+}
 
 Status DriveSession::open(const Contexts &contexts, QString &context)
 {
@@ -29,8 +40,8 @@ Status DriveSession::open(const Contexts &contexts, QString &context)
         if (locked.failure().error != EWOULDBLOCK)
             return locked;
         context.clear();
-        return Status::refusal({}, QStringLiteral("Another installation onto this drive is "
-                                                  "running."));
+        return Status::refusal({}, QStringLiteral("Another installation or removal on this "
+                                                  "drive is running."));
     }
     if (Status pages = readPages(); !pages.ok()) {
         context.clear();
@@ -42,6 +53,15 @@ Status DriveSession::open(const Contexts &contexts, QString &context)
         return browser;
     }
     context = contexts.bookmarks;
+    if (!m_browser) {
+        m_bookmarks.emplace(BookmarksFile::absent(m_root->pathOf(bookmarksPath)));
+        context = contexts.drive;
+        return {};
+    }
+    const Result<bool> leftover = leftoverAt(*m_browser, "bookmarks.html");
+    if (!leftover.ok())
+        return leftover.status();
+    m_bookmarksLeftover = leftover.value();
     auto bookmarks = BookmarksFile::open(*m_browser, "bookmarks.html");
     if (!bookmarks.ok())
         return bookmarks.status();
@@ -60,6 +80,10 @@ Status DriveSession::readPages()
                         : Result<std::unique_ptr<stick::File>>(application.status());
         const Result<QByteArray> first =
             page.ok() ? readFirstLine(*page.value()) : Result<QByteArray>(page.status());
+        // The system's own trouble (too many open files, a failing disk) is told as it is.
+        if (!first.ok() && first.status().failure().error != 0 &&
+            first.status().failure().error != ENOENT)
+            return first.status();
         if (!first.ok() || first->isEmpty()) {
             if (!first.ok())
                 qCInfo(lcInstall) << "bookmark page:" << first.status().failure().text();
@@ -75,25 +99,39 @@ Status DriveSession::readPages()
 
 Status DriveSession::openBrowser()
 {
-    // The stick must hold the browser's folder, and nothing on the way may be a link.
+    // A PSP stick holds a PSP folder; the PSP makes SYSTEM/BROWSER in it only
+    // once its browser saved something, and the install makes what is missing.
+    // Nothing on the way may be a link.
+    const Result<stick::Entry> psp = m_root->entry("PSP");
+    if (!psp.ok())
+        return psp.status();
+    if (psp->kind == stick::EntryKind::Missing)
+        return Status::refusal({}, QStringLiteral("The drive %1 has no PSP folder, so it is not a "
+                                                  "PSP memory stick.\r\n%2")
+                                       .arg(m_drive, chooseTheStick()));
+    auto opened = m_root->openFolder("PSP");
+    if (!opened.ok())
+        return opened.status();
+    m_psp = std::move(opened.value());
     std::unique_ptr<stick::Folder> system;
-    const stick::Folder *in = m_root.get();
+    const stick::Folder *in = m_psp.get();
+    QByteArray relative = "PSP";
     for (const auto &[name, into] :
-         {std::pair{QByteArray("PSP"), &m_psp}, std::pair{QByteArray("SYSTEM"), &system},
-          std::pair{QByteArray("BROWSER"), &m_browser}}) {
+         {std::pair{QByteArray("SYSTEM"), &system}, std::pair{QByteArray("BROWSER"), &m_browser}}) {
+        relative += '/' + name;
         const Result<stick::Entry> entry = in->entry(name);
         if (!entry.ok())
             return entry.status();
-        if (entry->kind == stick::EntryKind::Missing)
-            return Status::refusal(
-                {}, QStringLiteral("The drive %1 does not look like a PSP memory stick: it has "
-                                   "no PSP/SYSTEM/BROWSER folder (%2 is missing).\r\nConnect "
-                                   "the PSP in USB mode and choose its drive.")
-                        .arg(m_drive, in->pathOf(name)));
-        auto opened = in->openFolder(name);
-        if (!opened.ok())
-            return opened.status();
-        *into = std::move(opened.value());
+        if (entry->kind == stick::EntryKind::Missing) {
+            m_missingFolders.append(relative);
+            if (name == "SYSTEM")
+                m_missingFolders.append(relative + "/BROWSER");
+            return in->checkWritable();
+        }
+        auto folder = in->openFolder(name);
+        if (!folder.ok())
+            return folder.status();
+        *into = std::move(folder.value());
         in = into->get();
     }
     return {};

@@ -1,15 +1,15 @@
 #include "installation.h"
 
+#include "installedlist.h"
 #include "logging.h"
 #include "passcode.h"
 #include "room.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QStringList>
 #include <algorithm>
-#include <cerrno>
-#include <tuple>
 #include <utility>
 
 namespace orvex {
@@ -19,12 +19,16 @@ namespace {
 const QByteArray target = "PSP/COMMON/Orvex";
 // A passcode file is a few lines: more than this is not one of ours.
 constexpr qint64 passcodeFileLimit = 4096;
-const QString nothingChanged = QStringLiteral("Nothing on the stick was changed.");
 constexpr int namesListed = 10;
 
 QByteArray placed(const QByteArray &relative)
 {
     return relative.isEmpty() ? target : target + '/' + relative;
+}
+
+bool isBelowTarget(const QByteArray &path)
+{
+    return path.startsWith(target + '/');
 }
 
 // Names the first few of `paths` (below the Orvex folder), then how many more there are.
@@ -49,18 +53,31 @@ QString overlapReason(const QString &source, const QString &common)
     return {};
 }
 
+const QList<QByteArray> ownFiles = {passcode::fileName, installedlist::fileName};
+
 } // namespace
 
-Installation::Installation(stick::FileSystem &fileSystem, QString applicationFolder, QString drive)
-    : m_session(fileSystem, std::move(applicationFolder), std::move(drive))
+Installation::Installation(stick::FileSystem &fileSystem, QString applicationFolder, QString drive,
+                           bool unattended)
+    : m_session(fileSystem, std::move(applicationFolder), std::move(drive), unattended)
 {
 }
 
 Installation::~Installation() = default;
 
+QString Installation::unchanged() const
+{
+    if (m_leftoversRemoved == 0)
+        return QStringLiteral("Nothing on the stick was changed.");
+    return m_leftoversRemoved == 1
+               ? QStringLiteral("Removed 1 file left by an interrupted installation.")
+               : QStringLiteral("Removed %1 files left by an interrupted installation.")
+                     .arg(m_leftoversRemoved);
+}
+
 Status Installation::check()
 {
-    m_stickState = nothingChanged;
+    m_stickState = unchanged();
     const QString &drive = m_session.drive();
     const DriveSession::Contexts contexts{
         QStringLiteral("The Orvex folder could not be copied to %1/PSP/COMMON/.").arg(drive),
@@ -68,7 +85,12 @@ Status Installation::check()
             .arg(drive)};
     if (Status opened = m_session.open(contexts, m_context); !opened.ok())
         return opened;
-    return checkPayload();
+    for (const auto &step : {&Installation::checkPayload, &Installation::readEarlierInstall,
+                             &Installation::removeLeftovers, &Installation::checkRoom}) {
+        if (Status done = (this->*step)(); !done.ok())
+            return done;
+    }
+    return {};
 }
 
 Status Installation::checkPayload()
@@ -82,11 +104,13 @@ Status Installation::checkPayload()
     if (!plan.ok())
         return plan.status();
     m_plan = std::move(plan.value());
-    if (std::any_of(m_plan.files.cbegin(), m_plan.files.cend(),
-                    [](const PayloadPlan::File &file) { return file.name == passcode::fileName; }))
-        m_plan.problems.append(m_payload->pathOf(passcode::fileName) +
-                               QStringLiteral(": the installer writes this file itself, with the "
-                                              "passcode the user chooses"));
+    for (const PayloadPlan::File &file : std::as_const(m_plan.files)) {
+        if (std::any_of(ownFiles.cbegin(), ownFiles.cend(), [&](const QByteArray &own) {
+                return foldedName(file.name) == foldedName(own);
+            }))
+            m_plan.problems.append(m_payload->pathOf(file.name) +
+                                   QStringLiteral(": the installer writes this file itself"));
+    }
     if (!m_plan.problems.isEmpty()) {
         m_context.clear();
         return Status::refusal(
@@ -95,52 +119,111 @@ Status Installation::checkPayload()
                     QStringLiteral("\r\nRename or remove them in %1, then install again.")
                         .arg(m_payload->path()));
     }
+    m_list = installedlist::text(m_plan);
     const QString overlap =
         overlapReason(m_payload->realPath(),
                       QDir::cleanPath(m_session.root().realPath() + QStringLiteral("/PSP/COMMON")));
     if (!overlap.isEmpty())
         return Status::refusal(m_session.drive() + QStringLiteral("/PSP/COMMON/"), overlap);
 
-    auto found = checkTarget(m_session.psp(), m_plan, {passcode::fileName});
+    auto found = checkTarget(m_session.psp(), m_plan, ownFiles);
     if (!found.ok())
         return found.status();
     m_target = std::move(found.value());
-    if (Status read = readPasscode(); !read.ok())
-        return read;
-
-    const Result<stick::Space> space = m_session.root().space();
-    if (!space.ok())
-        return space.status();
-    const qint64 lineSize =
-        std::max(m_session.openLine().size(), m_session.protectedLine().size()) + 4;
-    // The passcode file takes a block of its own.
-    const qint64 needed =
-        room::needed(m_plan, space->blockSize, m_session.bookmarks().size(), lineSize) +
-        space->blockSize;
-    if (const QString shortage = room::shortage(needed, space->blockSize * space->freeBlocks);
-        !shortage.isEmpty()) {
-        m_context.clear();
-        return Status::refusal({}, shortage);
-    }
     return {};
 }
 
-Status Installation::readPasscode()
+Status Installation::readEarlierInstall()
 {
-    if (!m_target.orvexExists || !m_target.existingFiles.contains(passcode::fileName))
+    if (m_target.ownFilesFound.isEmpty())
         return {};
     auto folder = m_session.psp().openPath("COMMON/Orvex");
     if (!folder.ok())
         return folder.status();
-    auto file = folder.value()->openFile(passcode::fileName, stick::Open::Read);
-    if (!file.ok())
-        return file.status();
-    QByteArray text(passcodeFileLimit, '\0');
-    const Result<qint64> read = file.value()->read(text.data(), text.size(), 0);
-    if (!read.ok())
-        return read.status();
-    text.truncate(read.value());
-    m_passcodeOnStick = passcode::fromFileText(text);
+    if (const QByteArray name = m_target.ownFilesFound.value(passcode::fileName); !name.isEmpty()) {
+        auto file = folder.value()->openFile(name, stick::Open::Read);
+        if (!file.ok())
+            return file.status();
+        QByteArray text(passcodeFileLimit, '\0');
+        const Result<qint64> read = file.value()->read(text.data(), text.size(), 0);
+        if (!read.ok())
+            return read.status();
+        text.truncate(read.value());
+        m_passcodeOnStick = passcode::fromFileText(text);
+    }
+    const QByteArray listName = m_target.ownFilesFound.value(installedlist::fileName);
+    if (listName.isEmpty())
+        return {};
+    const auto list = installedlist::read(*folder.value(), listName);
+    if (!list.ok())
+        return list.status();
+    if (!list.value())
+        return {};
+    // What the earlier install put there and this one does not: it goes once
+    // every file is in place.
+    QSet<QString> kept;
+    for (const PayloadPlan::File &file : std::as_const(m_plan.files))
+        kept.insert(foldedName(file.name));
+    for (const QByteArray &own : ownFiles)
+        kept.insert(foldedName(own));
+    for (const QByteArray &file : list.value()->files) {
+        if (!kept.contains(foldedName(file)))
+            m_obsolete.append(file);
+    }
+    return {};
+}
+
+Status Installation::removeLeftovers()
+{
+    QList<QByteArray> leftovers;
+    for (const QByteArray &leftover : std::as_const(m_target.leftovers))
+        leftovers.append("COMMON/Orvex/" + leftover);
+    if (m_session.bookmarksLeftover())
+        leftovers.append("SYSTEM/BROWSER/" + temporaryName("bookmarks.html"));
+    for (const QByteArray &leftover : std::as_const(leftovers)) {
+        const qsizetype slash = leftover.lastIndexOf('/');
+        auto folder = m_session.psp().openPath(leftover.left(slash));
+        Status removed =
+            folder.ok() ? folder.value()->removeFile(leftover.mid(slash + 1)) : folder.status();
+        if (!removed.ok())
+            return removed;
+        ++m_leftoversRemoved;
+        m_stickState = unchanged();
+    }
+    return {};
+}
+
+Status Installation::checkRoom()
+{
+    stick::Folder &root = m_session.root();
+    const Result<stick::Space> space = root.space();
+    if (!space.ok())
+        return space.status();
+    const qint64 unit = room::allocationUnit(space->blockSize, root.fileSystemKind());
+    QList<qint64> sizes;
+    for (const PayloadPlan::File &file : std::as_const(m_plan.files))
+        sizes.append(file.size);
+    sizes.append(passcode::fileText(QStringLiteral("12345678")).size());
+    sizes.append(m_list.size());
+    // The bookmark line, and a second copy of the bookmarks file when a choice
+    // of page would rewrite it: when it holds either page's line.
+    BookmarksFile &bookmarks = m_session.bookmarks();
+    const Result<QList<int>> counts =
+        bookmarks.count({m_session.openLine(), m_session.protectedLine()});
+    if (!counts.ok())
+        return counts.status();
+    const bool mayRewrite = counts.value()[0] + counts.value()[1] > 0;
+    sizes.append(std::max(m_session.openLine().size(), m_session.protectedLine().size()) + 4 +
+                 (mayRewrite ? bookmarks.size() : 0));
+    const qint64 folders = m_plan.folders.size() + (m_target.orvexExists ? 0 : 1) +
+                           (m_target.commonExists ? 0 : 1) + m_session.missingFolders().size();
+    const qint64 needed = room::needed(sizes, folders, unit);
+    if (const QString shortage = room::shortage(needed, space->blockSize * space->freeBlocks,
+                                                QStringLiteral("installation"));
+        !shortage.isEmpty()) {
+        m_context.clear();
+        return Status::refusal({}, shortage);
+    }
     return {};
 }
 
@@ -159,11 +242,19 @@ Result<std::unique_ptr<stick::File>> Installation::openPayloadFile(const QByteAr
     return m_payloadOpen->openFile(relative.mid(slash + 1), stick::Open::ReadThroughLink);
 }
 
+ByteSource Installation::payloadFile(const QByteArray &relative, qint64 size)
+{
+    return [this, relative, size](const ByteSink &sink) {
+        auto source = openPayloadFile(relative);
+        return source.ok() ? readBlocks(*source.value(), size, sink) : source.status();
+    };
+}
+
 Status Installation::undo(Status why)
 {
     const Status undone = m_transaction->rollback();
     // A failure of the undo is told as what the stick now holds.
-    m_stickState = undone.ok() ? nothingChanged
+    m_stickState = undone.ok() ? unchanged()
                                : QStringLiteral("Some files the installer wrote could not be "
                                                 "removed: %1")
                                      .arg(undone.failure().text());
@@ -175,7 +266,7 @@ Status Installation::copy(const ProgressCallback &progress, const std::atomic<bo
     StickProgress shown{
         StickProgress::Phase::Copying, 0, int(m_plan.files.size()), 0, m_plan.totalBytes, {}};
     m_transaction = std::make_unique<StickTransaction>(m_session.root());
-    QList<QByteArray> folders;
+    QList<QByteArray> folders = m_session.missingFolders();
     if (!m_target.commonExists)
         folders.append("PSP/COMMON");
     if (!m_target.orvexExists)
@@ -194,16 +285,9 @@ Status Installation::copy(const ProgressCallback &progress, const std::atomic<bo
         shown.currentFile = QFile::decodeName(file.name);
         if (progress)
             progress(shown);
-        // A temporary an interrupted install left under this file's temporary name goes first.
-        Status written;
-        if (m_target.leftovers.removeOne(temporaryName(file.name)))
-            written = m_transaction->removeLeftover(placed(temporaryName(file.name)));
-        auto source = openPayloadFile(file.name);
-        if (written.ok())
-            written = source.ok()
-                          ? m_transaction->writeFile(placed(file.name), *source.value(), file.size)
-                          : source.status();
-        if (!written.ok())
+        if (Status written =
+                m_transaction->writeFile(placed(file.name), payloadFile(file.name, file.size));
+            !written.ok())
             return undo(written);
         ++shown.filesDone;
         shown.bytesDone += file.size;
@@ -218,48 +302,70 @@ Status Installation::copy(const ProgressCallback &progress, const std::atomic<bo
 Status Installation::finish(bool protectedPage, const QString &passcode,
                             const ProgressCallback &progress, const std::atomic<bool> &cancel)
 {
-    if (protectedPage) {
-        const Status written =
-            m_transaction->writeFile(placed(passcode::fileName), passcode::fileText(passcode));
-        if (!written.ok())
-            return undo(written);
-    }
+    BookmarksFile &bookmarks = m_session.bookmarks();
+    const QByteArray &chosen = protectedPage ? m_session.protectedLine() : m_session.openLine();
+    const QList<QByteArray> other = {protectedPage ? m_session.openLine()
+                                                   : m_session.protectedLine()};
+    const Result<BookmarksFile::Change> change = bookmarks.changeFor(chosen, other);
+    if (!change.ok())
+        return undo(change.status());
+    Status written;
+    if (protectedPage)
+        written = m_transaction->writeFile(placed(passcode::fileName),
+                                           bytesSource(passcode::fileText(passcode)));
+    if (written.ok())
+        written = m_transaction->writeFile(placed(installedlist::fileName), bytesSource(m_list));
+    // A bookmarks file made or rewritten goes in place with the rest, after the Orvex folder.
+    if (written.ok() && change.value() == BookmarksFile::Change::Create)
+        written = m_transaction->writeFile(bookmarksPath, bookmarks.changed(chosen, other));
+    if (written.ok() && change.value() == BookmarksFile::Change::Rewrite)
+        written = m_transaction->writeFile(bookmarksPath, bookmarks.changed(chosen, other),
+                                           bookmarks.entry());
+    if (!written.ok())
+        return undo(written);
+    for (const QByteArray &file : std::as_const(m_obsolete))
+        m_transaction->removeAfterRenames(placed(file), target);
+
+    StickProgress shown{StickProgress::Phase::Verifying,
+                        int(m_plan.files.size()),
+                        int(m_plan.files.size()),
+                        m_plan.totalBytes,
+                        m_plan.totalBytes,
+                        {}};
     if (progress)
-        progress({StickProgress::Phase::Writing,
-                  int(m_plan.files.size()),
-                  int(m_plan.files.size()),
-                  m_plan.totalBytes,
-                  m_plan.totalBytes,
-                  {}});
+        progress(shown);
+    if (Status verified = m_transaction->verify(cancel); !verified.ok())
+        return undo(verified);
+    shown.phase = StickProgress::Phase::Writing;
+    if (progress)
+        progress(shown);
     if (Status committed = m_transaction->commit(); !committed.ok()) {
+        QList<QByteArray> updated = m_transaction->placed();
+        QList<QByteArray> orvex = m_transaction->written();
         committed = undo(std::move(committed));
-        const QList<QByteArray> &updated = m_transaction->placed();
-        if (!updated.isEmpty())
+        updated.removeIf([](const QByteArray &path) { return !isBelowTarget(path); });
+        orvex.removeIf([](const QByteArray &path) { return !isBelowTarget(path); });
+        if (!orvex.isEmpty() && updated.size() == orvex.size())
+            m_stickState = QStringLiteral("The Orvex folder on the stick was updated; no "
+                                          "bookmark was added.");
+        else if (!updated.isEmpty())
             m_stickState = QStringLiteral("%1 of the %2 files were updated before the failure: "
                                           "%3.")
                                .arg(updated.size())
-                               .arg(m_transaction->fileCount())
+                               .arg(orvex.size())
                                .arg(listed(updated));
         return committed;
     }
-    // The other temporaries an interrupted install left go once the files are in place.
-    for (const QByteArray &leftover : std::as_const(m_target.leftovers)) {
-        if (Status removed = m_transaction->removeLeftover(placed(leftover)); !removed.ok())
-            qCWarning(lcInstall) << "leftover kept:" << removed.failure().text();
-    }
     m_stickState = QStringLiteral("The Orvex folder on the stick was updated; no bookmark was "
                                   "added.");
-    if (cancel.load())
-        return Status::cancelled();
-    m_context = QStringLiteral("The bookmark could not be added to %1/PSP/SYSTEM/BROWSER/"
-                               "bookmarks.html.")
-                    .arg(m_session.drive());
-    const QByteArray &chosen = protectedPage ? m_session.protectedLine() : m_session.openLine();
-    const QByteArray &other = protectedPage ? m_session.openLine() : m_session.protectedLine();
-    BookmarksFile::Change change = BookmarksFile::Change::None;
-    const Status updated = m_session.bookmarks().update(chosen, {other}, change);
-    qCDebug(lcInstall) << "bookmarks file change" << int(change);
-    return updated;
+    Status added;
+    if (change.value() == BookmarksFile::Change::Append) {
+        m_context = QStringLiteral("The bookmark could not be added to %1.").arg(bookmarks.path());
+        added = bookmarks.append(chosen);
+    }
+    bookmarks.close();
+    qCDebug(lcInstall) << "bookmarks file change" << int(change.value());
+    return added;
 }
 
 } // namespace orvex

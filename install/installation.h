@@ -18,18 +18,21 @@ namespace orvex {
 class Installation
 {
 public:
-    Installation(stick::FileSystem &fileSystem, QString applicationFolder, QString drive);
+    Installation(stick::FileSystem &fileSystem, QString applicationFolder, QString drive,
+                 bool unattended);
     ~Installation();
 
-    // Locks the drive, then checks everything before the first write.
+    // Locks the drive, checks everything before the first write, then removes
+    // the temporaries an interrupted install left.
     Status check();
     // Writes the payload's files under temporary names. Stops between files
     // once `cancel` is set; then, and after a failure, removes what it wrote.
     Status copy(const ProgressCallback &progress, const std::atomic<bool> &cancel);
-    // Writes `passcode` when the protected page is chosen, puts the files in
-    // place and makes the chosen page's bookmark the file's one Orvex
-    // bookmark. A cancel takes effect once the files are in place: the
-    // bookmarks file is not touched then.
+    // Writes `passcode` when the protected page is chosen, the list of what
+    // is installed and the bookmarks file when it is made or rewritten, reads
+    // every file back (stopping on `cancel`), puts them in place and makes the
+    // chosen page's bookmark the file's one Orvex bookmark. Once the files are
+    // being put in place, the install goes to its end.
     Status finish(bool protectedPage, const QString &passcode, const ProgressCallback &progress,
                   const std::atomic<bool> &cancel);
 
@@ -43,18 +46,25 @@ public:
 
 private:
     Status checkPayload();
-    Status readPasscode();
+    Status readEarlierInstall();
+    Status removeLeftovers();
+    Status checkRoom();
+    ByteSource payloadFile(const QByteArray &relative, qint64 size);
     Result<std::unique_ptr<stick::File>> openPayloadFile(const QByteArray &relative);
     Status undo(Status why);
+    QString unchanged() const;
 
     DriveSession m_session;
     QString m_context;
     QString m_stickState;
     QString m_passcodeOnStick;
+    int m_leftoversRemoved = 0;
 
     std::unique_ptr<stick::Folder> m_payload;
     PayloadPlan m_plan;
+    QByteArray m_list; // the list of what this install puts in place
     InstallTarget m_target;
+    QList<QByteArray> m_obsolete; // files an earlier install listed that the payload lacks
     std::unique_ptr<StickTransaction> m_transaction;
     QByteArray m_payloadOpenPath;
     std::unique_ptr<stick::Folder> m_payloadOpen;

@@ -51,9 +51,9 @@ InstallOutcome runInstall(const InstallEnvironment &environment)
                           QStringLiteral("Are you sure you want to install Orvex Tessary?")))
         return InstallOutcome::Declined;
 
-    Installation installation(environment.fileSystem ? *environment.fileSystem
-                                                     : stick::systemFileSystem(),
-                              environment.applicationFolder, environment.drive);
+    Installation installation(
+        environment.fileSystem ? *environment.fileSystem : stick::systemFileSystem(),
+        environment.applicationFolder, environment.drive, environment.unattended);
     const StickRunner run = stickRunnerOf(environment);
     const auto reported = [&](const Status &status) {
         dialogue::report(messages, status,

@@ -16,9 +16,11 @@ struct StickProgress
 {
     enum class Phase
     {
-        Checking, // looking at the stick and the payload; nothing written
-        Copying,  // writing the files under temporary names; may be cancelled
-        Writing,  // flushing and putting the files in place; not to be interrupted
+        Checking,  // looking at the stick and the payload; nothing written
+        Copying,   // writing the files under temporary names; may be cancelled
+        Verifying, // reading back what the stick kept; may be cancelled
+        Writing,   // putting the files in place; not to be interrupted
+        Removing,  // removing the installed files; may be cancelled
     };
     Phase phase = Phase::Checking;
     int filesDone = 0;
@@ -52,6 +54,8 @@ struct InstallEnvironment
     // on the stick (empty when none); no value when the user cancels. Empty:
     // the stick's passcode is kept, or a random one made.
     std::function<std::optional<QString>(const QString &onStick)> choosePasscode = {};
+    // True without a window: messages then speak of the command line.
+    bool unattended = false;
 };
 
 enum class InstallOutcome

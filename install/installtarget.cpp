@@ -1,6 +1,7 @@
 #include "installtarget.h"
 
 #include <QFile>
+#include <QHash>
 #include <algorithm>
 
 namespace orvex {
@@ -11,18 +12,20 @@ using stick::EntryKind;
 
 const QByteArray suffix = temporarySuffix;
 
-// A temporary file of an install: "NAME.orvex-part", or "NAME.orvex-partN" as
-// earlier versions named them.
-bool isTemporaryName(const QByteArray &name)
-{
-    const qsizetype at = name.lastIndexOf(suffix);
-    return at > 0 && std::all_of(name.cbegin() + at + suffix.size(), name.cend(),
-                                 [](char c) { return c >= '0' && c <= '9'; });
-}
-
 QByteArray joined(const QByteArray &folder, const QByteArray &name)
 {
     return folder.isEmpty() ? name : folder + '/' + name;
+}
+
+QByteArray leafOf(const QByteArray &relative)
+{
+    return relative.mid(relative.lastIndexOf('/') + 1);
+}
+
+QByteArray parentOf(const QByteArray &relative)
+{
+    const qsizetype slash = relative.lastIndexOf('/');
+    return slash < 0 ? QByteArray() : relative.left(slash);
 }
 
 Status linkRefused(const QString &path)
@@ -32,9 +35,31 @@ Status linkRefused(const QString &path)
                                           "drive"));
 }
 
+// What an entry is, as a sentence's verb and object.
+QString kindText(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::Folder:
+        return QStringLiteral("is a folder");
+    case EntryKind::Link:
+        return QStringLiteral("is a link");
+    case EntryKind::RegularFile:
+        return QStringLiteral("is a file");
+    default:
+        return QStringLiteral("is a special file");
+    }
+}
+
+// What the install writes in one folder: each name as the stick compares it,
+// mapped to the name the install gives it, and whether that is a folder.
+struct Wanted
+{
+    QHash<QString, QByteArray> names;
+    QSet<QByteArray> folders;
+};
+
 // Checks one folder of the existing target: every name the copy writes into it.
-Status checkFolder(const stick::Folder &folder, const QByteArray &relative,
-                   const QSet<QByteArray> &wantedFolders, const QSet<QByteArray> &wantedFiles,
+Status checkFolder(const stick::Folder &folder, const QByteArray &relative, const Wanted &wanted,
                    InstallTarget &target)
 {
     if (Status writable = folder.checkWritable(); !writable.ok())
@@ -43,33 +68,60 @@ Status checkFolder(const stick::Folder &folder, const QByteArray &relative,
     if (!names.ok())
         return names.status();
     for (const QByteArray &name : names.value()) {
-        const QByteArray child = joined(relative, name);
+        const auto written = wanted.names.constFind(foldedName(name));
+        const bool temporary = isTemporaryName(name);
+        if (written == wanted.names.cend() && !temporary)
+            continue;
         const Result<stick::Entry> entry = folder.entry(name);
         if (!entry.ok())
             return entry.status();
         const EntryKind kind = entry->kind;
-        if (isTemporaryName(name)) {
-            const QByteArray owner = child.left(child.lastIndexOf(suffix));
-            if (kind != EntryKind::Folder)
-                target.leftovers.append(child);
-            else if (wantedFiles.contains(owner) && name.endsWith(suffix))
+        if (temporary) {
+            if (kind == EntryKind::RegularFile) {
+                target.leftovers.append(joined(relative, name));
+                continue;
+            }
+            // Only a file's own temporary name is in the way.
+            const QByteArray owner = name.left(name.size() - suffix.size());
+            const auto file = wanted.names.constFind(foldedName(owner));
+            if (name.endsWith(suffix) && file != wanted.names.cend() &&
+                !wanted.folders.contains(*file))
                 return Status::refusal(
                     folder.pathOf(name),
-                    QStringLiteral("is a folder with the name the installer gives the temporary "
-                                   "copy of %1; rename or remove it")
-                        .arg(QFile::decodeName(name.left(name.size() - suffix.size()))));
+                    QStringLiteral("%1 with the name the installer gives the temporary copy of "
+                                   "%2; rename or remove it")
+                        .arg(kindText(kind), QFile::decodeName(leafOf(*file))));
             continue;
         }
-        const bool wantsFolder = wantedFolders.contains(child);
-        const bool wantsFile = wantedFiles.contains(child);
-        if (!wantsFolder && !wantsFile)
-            continue;
+        const QByteArray child = *written;
+        const QByteArray leaf = leafOf(child);
+        const bool wantsFolder = wanted.folders.contains(child);
         if (kind == EntryKind::Link)
             return linkRefused(folder.pathOf(name));
-        if (wantsFolder && kind != EntryKind::Folder)
-            return Status::refusal(folder.pathOf(name), QStringLiteral("is not a folder"));
-        if (wantsFile && kind != EntryKind::RegularFile)
-            return Status::refusal(folder.pathOf(name), QStringLiteral("is not a regular file"));
+        const EntryKind needed = wantsFolder ? EntryKind::Folder : EntryKind::RegularFile;
+        if (kind != needed) {
+            if (name == leaf)
+                return Status::refusal(folder.pathOf(name),
+                                       wantsFolder ? QStringLiteral("is not a folder")
+                                                   : QStringLiteral("is not a regular file"));
+            return Status::refusal(
+                folder.pathOf(name),
+                QStringLiteral("%1, where the installer puts the %2 %3 (the stick does not tell "
+                               "names apart by case); rename or remove it")
+                    .arg(kindText(kind),
+                         wantsFolder ? QStringLiteral("folder") : QStringLiteral("file"),
+                         QFile::decodeName(leaf)));
+        }
+        if (relative.isEmpty() && target.ownFilesFound.contains(leaf) && !wantsFolder)
+            target.ownFilesFound[leaf] = name;
+        // Spelt otherwise, it is the same entry only where the file system ignores case.
+        if (name != leaf) {
+            const Result<stick::Entry> same = folder.entry(leaf);
+            if (!same.ok())
+                return same.status();
+            if (same->kind == EntryKind::Missing)
+                continue;
+        }
         (wantsFolder ? target.existingFolders : target.existingFiles).insert(child);
     }
     return {};
@@ -93,6 +145,32 @@ Result<bool> holdsFolder(const stick::Folder &folder, const QByteArray &name)
 QByteArray temporaryName(const QByteArray &name)
 {
     return name + suffix;
+}
+
+bool isTemporaryName(const QByteArray &name)
+{
+    const qsizetype at = name.lastIndexOf(suffix);
+    return at > 0 && std::all_of(name.cbegin() + at + suffix.size(), name.cend(),
+                                 [](char c) { return c >= '0' && c <= '9'; });
+}
+
+QString foldedName(const QByteArray &name)
+{
+    return QFile::decodeName(name).toCaseFolded();
+}
+
+Result<bool> leftoverAt(const stick::Folder &folder, const QByteArray &name)
+{
+    const QByteArray temporary = temporaryName(name);
+    const Result<stick::Entry> entry = folder.entry(temporary);
+    if (!entry.ok())
+        return entry.status();
+    if (entry->kind == EntryKind::Missing || entry->kind == EntryKind::RegularFile)
+        return entry->kind == EntryKind::RegularFile;
+    return Status::refusal(folder.pathOf(temporary),
+                           QStringLiteral("%1 with the name the installer gives the temporary "
+                                          "copy of %2; rename or remove it")
+                               .arg(kindText(entry->kind), QFile::decodeName(name)));
 }
 
 Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &plan,
@@ -120,16 +198,28 @@ Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &p
     if (!target.orvexExists)
         return target;
 
+    // Each folder's wanted names, keyed by the folder.
+    QHash<QByteArray, Wanted> wanted;
+    for (const QByteArray &folder : plan.folders) {
+        Wanted &in = wanted[parentOf(folder)];
+        in.names.insert(foldedName(leafOf(folder)), folder);
+        in.folders.insert(folder);
+    }
+    for (const PayloadPlan::File &file : plan.files)
+        wanted[parentOf(file.name)].names.insert(foldedName(leafOf(file.name)), file.name);
+    for (const QByteArray &own : ownFiles) {
+        wanted[{}].names.insert(foldedName(own), own);
+        target.ownFilesFound.insert(own, {});
+    }
+
     const auto top = commonFolder.value()->openFolder("Orvex");
     if (!top.ok())
         return top.status();
-    const QSet<QByteArray> wantedFolders(plan.folders.cbegin(), plan.folders.cend());
-    QSet<QByteArray> wantedFiles(ownFiles.cbegin(), ownFiles.cend());
-    for (const PayloadPlan::File &file : plan.files)
-        wantedFiles.insert(file.name);
-    if (Status checked = checkFolder(*top.value(), {}, wantedFolders, wantedFiles, target);
-        !checked.ok())
+    if (Status checked = checkFolder(*top.value(), {}, wanted.value({}), target); !checked.ok())
         return checked;
+    for (auto it = target.ownFilesFound.begin(); it != target.ownFilesFound.end();) {
+        it = it->isEmpty() ? target.ownFilesFound.erase(it) : std::next(it);
+    }
     // Parents come before their children, so a folder is looked at only once
     // its parent is known to be there.
     for (const QByteArray &relative : plan.folders) {
@@ -138,8 +228,7 @@ Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &p
         const auto folder = top.value()->openPath(relative);
         if (!folder.ok())
             return folder.status();
-        if (Status checked =
-                checkFolder(*folder.value(), relative, wantedFolders, wantedFiles, target);
+        if (Status checked = checkFolder(*folder.value(), relative, wanted.value(relative), target);
             !checked.ok())
             return checked;
     }

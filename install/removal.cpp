@@ -2,26 +2,60 @@
 
 #include "dialogue.h"
 #include "drivesession.h"
+#include "installedlist.h"
+#include "installtarget.h"
 #include "logging.h"
+#include "passcode.h"
+#include "room.h"
+#include "transaction.h"
 
 #include <QFile>
+#include <QSet>
+#include <QStringList>
+#include <algorithm>
 
 namespace orvex {
 
 namespace {
 
 const QByteArray installed = "COMMON/Orvex";
+constexpr int namesListed = 10;
 
-// What a removal finds and then takes away.
+QByteArray parentOf(const QByteArray &relative)
+{
+    return relative.left(std::max<qsizetype>(relative.lastIndexOf('/'), 0));
+}
+
+// "2 files", "1 file and 1 folder".
+QString counted(qsizetype files, qsizetype folders)
+{
+    const auto many = [](qsizetype n, const QString &one, const QString &more) {
+        return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : more);
+    };
+    QStringList parts;
+    if (files > 0 || folders == 0)
+        parts.append(many(files, QStringLiteral("file"), QStringLiteral("files")));
+    if (folders > 0)
+        parts.append(many(folders, QStringLiteral("folder"), QStringLiteral("folders")));
+    return parts.join(QStringLiteral(" and "));
+}
+
+// What a removal finds and then takes away: the files an install put in
+// PSP/COMMON/Orvex (those its list names, or, for an install without a list,
+// the payload's), the installer's own files and temporaries, the folders this
+// leaves empty, and both Orvex bookmark lines.
 class Removal
 {
 public:
-    Removal(stick::FileSystem &fileSystem, const QString &applicationFolder, const QString &drive)
-        : m_session(fileSystem, applicationFolder, drive)
+    Removal(stick::FileSystem &fileSystem, const QString &applicationFolder, const QString &drive,
+            bool unattended)
+        : m_session(fileSystem, applicationFolder, drive, unattended)
     {
     }
 
-    // Locks the drive, checks it and lists what PSP/COMMON/Orvex holds.
+    // Locks the drive, checks it, lists what PSP/COMMON/Orvex holds and what
+    // of it is the installer's, and checks the room a rewrite of the
+    // bookmarks file takes.
     Status check()
     {
         const QString &drive = m_session.drive();
@@ -32,6 +66,82 @@ public:
                 .arg(drive)};
         if (Status opened = m_session.open(contexts, m_context); !opened.ok())
             return opened;
+        const Result<QList<int>> counts =
+            m_session.bookmarks().count({m_session.openLine(), m_session.protectedLine()});
+        if (!counts.ok())
+            return counts.status();
+        m_bookmarkFound = counts.value()[0] + counts.value()[1] > 0;
+        if (Status found = findFolder(); !found.ok())
+            return found;
+        if (m_folderFound) {
+            if (Status listed = list(); !listed.ok())
+                return listed;
+            if (Status ours = findOurs(); !ours.ok())
+                return ours;
+        }
+        return checkRoom();
+    }
+
+    // Takes the bookmarks out, then the files and the folders left empty, and
+    // flushes the drive; stops between files once `cancel` is set.
+    Status remove(const ProgressCallback &progress, const std::atomic<bool> &cancel)
+    {
+        StickProgress shown{StickProgress::Phase::Removing, 0, int(m_ours.size()), 0, 0, {}};
+        if (m_bookmarkFound) {
+            if (Status out = takeBookmarksOut(progress, cancel); !out.ok())
+                return out;
+        }
+        if (!m_folderFound)
+            return {};
+        m_context = QStringLiteral("The Orvex folder could not be removed from %1/PSP/COMMON.")
+                        .arg(m_session.drive());
+        for (const QByteArray &file : std::as_const(m_ours)) {
+            shown.currentFile = QFile::decodeName(file.mid(installed.size() + 1));
+            if (progress)
+                progress(shown);
+            if (cancel.load())
+                return Status::cancelled();
+            if (Status removed = removeEntry(file, false); !removed.ok())
+                return removed;
+            ++shown.filesDone;
+            m_remaining.remove(file);
+            updateState();
+        }
+        // The installer's folders go, deepest first, once nothing is left in them.
+        for (auto folder = m_folders.crbegin(); folder != m_folders.crend(); ++folder) {
+            if (!m_ourFolders.contains(foldedName(*folder)) || holdsRemaining(*folder))
+                continue;
+            if (Status removed = removeEntry(*folder, true); !removed.ok())
+                return removed;
+            m_remaining.remove(*folder);
+        }
+        return flush();
+    }
+
+    bool foundNothing() const { return !m_folderFound && !m_bookmarkFound; }
+
+    // What was removed, and what stays, in sentences.
+    QString removed() const
+    {
+        const QString bookmark = QStringLiteral("the Orvex bookmark");
+        if (!m_folderFound)
+            return QStringLiteral("Removed %1.").arg(bookmark);
+        const bool folderGone = !m_remaining.contains(m_folders.first());
+        QString files =
+            folderGone ? QStringLiteral("PSP/COMMON/Orvex (%1)").arg(counted(m_ours.size(), 0))
+                       : QStringLiteral("%1 from PSP/COMMON/Orvex").arg(counted(m_ours.size(), 0));
+        QString text = m_bookmarkFound ? QStringLiteral("Removed %1 and %2.").arg(files, bookmark)
+                                       : QStringLiteral("Removed %1.").arg(files);
+        if (!folderGone)
+            text += QStringLiteral("\r\n") + whatStays();
+        return text;
+    }
+    const QString &context() const { return m_context; }
+    const QString &stickState() const { return m_stickState; }
+
+private:
+    Status findFolder()
+    {
         const Result<stick::Entry> common = m_session.psp().entry("COMMON");
         if (!common.ok())
             return common.status();
@@ -52,67 +162,9 @@ public:
                                                         "follow links on the drive")
                                        : QStringLiteral("is not a folder"));
         m_folderFound = true;
-        return list();
+        return {};
     }
 
-    // Takes the bookmarks out, then the folder, and flushes the drive; does
-    // nothing where there is nothing to take.
-    Status remove()
-    {
-        const Status bookmarks = m_session.bookmarks().update(
-            {}, {m_session.openLine(), m_session.protectedLine()}, m_bookmarkChange);
-        if (!bookmarks.ok())
-            return bookmarks;
-        m_stickState = m_bookmarkChange == BookmarksFile::Change::None
-                           ? QString()
-                           : QStringLiteral("The Orvex bookmark was taken out; PSP/COMMON/Orvex "
-                                            "stays, in part or whole.");
-        if (!m_folderFound)
-            return {};
-        m_context = QStringLiteral("The Orvex folder could not be removed from %1/PSP/COMMON.")
-                        .arg(m_session.drive());
-        // Files first, then the folders, deepest first.
-        for (const QByteArray &file : std::as_const(m_files)) {
-            if (Status removed = removeEntry(file, false); !removed.ok())
-                return removed;
-        }
-        for (auto folder = m_folders.crbegin(); folder != m_folders.crend(); ++folder) {
-            if (Status removed = removeEntry(*folder, true); !removed.ok())
-                return removed;
-        }
-        stick::Folder &root = m_session.root();
-        Status flushed;
-        if (root.isUserSpaceFileSystem()) {
-            auto common = m_session.psp().openFolder("COMMON");
-            flushed = common.ok() ? common.value()->flush() : common.status();
-        } else {
-            flushed = root.flushFileSystem();
-        }
-        return flushed.ok() ? root.flush() : flushed;
-    }
-
-    bool foundNothing() const
-    {
-        return !m_folderFound && m_bookmarkChange == BookmarksFile::Change::None;
-    }
-    // What was removed, in a sentence.
-    QString removed() const
-    {
-        const QString folder =
-            QStringLiteral("PSP/COMMON/Orvex (%1 %2)")
-                .arg(m_files.size())
-                .arg(m_files.size() == 1 ? QStringLiteral("file") : QStringLiteral("files"));
-        const QString bookmark = QStringLiteral("the Orvex bookmark");
-        if (!m_folderFound)
-            return QStringLiteral("Removed %1.").arg(bookmark);
-        if (m_bookmarkChange == BookmarksFile::Change::None)
-            return QStringLiteral("Removed %1.").arg(folder);
-        return QStringLiteral("Removed %1 and %2.").arg(folder, bookmark);
-    }
-    const QString &context() const { return m_context; }
-    const QString &stickState() const { return m_stickState; }
-
-private:
     // Lists the folder's tree, one folder open at a time, refusing a folder
     // this user may not empty.
     Status list()
@@ -131,31 +183,215 @@ private:
                 const Result<stick::Entry> entry = folder.value()->entry(name);
                 if (!entry.ok())
                     return entry.status();
-                // A link inside goes as a link: what it leads to is never touched.
-                (entry->kind == stick::EntryKind::Folder ? m_folders : m_files)
-                    .append(m_folders[next] + '/' + name);
+                // A link inside is an entry of its own: what it leads to is never touched.
+                const QByteArray path = m_folders[next] + '/' + name;
+                (entry->kind == stick::EntryKind::Folder ? m_folders : m_files).append(path);
+                m_remaining.insert(path);
             }
         }
+        m_remaining.insert(installed);
+        return {};
+    }
+
+    // The files and folders that are the installer's: its list's, else the payload's.
+    Status findOurs()
+    {
+        installedlist::Listed listed;
+        const Result<std::optional<installedlist::Listed>> list = readList();
+        if (!list.ok())
+            return list.status();
+        if (list.value()) {
+            listed = *list.value();
+        } else {
+            auto payload = m_session.fileSystem().openRoot(m_session.applicationFolder() +
+                                                           QStringLiteral("/Orvex"));
+            const Result<PayloadPlan> plan = payload.ok() ? planPayload(*payload.value())
+                                                          : Result<PayloadPlan>(payload.status());
+            if (!plan.ok())
+                return plan.status();
+            listed.folders = plan->folders;
+            for (const PayloadPlan::File &file : plan->files)
+                listed.files.append(file.name);
+        }
+        QSet<QString> files = {foldedName(installed + '/' + passcode::fileName),
+                               foldedName(installed + '/' + installedlist::fileName)};
+        for (const QByteArray &file : std::as_const(listed.files))
+            files.insert(foldedName(installed + '/' + file));
+        m_ourFolders = {foldedName(installed)};
+        for (const QByteArray &folder : std::as_const(listed.folders))
+            m_ourFolders.insert(foldedName(installed + '/' + folder));
+        for (const QByteArray &file : std::as_const(m_files)) {
+            if (files.contains(foldedName(file)) ||
+                isTemporaryName(file.mid(file.lastIndexOf('/') + 1)))
+                m_ours.append(file);
+        }
+        updateState();
+        return {};
+    }
+
+    Result<std::optional<installedlist::Listed>> readList()
+    {
+        const QByteArray wanted = installed + '/' + installedlist::fileName;
+        const auto found = std::find_if(m_files.cbegin(), m_files.cend(), [&](const QByteArray &f) {
+            return foldedName(f) == foldedName(wanted);
+        });
+        if (found == m_files.cend())
+            return std::optional<installedlist::Listed>();
+        auto folder = m_session.psp().openPath(installed);
+        if (!folder.ok())
+            return folder.status();
+        return installedlist::read(*folder.value(), found->mid(installed.size() + 1));
+    }
+
+    Status checkRoom()
+    {
+        if (!m_bookmarkFound)
+            return {};
+        stick::Folder &root = m_session.root();
+        const Result<stick::Space> space = root.space();
+        if (!space.ok())
+            return space.status();
+        const qint64 needed =
+            room::needed({m_session.bookmarks().size()}, 0,
+                         room::allocationUnit(space->blockSize, root.fileSystemKind()));
+        if (const QString shortage = room::shortage(needed, space->blockSize * space->freeBlocks,
+                                                    QStringLiteral("removal"));
+            !shortage.isEmpty()) {
+            m_context.clear();
+            return Status::refusal({}, shortage);
+        }
+        return {};
+    }
+
+    Status takeBookmarksOut(const ProgressCallback &progress, const std::atomic<bool> &cancel)
+    {
+        BookmarksFile &bookmarks = m_session.bookmarks();
+        const QList<QByteArray> lines = {m_session.openLine(), m_session.protectedLine()};
+        StickTransaction transaction(m_session.root());
+        if (m_session.bookmarksLeftover()) {
+            auto browser = m_session.root().openPath("PSP/SYSTEM/BROWSER");
+            Status removed = browser.ok()
+                                 ? browser.value()->removeFile(temporaryName("bookmarks.html"))
+                                 : browser.status();
+            if (!removed.ok())
+                return removed;
+        }
+        Status done =
+            transaction.writeFile(bookmarksPath, bookmarks.changed({}, lines), bookmarks.entry());
+        if (progress)
+            progress({StickProgress::Phase::Verifying, 0, 0, 0, 0, {}});
+        if (done.ok())
+            done = transaction.verify(cancel);
+        if (!done.ok()) {
+            if (Status undone = transaction.rollback(); !undone.ok())
+                qCWarning(lcInstall) << "bookmarks temporary kept:" << undone.failure().text();
+            return done;
+        }
+        if (progress)
+            progress({StickProgress::Phase::Writing, 0, 0, 0, 0, {}});
+        if (Status committed = transaction.commit(); !committed.ok())
+            return committed;
+        bookmarks.close();
+        m_bookmarkOut = true;
+        updateState();
         return {};
     }
 
     Status removeEntry(const QByteArray &relative, bool folder)
     {
-        const qsizetype slash = relative.lastIndexOf('/');
-        auto parent = m_session.psp().openPath(relative.left(slash));
+        auto parent = m_session.psp().openPath(parentOf(relative));
         if (!parent.ok())
             return parent.status();
-        const QByteArray name = relative.mid(slash + 1);
+        const QByteArray name = relative.mid(relative.lastIndexOf('/') + 1);
         return folder ? parent.value()->removeFolder(name) : parent.value()->removeFile(name);
+    }
+
+    bool holdsRemaining(const QByteArray &folder) const
+    {
+        return std::any_of(m_remaining.cbegin(), m_remaining.cend(),
+                           [&](const QByteArray &path) { return parentOf(path) == folder; });
+    }
+
+    Status flush()
+    {
+        stick::Folder &root = m_session.root();
+        if (root.fileSystemKind() != stick::FileSystemKind::UserSpace) {
+            if (Status flushed = root.flushFileSystem(); !flushed.ok())
+                return flushed;
+            return root.flush();
+        }
+        // Every folder left whose entries changed, deepest first.
+        QList<QByteArray> changed = {"COMMON"};
+        for (const QByteArray &folder : std::as_const(m_folders)) {
+            if (m_remaining.contains(folder))
+                changed.append(folder);
+        }
+        for (auto folder = changed.crbegin(); folder != changed.crend(); ++folder) {
+            auto open = m_session.psp().openPath(*folder);
+            Status flushed = open.ok() ? open.value()->flush() : open.status();
+            if (!flushed.ok())
+                return flushed;
+        }
+        return root.flush();
+    }
+
+    // The entries that stay and hold nothing that stays: files, and empty folders.
+    QString whatStays() const
+    {
+        QList<QByteArray> files, folders;
+        for (const QByteArray &path : std::as_const(m_files)) {
+            if (m_remaining.contains(path))
+                files.append(path);
+        }
+        for (const QByteArray &path : std::as_const(m_folders)) {
+            if (path != installed && m_remaining.contains(path) && !holdsRemaining(path))
+                folders.append(path);
+        }
+        QStringList names;
+        for (const QByteArray &path : files + folders)
+            names.append(QFile::decodeName(path.mid(installed.size() + 1)) +
+                         (folders.contains(path) ? QStringLiteral("/") : QString()));
+        const qsizetype more = names.size() - namesListed;
+        if (more > 0)
+            names = names.first(namesListed) << QStringLiteral("and %1 more").arg(more);
+        return QStringLiteral("PSP/COMMON/Orvex stays: it holds %1 that Orvex Tessary did not "
+                              "install (%2).")
+            .arg(counted(files.size(), folders.size()), names.join(QStringLiteral(", ")));
+    }
+
+    // What the stick holds should the removal stop now.
+    void updateState()
+    {
+        const qsizetype done = m_ours.size() - std::count_if(m_ours.cbegin(), m_ours.cend(),
+                                                             [this](const QByteArray &file) {
+                                                                 return m_remaining.contains(file);
+                                                             });
+        if (done == 0) {
+            m_stickState = m_bookmarkOut ? QStringLiteral("The Orvex bookmark was taken out; "
+                                                          "PSP/COMMON/Orvex stays as it was.")
+                                         : QStringLiteral("Nothing on the stick was changed.");
+            return;
+        }
+        const QString files = QStringLiteral("%1 of the %2 files of PSP/COMMON/Orvex were removed; "
+                                             "the others stay.")
+                                  .arg(done)
+                                  .arg(m_ours.size());
+        m_stickState = m_bookmarkOut
+                           ? QStringLiteral("The Orvex bookmark was taken out, and ") + files
+                           : files;
     }
 
     DriveSession m_session;
     QString m_context;
     QString m_stickState = QStringLiteral("Nothing on the stick was changed.");
     bool m_folderFound = false;
+    bool m_bookmarkFound = false;
+    bool m_bookmarkOut = false;
     QList<QByteArray> m_folders; // below PSP, parents before children
     QList<QByteArray> m_files;
-    BookmarksFile::Change m_bookmarkChange = BookmarksFile::Change::None;
+    QSet<QByteArray> m_remaining; // what is still there of both
+    QList<QByteArray> m_ours;     // the files that go
+    QSet<QString> m_ourFolders;   // the folders that go once empty, case-folded
 };
 
 } // namespace
@@ -176,18 +412,19 @@ InstallOutcome runRemoval(const InstallEnvironment &environment)
         return InstallOutcome::Declined;
 
     Removal removal(environment.fileSystem ? *environment.fileSystem : stick::systemFileSystem(),
-                    environment.applicationFolder, environment.drive);
+                    environment.applicationFolder, environment.drive, environment.unattended);
     const StickRunner run = stickRunnerOf(environment);
     Status status =
         run([&](const ProgressCallback &, const std::atomic<bool> &) { return removal.check(); });
     if (status.ok())
-        status = run(
-            [&](const ProgressCallback &, const std::atomic<bool> &) { return removal.remove(); });
+        status = run([&](const ProgressCallback &progress, const std::atomic<bool> &cancel) {
+            return removal.remove(progress, cancel);
+        });
     if (!status.ok()) {
         dialogue::report(messages, status,
                          {QStringLiteral("Removal failed."), QStringLiteral("Removal cancelled."),
                           removal.context(), removal.stickState()});
-        return InstallOutcome::Failed;
+        return status.isCancelled() ? InstallOutcome::Cancelled : InstallOutcome::Failed;
     }
     if (removal.foundNothing()) {
         dialogue::tell(messages, MessageIcon::Information,

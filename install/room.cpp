@@ -1,15 +1,13 @@
 #include "room.h"
 
+#include <algorithm>
+
 namespace orvex::room {
 
 namespace {
 
 constexpr qint64 mebibyte = 1024 * 1024;
-
-qint64 wholeBlocks(qint64 bytes, qint64 blockSize)
-{
-    return (bytes + blockSize - 1) / blockSize * blockSize;
-}
+constexpr qint64 largestCluster = 32 * 1024;
 
 // Bytes in MiB, rounded up to a tenth, in the same form whatever the locale.
 QString mebibytes(qint64 bytes)
@@ -20,23 +18,28 @@ QString mebibytes(qint64 bytes)
 
 } // namespace
 
-qint64 needed(const PayloadPlan &plan, qint64 blockSize, qint64 bookmarksSize, qint64 lineSize)
+qint64 allocationUnit(qint64 blockSize, stick::FileSystemKind kind)
 {
-    qint64 bytes = (plan.folders.size() + 2) * blockSize;
-    for (const PayloadPlan::File &file : plan.files)
-        bytes += wholeBlocks(file.size, blockSize);
-    return bytes + wholeBlocks(lineSize, blockSize) +
-           wholeBlocks(bookmarksSize + lineSize, blockSize);
+    const qint64 block = std::max<qint64>(blockSize, 1);
+    return kind == stick::FileSystemKind::Kernel ? block : std::max(block, largestCluster);
 }
 
-QString shortage(qint64 needed, qint64 free)
+qint64 needed(const QList<qint64> &fileSizes, qint64 folders, qint64 unit)
+{
+    qint64 bytes = folders * unit;
+    for (const qint64 size : fileSizes)
+        bytes += (size + unit - 1) / unit * unit;
+    return bytes;
+}
+
+QString shortage(qint64 needed, qint64 free, const QString &job)
 {
     if (needed <= free)
         return {};
     const QString more = mebibytes(needed - free);
-    return QStringLiteral("The stick needs %1 MiB more: the installation needs %2 MiB and %3 MiB "
-                          "are free. Free at least %1 MiB and install again.")
-        .arg(more, mebibytes(needed), mebibytes(free));
+    return QStringLiteral("The stick needs %1 MiB more: the %2 needs %3 MiB and %4 MiB are free. "
+                          "Free at least %1 MiB and try again.")
+        .arg(more, job, mebibytes(needed), mebibytes(free));
 }
 
 } // namespace orvex::room

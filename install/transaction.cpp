@@ -5,7 +5,6 @@
 
 #include <QSet>
 #include <algorithm>
-#include <cerrno>
 
 namespace orvex {
 
@@ -27,10 +26,16 @@ QByteArray joined(const QByteArray &folder, const QByteArray &name)
     return folder.isEmpty() ? name : folder + '/' + name;
 }
 
+bool holdsAnyOf(const QByteArray &folder, const QList<QByteArray> &paths)
+{
+    return std::any_of(paths.cbegin(), paths.cend(),
+                       [&](const QByteArray &path) { return path.startsWith(folder + '/'); });
+}
+
 } // namespace
 
 StickTransaction::StickTransaction(stick::Folder &root)
-    : m_root(root), m_userSpace(root.isUserSpaceFileSystem())
+    : m_root(root), m_kind(root.fileSystemKind())
 {
 }
 
@@ -62,59 +67,45 @@ Status StickTransaction::makeFolder(const QByteArray &relative)
     return made;
 }
 
-Status StickTransaction::removeLeftover(const QByteArray &relative)
+Status StickTransaction::writeFile(const QByteArray &relative, const ByteSource &content,
+                                   const std::optional<stick::Entry> &like)
 {
-    const Result<stick::Folder *> parent = folder(parentOf(relative));
-    return parent.ok() ? parent.value()->removeFile(leafOf(relative)) : parent.status();
-}
-
-Result<std::unique_ptr<stick::File>> StickTransaction::create(const QByteArray &relative,
-                                                              Written &written)
-{
-    written = {parentOf(relative), leafOf(relative)};
+    Written written{parentOf(relative), leafOf(relative), content};
     const Result<stick::Folder *> into = folder(written.folder);
     if (!into.ok())
         return into.status();
     auto file = into.value()->openFile(temporaryName(written.name), stick::Open::CreateNew);
-    if (file.ok()) {
-        m_files.append(written);
-        ++m_fileCount;
-    }
-    return file;
-}
-
-Status StickTransaction::finishFile(stick::File &file)
-{
-    if (m_userSpace) {
-        if (Status flushed = file.flush(); !flushed.ok())
-            return flushed;
-    }
-    return file.close();
-}
-
-Status StickTransaction::writeFile(const QByteArray &relative, stick::File &source, qint64 size)
-{
-    Written written;
-    auto file = create(relative, written);
     if (!file.ok())
         return file.status();
-    Status copied = file.value()->copyFrom(source, size);
-    return copied.ok() ? finishFile(*file.value()) : copied;
+    m_files.append(std::move(written));
+    stick::File &target = *file.value();
+    Status done = like ? target.takeModeAndOwner(*like) : Status();
+    if (done.ok())
+        done = content(
+            [&target](QByteArrayView bytes) { return target.write(bytes.data(), bytes.size()); });
+    // On a file system run in user space only a flush of each file reaches the device.
+    if (done.ok() && m_kind == stick::FileSystemKind::UserSpace)
+        done = target.flush();
+    const Status closed = target.close();
+    return done.ok() ? closed : done;
 }
 
-Status StickTransaction::writeFile(const QByteArray &relative, const QByteArray &bytes)
+void StickTransaction::removeAfterRenames(const QByteArray &relative, const QByteArray &keepFrom)
 {
-    Written written;
-    auto file = create(relative, written);
-    if (!file.ok())
-        return file.status();
-    Status copied = file.value()->write(bytes.constData(), bytes.size());
-    return copied.ok() ? finishFile(*file.value()) : copied;
+    m_obsolete.append({relative, keepFrom});
+}
+
+QList<QByteArray> StickTransaction::written() const
+{
+    QList<QByteArray> paths;
+    for (const Written &file : m_files)
+        paths.append(joined(file.folder, file.name));
+    return paths;
 }
 
 Status StickTransaction::flushAll(bool afterRenames)
 {
-    if (!m_userSpace) {
+    if (m_kind != stick::FileSystemKind::UserSpace) {
         if (Status flushed = m_root.flushFileSystem(); !flushed.ok())
             return flushed;
     } else if (afterRenames) {
@@ -125,6 +116,7 @@ Status StickTransaction::flushAll(bool afterRenames)
             folders.append(file.folder);
         for (const QByteArray &made : std::as_const(m_made))
             folders.append(parentOf(made));
+        folders += m_touched;
         std::stable_sort(
             folders.begin(), folders.end(),
             [](const QByteArray &a, const QByteArray &b) { return a.count('/') > b.count('/'); });
@@ -142,10 +134,57 @@ Status StickTransaction::flushAll(bool afterRenames)
     return m_root.flush();
 }
 
-Status StickTransaction::commit()
+Status StickTransaction::verify(const std::atomic<bool> &cancel)
 {
     if (Status flushed = flushAll(false); !flushed.ok())
         return flushed;
+    for (const Written &file : std::as_const(m_files)) {
+        if (cancel.load())
+            return Status::cancelled();
+        const Result<stick::Folder *> into = folder(file.folder);
+        if (!into.ok())
+            return into.status();
+        auto written = into.value()->openFile(temporaryName(file.name), stick::Open::Read);
+        if (!written.ok())
+            return written.status();
+        if (Status kept = readBack(*written.value(), file.content, into.value()->pathOf(file.name));
+            !kept.ok())
+            return kept;
+    }
+    return {};
+}
+
+void StickTransaction::removeObsolete()
+{
+    // Files an older install left that no longer belong, then the folders this
+    // empties; a failure here loses nothing, so it is only logged.
+    for (const auto &[file, keepFrom] : std::as_const(m_obsolete)) {
+        QByteArray gone = file;
+        const Result<stick::Folder *> in = folder(parentOf(file));
+        const Status removed = in.ok() ? in.value()->removeFile(leafOf(file)) : in.status();
+        if (!removed.ok()) {
+            qCInfo(lcInstall) << "obsolete file kept:" << removed.failure().text();
+            continue;
+        }
+        for (QByteArray emptied = parentOf(file); emptied != keepFrom && !emptied.isEmpty();
+             emptied = parentOf(emptied)) {
+            const Result<stick::Folder *> self = folder(emptied);
+            const auto names =
+                self.ok() ? self.value()->names() : Result<QList<QByteArray>>(self.status());
+            if (!names.ok() || !names->isEmpty())
+                break;
+            m_open.reset(); // no descriptor of ours holds the folder open while it goes
+            const Result<stick::Folder *> parent = folder(parentOf(emptied));
+            if (!parent.ok() || !parent.value()->removeFolder(leafOf(emptied)).ok())
+                break;
+            gone = emptied;
+        }
+        m_touched.append(parentOf(gone));
+    }
+}
+
+Status StickTransaction::commit()
+{
     Status renamed;
     for (const Written &file : std::as_const(m_files)) {
         const Result<stick::Folder *> into = folder(file.folder);
@@ -158,6 +197,8 @@ Status StickTransaction::commit()
         }
         m_placed.append(joined(file.folder, file.name));
     }
+    if (renamed.ok())
+        removeObsolete();
     // What was renamed is flushed even after a failed rename.
     const Status flushed = flushAll(true);
     return renamed.ok() ? flushed : renamed;
@@ -179,12 +220,12 @@ Status StickTransaction::rollback()
     }
     m_files.resize(m_placed.size());
     for (auto it = m_made.crbegin(); it != m_made.crend(); ++it) {
+        // A folder that received files stays.
+        if (holdsAnyOf(*it, m_placed))
+            continue;
         m_open.reset(); // no descriptor of ours holds a folder open while it goes
         const Result<stick::Folder *> parent = folder(parentOf(*it));
-        Status removed = parent.ok() ? parent.value()->removeFolder(leafOf(*it)) : parent.status();
-        // A folder that received files stays.
-        if (removed.ok() || m_placed.isEmpty() || removed.failure().error != ENOTEMPTY)
-            note(std::move(removed));
+        note(parent.ok() ? parent.value()->removeFolder(leafOf(*it)) : parent.status());
     }
     m_made.clear();
     m_open.reset();

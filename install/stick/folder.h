@@ -29,6 +29,18 @@ struct Entry
     EntryKind kind = EntryKind::Missing;
     qint64 size = 0;
     quint64 links = 0; // names the file has (hard links)
+    uint mode = 0;     // the permission bits
+    uint owner = 0;
+    uint group = 0;
+};
+
+// What kind of file system holds a folder, for the rules that differ.
+enum class FileSystemKind
+{
+    Kernel,    // a file system of the kernel's own
+    Fat,       // the kernel's FAT (vfat, msdos), as on a memory stick
+    UserSpace, // run by a program in user space (FUSE), where a flush of the
+               // whole file system does not reach that program
 };
 
 // Room on a file system, for this user.
@@ -57,13 +69,17 @@ public:
     virtual Result<qint64> read(char *into, qint64 size, qint64 offset) = 0;
     // Writes every byte at the end of the file.
     virtual Status write(const char *bytes, qint64 size) = 0;
-    // Appends the `size` bytes of `source`, read from its start.
-    virtual Status copyFrom(File &source, qint64 size) = 0;
     virtual Result<Entry> status() = 0;
+    // Gives the file the permission bits of `like` and, where the file system
+    // keeps owners, its owner and group.
+    virtual Status takeModeAndOwner(const Entry &like) = 0;
     // Cuts the file back to `size` bytes.
     virtual Status truncate(qint64 size) = 0;
     // Writes the file's bytes to the device.
     virtual Status flush() = 0;
+    // Forgets the file's cached bytes, so that the next read comes from the
+    // device; only bytes already flushed are forgotten.
+    virtual Status dropCache() = 0;
     // Closes the file and reports what the close reports (a deferred write error).
     virtual Status close() = 0;
 };
@@ -101,9 +117,7 @@ public:
     // folder is open. Fails with EWOULDBLOCK when another process holds it.
     virtual Status lock() = 0;
     virtual Result<Space> space() const = 0;
-    // True on a file system run by a program in user space (FUSE), where a
-    // flush of the whole file system does not reach that program.
-    virtual bool isUserSpaceFileSystem() const = 0;
+    virtual FileSystemKind fileSystemKind() const = 0;
     // The folder's real path, every link resolved; empty when unknown.
     virtual QString realPath() const = 0;
 

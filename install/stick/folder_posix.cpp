@@ -11,13 +11,10 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
-#include <vector>
 
 namespace orvex::stick {
 
 namespace {
-
-constexpr std::size_t chunkSize = 256 * 1024;
 
 Status linkRefused(const QString &path)
 {
@@ -40,6 +37,9 @@ Entry entryOf(const struct stat &status)
                                            : EntryKind::Other;
     entry.size = status.st_size;
     entry.links = status.st_nlink;
+    entry.mode = status.st_mode & 07777;
+    entry.owner = status.st_uid;
+    entry.group = status.st_gid;
     return entry;
 }
 
@@ -91,52 +91,27 @@ public:
         return {};
     }
 
-    Status copyFrom(File &source, qint64 size) override
-    {
-        auto &from = static_cast<PosixFile &>(source);
-        qint64 done = 0;
-        // The kernel copies the bytes itself where both file systems let it;
-        // the first refusal falls back to reading and writing.
-        bool inKernel = true;
-        std::vector<char> buffer;
-        while (done < size) {
-            const std::size_t wanted = std::size_t(std::min<qint64>(size - done, chunkSize));
-            if (inKernel) {
-                const ssize_t count = kernel::copyRange(from.m_fd, m_fd, wanted);
-                if (count > 0) {
-                    done += count;
-                    continue;
-                }
-                if (count == 0)
-                    break;
-                if (errno == EINTR)
-                    continue;
-                if (!kernel::copyRangeRefused(errno))
-                    return Status::systemError(m_path, errno);
-                inKernel = false;
-                buffer.resize(chunkSize);
-            }
-            const Result<qint64> count = from.read(buffer.data(), qint64(wanted), done);
-            if (!count.ok())
-                return count.status();
-            if (count.value() == 0)
-                break;
-            if (Status written = write(buffer.data(), count.value()); !written.ok())
-                return written;
-            done += count.value();
-        }
-        if (done < size)
-            return Status::refusal(from.m_path,
-                                   QStringLiteral("fewer bytes could be read than the file holds"));
-        return {};
-    }
-
     Result<Entry> status() override
     {
         struct stat status;
         if (::fstat(m_fd, &status) != 0)
             return Status::systemError(m_path, errno);
         return entryOf(status);
+    }
+
+    Status takeModeAndOwner(const Entry &like) override
+    {
+        const Result<Entry> now = status();
+        if (!now.ok())
+            return now.status();
+        // Only what differs is changed: a FAT stick refuses any change, and
+        // there every file has the mount's mode and owner anyway.
+        if ((now->owner != like.owner || now->group != like.group) &&
+            ::fchown(m_fd, like.owner, like.group) != 0)
+            return Status::systemError(m_path, errno);
+        if (now->mode != like.mode && ::fchmod(m_fd, like.mode) != 0)
+            return Status::systemError(m_path, errno);
+        return {};
     }
 
     Status truncate(qint64 size) override
@@ -147,6 +122,12 @@ public:
     Status flush() override
     {
         return ::fsync(m_fd) == 0 ? Status() : Status::systemError(m_path, errno);
+    }
+
+    Status dropCache() override
+    {
+        const int error = kernel::dropCache(m_fd);
+        return error == 0 ? Status() : Status::systemError(m_path, error);
     }
 
     Status close() override
@@ -305,7 +286,7 @@ public:
         return Space{blockSize, qint64(status.f_bavail)};
     }
 
-    bool isUserSpaceFileSystem() const override { return kernel::isUserSpaceFileSystem(m_fd); }
+    FileSystemKind fileSystemKind() const override { return kernel::fileSystemKind(m_fd); }
 
     QString realPath() const override { return kernel::realPath(m_fd); }
 

@@ -1,7 +1,7 @@
 #include "stick/kernel_p.h"
 
 #include <QFile>
-#include <cerrno>
+#include <fcntl.h>
 #include <linux/magic.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -12,26 +12,29 @@
 
 namespace orvex::stick::kernel {
 
-ssize_t copyRange(int source, int target, std::size_t size)
-{
-    return ::copy_file_range(source, nullptr, target, nullptr, size, 0);
-}
-
-bool copyRangeRefused(int error)
-{
-    return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP;
-}
-
 int syncFileSystem(int fd)
 {
     return ::syncfs(fd);
 }
 
-bool isUserSpaceFileSystem(int fd)
+FileSystemKind fileSystemKind(int fd)
 {
     struct statfs status;
-    // fuse.* and fuseblk mounts share one magic number.
-    return ::fstatfs(fd, &status) == 0 && status.f_type == FUSE_SUPER_MAGIC;
+    if (::fstatfs(fd, &status) != 0)
+        return FileSystemKind::Kernel;
+    switch (status.f_type) {
+    case FUSE_SUPER_MAGIC: // every fuse.* and fuseblk mount
+        return FileSystemKind::UserSpace;
+    case MSDOS_SUPER_MAGIC: // vfat and msdos
+        return FileSystemKind::Fat;
+    default:
+        return FileSystemKind::Kernel;
+    }
+}
+
+int dropCache(int fd)
+{
+    return ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
 }
 
 QString realPath(int fd)

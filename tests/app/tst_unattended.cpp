@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using orvex::CommandLine;
 Q_DECLARE_METATYPE(CommandLine::Action)
@@ -84,22 +86,24 @@ private slots:
         QVERIFY(testfiles::write(passcodeFile, orvex::passcode::fileText("13579")));
         QString out, errors;
         QTextStream outStream(&out), errorStream(&errors);
-        const auto install = [&] {
+        const auto install = [&](const QString &drive = "D") {
             return orvex::runUnattended(
                 folder.filePath("A"),
                 orvex::parseCommandLine({"orvex-installer", "--unattended", "--drive",
-                                         folder.filePath("D"), "--password", "yes"}),
+                                         folder.filePath(drive), "--password", "yes"}),
                 outStream, errorStream);
         };
         const QString asked = "Are you sure you want to install Orvex Tessary? Yes\n\n";
 
-        QCOMPARE(install(), 1);
+        QVERIFY(QDir().mkpath(folder.filePath("E")));
+        QCOMPARE(install("E"), 1);
         QCOMPARE(out, asked);
-        QVERIFY(errors.startsWith("Installation failed.\nThe drive ") && errors.endsWith(".\n\n"));
+        QVERIFY2(errors.startsWith("Installation failed.\nThe drive ") &&
+                     errors.endsWith("with --drive.\nNothing on the stick was changed.\n\n"),
+                 qPrintable(errors));
 
         out.clear();
         errors.clear();
-        QVERIFY(QDir().mkpath(folder.filePath("D/PSP/SYSTEM/BROWSER")));
         QCOMPARE(install(), 0);
         QVERIFY2(out.startsWith(asked + "Would you like to install with password protection? "
                                         "Yes\n\nInstallation complete!\n") &&
@@ -133,6 +137,41 @@ private slots:
         QCOMPARE(std::raise(signal), 0);
         QCOMPARE(handledBefore.load(), 1);
         std::signal(signal, SIG_DFL);
+    }
+
+    void secondSignalLeaves_data()
+    {
+        QTest::addColumn<bool>("mustFinish");
+        QTest::newRow("while copying: the program ends") << false;
+        QTest::newRow("while the files are put in place: it goes on") << true;
+    }
+
+    // Without a window a second signal ends the program, after one line, unless the files
+    // are being put in place. In a child process, which the signal may end.
+    void secondSignalLeaves()
+    {
+        QFETCH(bool, mustFinish);
+        int errors[2];
+        QCOMPARE(::pipe(errors), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(errors[1], STDERR_FILENO);
+            std::atomic<bool> cancel = false, finishing = mustFinish;
+            const orvex::SignalCancel cancelling(cancel, finishing);
+            std::raise(SIGTERM);
+            std::raise(SIGTERM);
+            ::_exit(cancel ? 0 : 3);
+        }
+        ::close(errors[1]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QFile told;
+        QVERIFY(told.open(errors[0], QIODevice::ReadOnly, QFile::AutoCloseHandle));
+        QCOMPARE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM, !mustFinish);
+        QCOMPARE(WIFEXITED(status) && WEXITSTATUS(status) == 0, mustFinish);
+        QCOMPARE(told.readAll(), mustFinish ? QByteArray()
+                                            : "Stopped while the stick was not answering; the next "
+                                              "installation or removal cleans up what was left.\n");
     }
 };
 

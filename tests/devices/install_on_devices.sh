@@ -84,7 +84,7 @@ fresh() {
 # Names, sizes and contents of everything below a folder.
 tree_state() { (cd "$1" && find . -printf '%p %s %l\n' | sort && find . -type f -exec md5sum {} + | sort) 2>&1; }
 once() { [ "$(grep -cF -- "$1" "$(bookmarks)" 2> /dev/null)" = 1 ]; }
-copied() { diff -r "$app/Orvex" "$drive/PSP/COMMON/Orvex" > /dev/null; }
+copied() { diff -r -x installed.txt -x passcode.js "$app/Orvex" "$drive/PSP/COMMON/Orvex" > /dev/null; }
 # must COMMAND REASON: unless a check failed already, REASON is why the case fails when COMMAND does.
 must() { [ -n "$why" ] || eval "$1" || why=$2; }
 skip() { echo "skip $1: $2"; skipped=$((skipped + 1)); }
@@ -143,8 +143,10 @@ case_ name_with_a_colon 1 "a:b.txt: holds \":\", which the stick cannot store" \
     'browser "$drive" && app=$work/colon-app' 'app=$work/app'
 case_ names_equal_but_for_case 1 "README.TXT and .*readme.txt: the stick takes these names for one" \
     'browser "$drive" && app=$work/case-app' 'app=$work/app'
-case_ lock_held 1 "Another installation onto this drive is running." \
+case_ lock_held 1 "Another installation or removal on this drive is running." \
     'browser "$drive" && exec 9< "$drive" && flock 9' 'exec 9<&-'
+case_ too_few_descriptors 1 "raise the limit of open files" \
+    'browser "$drive" && fd_limit=6' 'fd_limit=""'
 case_ five_thousand_folders_few_descriptors 0 "Installation complete!" \
     'tmpfs_drive "$drive" 64m && app=$work/wide-app && fd_limit=256' ':' "$root_only"
 
@@ -156,7 +158,7 @@ run_install > "$world/second.out"; second=$?
 wait "$first"; first=$?
 must '[ $((first + second)) -le 1 ]' "exit statuses $first and $second"
 must '[ $((first + second)) = 0 ] ||
-    cat "$world"/*.out | grep -q "Another installation onto this drive is running."' "the loser does not say why"
+    cat "$world"/*.out | grep -q "Another installation or removal on this drive is running."' "the loser does not say why"
 must 'once "$line"' "the bookmark is not there exactly once"
 must '! find "$drive" -name "*.orvex-part*" | grep -q .' "temporary files stayed"
 report two_installs_at_once "$why"
@@ -196,6 +198,37 @@ if [ -n "$fat_missing" ]; then skip signal_during_copy "$fat_missing"; else
         "exit status $status, or no cancel reported: $(cat "$world/out")"
     must '[ "$stick" = "$(tree_state "$drive")" ]' "the stick changed"
     report signal_during_copy "$why"
+fi
+
+# A FAT stick through FUSE whose daemon stops answering in the middle of a copy:
+# SIGINT cancels, but the copy waits on the daemon; a second signal ends the
+# installer at once and says so. (A request the daemon took holds its thread
+# until it answers, SIGKILL or not: the process is gone only then.) Once the
+# daemon answers again, the next install cleans up what was left.
+if [ -n "$fat_missing" ]; then skip second_signal_leaves_a_hung_stick "$fat_missing"; else
+    fresh hung_copy; app=$work/slow-app
+    fat_drive "$drive" 32768 && printf '<DL>\r\n' > "$(bookmarks)"
+    env -u DISPLAY -u QT_QPA_PLATFORM "$app/orvex-installer" --unattended --drive "$drive" \
+        --password no > "$world/out" 2>&1 &
+    running=$!
+    for _ in $(seq 200); do
+        find "$drive" -name "*.orvex-part" 2> /dev/null | grep -q . && break
+        sleep 0.05
+    done
+    kill -STOP "$daemon" && stopped_daemons+=("$daemon")
+    kill -INT "$running"; sleep 0.5
+    must '! grep -q "^Stopped" "$world/out" && ! grep -q "cancelled" "$world/out"' \
+        "the first signal did more than cancel: $(cat "$world/out")"
+    kill -TERM "$running"
+    told() { grep -q "^Stopped while the stick was not answering" "$world/out"; }
+    for _ in $(seq 50); do told && break; sleep 0.1; done
+    must told "the second signal did not end the installer: $(cat "$world/out")"
+    kill -CONT "$daemon" && stopped_daemons=()
+    wait "$running"; status=$?
+    must '[ "$status" = 143 ]' "exit status $status after the second signal"
+    must 'run_install > /dev/null && once "$line" && ! find "$drive" -name "*.orvex-part*" | grep -q .' \
+        "the next install did not complete and clean up"
+    report second_signal_leaves_a_hung_stick "$why"
 fi
 
 # An open install, then a protected one with a passcode made up and printed:

@@ -16,23 +16,26 @@ public:
     const QString &path() const override { return m_path; }
     Result<qint64> read(char *into, qint64 size, qint64 offset) override
     {
-        return m_real->read(into, size, offset);
+        Result<qint64> count = m_stick.shown(m_real->read(into, size, offset));
+        if (count.ok() && count.value() > 0 && m_stick.forgetful.contains(m_path))
+            into[0] = char(~into[0]);
+        return count;
     }
     Status write(const char *bytes, qint64 size) override
     {
         return m_stick.record("write", m_path, [&] { return m_real->write(bytes, size); });
     }
-    Status copyFrom(File &source, qint64 size) override
+    Result<Entry> status() override { return m_stick.shown(m_real->status()); }
+    Status takeModeAndOwner(const Entry &like) override
     {
-        File &from = *static_cast<FakeFile &>(source).m_real;
-        return m_stick.record("write", m_path, [&] { return m_real->copyFrom(from, size); });
+        return m_stick.record("chmod", m_path, [&] { return m_real->takeModeAndOwner(like); });
     }
-    Result<Entry> status() override { return m_real->status(); }
     Status truncate(qint64 size) override
     {
         return m_stick.record("truncate", m_path, [&] { return m_real->truncate(size); });
     }
     Status flush() override { return m_stick.record("fsync", m_path); }
+    Status dropCache() override { return m_real->dropCache(); }
     Status close() override
     {
         return m_stick.record("close", m_path, [&] { return m_real->close(); });
@@ -56,14 +59,14 @@ public:
     using Folder::entry;
     Result<Entry> entry(const QByteArray &name, bool followLink) const override
     {
-        return m_real->entry(name, followLink);
+        return m_stick.shown(m_real->entry(name, followLink));
     }
-    Result<QList<QByteArray>> names() const override { return m_real->names(); }
+    Result<QList<QByteArray>> names() const override { return m_stick.shown(m_real->names()); }
     Result<std::unique_ptr<Folder>> openFolder(const QByteArray &name) const override
     {
         auto real = m_real->openFolder(name);
         if (!real.ok())
-            return real.status();
+            return m_stick.shown(real.status());
         return std::unique_ptr<Folder>(std::make_unique<FakeFolder>(
             m_stick, name == "." ? m_path : pathOf(name), std::move(real.value())));
     }
@@ -71,7 +74,7 @@ public:
     {
         Result<std::unique_ptr<File>> real = Status();
         const auto open = [&] {
-            return (real = m_real->openFile(name, how)).status();
+            return m_stick.shown((real = m_real->openFile(name, how)).status());
         };
         if (Status opened =
                 how == Open::CreateNew ? m_stick.record("create", pathOf(name), open) : open();
@@ -96,12 +99,12 @@ public:
     {
         return m_stick.record("rmdir", pathOf(name), [&] { return m_real->removeFolder(name); });
     }
-    Status checkWritable() const override { return m_real->checkWritable(); }
+    Status checkWritable() const override { return m_stick.shown(m_real->checkWritable()); }
     Status flush() override { return m_stick.record("fsync", m_path); }
     Status flushFileSystem() override { return m_stick.record("syncfs", m_path); }
     Status lock() override { return m_real->lock(); }
     Result<Space> space() const override { return m_real->space(); }
-    bool isUserSpaceFileSystem() const override { return m_stick.userSpace; }
+    FileSystemKind fileSystemKind() const override { return m_stick.kind; }
     QString realPath() const override { return m_real->realPath(); }
 
 private:
@@ -116,9 +119,19 @@ Result<std::unique_ptr<Folder>> FakeStick::openRoot(const QString &path)
 {
     auto real = systemFileSystem().openRoot(this->real(path));
     if (!real.ok())
-        return real.status();
+        return shown(real.status());
     return std::unique_ptr<Folder>(
         std::make_unique<FakeFolder>(*this, path, std::move(real.value())));
+}
+
+Status FakeStick::shown(Status status) const
+{
+    if (status.ok() || status.isCancelled())
+        return status;
+    Failure failure = status.failure();
+    if (failure.path.startsWith(m_root.path()))
+        failure.path = failure.path.mid(m_root.path().size());
+    return failure;
 }
 
 Status FakeStick::record(const QString &call, const QString &path,

@@ -19,10 +19,17 @@ public:
     orvex::Result<std::unique_ptr<orvex::stick::Folder>> openRoot(const QString &path) override;
     orvex::Status record(const QString &call, const QString &path,
                          const std::function<orvex::Status()> &apply = {});
+    // A failure of the real calls, naming its path as the tests show it.
+    orvex::Status shown(orvex::Status status) const;
+    template <typename T> orvex::Result<T> shown(orvex::Result<T> result) const
+    {
+        return result.ok() ? std::move(result) : orvex::Result<T>(shown(result.status()));
+    }
 
     QStringList calls;
     QMap<QString, int> failing;
-    bool userSpace = false; // a file system run by a program, where syncfs does not reach
+    QStringList forgetful; // files whose reads come back changed, as from a failing stick
+    orvex::stick::FileSystemKind kind = orvex::stick::FileSystemKind::Kernel;
 
 private:
     QTemporaryDir m_root;

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 using namespace orvex;
+Q_DECLARE_METATYPE(orvex::stick::FileSystemKind)
 
 class StickRulesTest : public QObject
 {
@@ -108,24 +109,40 @@ private slots:
         QTest::newRow("fits exactly") << 5 * mib << 5 * mib << "";
         QTest::newRow("one byte short, each size rounded up")
             << 5 * mib + 1 << 5 * mib
-            << "The stick needs 0.1 MiB more: the installation needs 5.1 MiB and 5.0 MiB are "
-               "free. Free at least 0.1 MiB and install again.";
+            << "The stick needs 0.1 MiB more: the removal needs 5.1 MiB and 5.0 MiB are free. "
+               "Free at least 0.1 MiB and try again.";
     }
 
     void room()
     {
         QFETCH(qint64, needed);
         QFETCH(qint64, free);
-        QTEST(room::shortage(needed, free), "shortage");
+        QTEST(room::shortage(needed, free, "removal"), "shortage");
     }
 
-    // Files take whole blocks, each folder one, and the bookmarks file room for a copy.
+    void roomNeeded_data()
+    {
+        QTest::addColumn<stick::FileSystemKind>("kind");
+        QTest::addColumn<qint64>("blockSize");
+        QTest::addColumn<qint64>("unit");
+        QTest::newRow("a kernel file system's own block")
+            << stick::FileSystemKind::Kernel << qint64(4096) << qint64(4096);
+        QTest::newRow("FAT: at least 32 KiB")
+            << stick::FileSystemKind::Fat << qint64(2048) << qint64(32768);
+        QTest::newRow("FUSE, whatever block it reports")
+            << stick::FileSystemKind::UserSpace << qint64(1024) << qint64(32768);
+        QTest::newRow("FAT's larger clusters")
+            << stick::FileSystemKind::Fat << qint64(65536) << qint64(65536);
+    }
+
+    // Files take whole units, each folder one; an empty file takes none.
     void roomNeeded()
     {
-        PayloadPlan plan;
-        plan.folders = {"css", "img"};
-        plan.files = {{"a", 1}, {"b", 4096}, {"c", 4097}, {"d", 0}};
-        QCOMPARE(room::needed(plan, 4096, 5000, 100), (4 + 1 + 1 + 2 + 0 + 1 + 2) * 4096);
+        QFETCH(stick::FileSystemKind, kind);
+        QFETCH(qint64, blockSize);
+        QFETCH(qint64, unit);
+        QCOMPARE(room::allocationUnit(blockSize, kind), unit);
+        QCOMPARE(room::needed({1, unit, unit + 1, 0}, 2, unit), 6 * unit);
     }
 
     void passcode_data()
