@@ -9,16 +9,19 @@ Menus build(QStringList lines)
     Menus menus;
     qsizetype titleCount = 0;
     qsizetype itemIndex = 0; // index of the next item under the current title
+    QString name;            // the name of the last line that had a "!"
     for (QString &line : lines) {
         menufile::SplitLine split = menufile::splitLine(std::move(line));
+        // A line without "!" yields no name of its own and keeps the current one.
+        if (split.hasSeparator)
+            name = std::move(split.record.name);
         QString &text = split.record.text;
         if (menufile::countMarkers(text) != 0) {
             if (itemIndex >= countLimit)
                 continue;
             const qsizetype slot = titleCount - 1;
             if (slot >= 0 && slot < slotCount)
-                menus.items[slot].append(
-                    {menufile::stripMarkers(std::move(text)), std::move(split.record.name)});
+                menus.items[slot].append({menufile::stripMarkers(std::move(text)), name});
             ++itemIndex;
         } else {
             if (titleCount >= countLimit)

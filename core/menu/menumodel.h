@@ -49,10 +49,11 @@ struct Menus
     bool hasFileItems(int slot) const { return !items[slot].isEmpty(); }
 };
 
-// Builds the menus from the file's lines. A line without "!" has an empty name
-// and the whole line as text; text with level markers is an item of the title
-// above it, any other text (a blank line too) is a title. Items before the
-// first title and under the ninth and later titles are dropped.
+// Builds the menus from the file's lines. A line without "!" has the whole line
+// as text and keeps the name of the line before it (empty on the first line);
+// text with level markers is an item of the title above it, any other text (a
+// blank line too) is a title. Items before the first title and under the ninth
+// and later titles are dropped.
 Menus build(QStringList lines);
 
 struct LoadResult

@@ -74,7 +74,10 @@ private slots:
         QTest::addColumn<Lines>("items"); // "slot|caption|name"
         QTest::newRow("items before the first title dropped, blank line a title")
             << Lines{"a!....x", "T!Top", "b!....y", "", "....z"} << Lines{"Top", ""}
-            << Lines{"0|y|b", "1|z|"};
+            << Lines{"0|y|b", "1|z|b"};
+        QTest::newRow("a line without \"!\" keeps the name before it, none at first")
+            << Lines{"Top", "....a", "HelpMenu!Help", "....Loose", "i!....i", "....c"}
+            << Lines{"Top", "Help"} << Lines{"0|a|", "1|Loose|HelpMenu", "1|i|i", "1|c|i"};
         QTest::newRow("markers, then the caption") << Lines{"T!Top", "x!........Deep", "y!...3"}
                                                    << Lines{"Top", "...3"} << Lines{"0|Deep|x"};
         QTest::newRow("ninth title has no items")
