@@ -14,10 +14,14 @@ void MenuEditor::loadLines(const QStringList &lines)
     m_captions.clear();
     m_names.clear();
     m_selectedRow = -1;
+    QString name;
     for (const QString &line : lines) {
-        // A line without "!" is a row with an empty name and the whole line as text.
+        // A line without "!" is a row with the whole line as text and, as the
+        // control reads it, the name of the line before (none on the first).
         menufile::SplitLine split = menufile::splitLine(line);
-        m_names.append(std::move(split.record.name));
+        if (split.hasSeparator)
+            name = std::move(split.record.name);
+        m_names.append(name);
         m_captions.append(std::move(split.record.text));
     }
 }

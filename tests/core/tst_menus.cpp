@@ -166,6 +166,9 @@ private slots:
             << Lines{"o!........Open", "p!..."}
             << Lines{"down", "click:1", "down", "up", "down", "Nxt", "c:X"}
             << Lines{"o!....Open", "p!...", "!....X"} << QList{2, 1, 1};
+        QTest::newRow("a line without \"!\" keeps the name before it, as the control reads it")
+            << Lines{"Loose", "HelpMenu!Help", "....Loose"} << Lines()
+            << Lines{"!Loose", "HelpMenu!Help", "HelpMenu!....Loose"} << QList{0, 0, -1};
         QTest::newRow("Insert at the row, Delete the last row, click no row")
             << abc << Lines{"click:1", "Insert", "c:X", "click:3", "Delete", "click:-1", "c:Y"}
             << Lines{"a!A", "!X", "b!B", "!Y"} << QList{3, 0, -1};
