@@ -1,6 +1,6 @@
-#include "commandline.h"
+#include "app/commandline.h"
 
-#include "passcode.h"
+#include "install/passcode.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "drivelist.h"
+#include "app/drivelist.h"
 
-#include "windowlogging.h"
+#include "app/windowlogging.h"
 
 #include <QAbstractItemView>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "volumeprober.h"
-#include "volumeprobes.h"
+#include "app/volumeprober.h"
+#include "drives/volumeprobes.h"
 
 #include <QComboBox>
 #include <QStringList>

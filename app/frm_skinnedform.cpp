@@ -1,14 +1,14 @@
-#include "frm_skinnedform.h"
+#include "app/frm_skinnedform.h"
 
-#include "drivelist.h"
-#include "frame/twips.h"
-#include "installprocedure.h"
-#include "passcodedialog.h"
-#include "picturebutton.h"
-#include "programend.h"
-#include "removal.h"
-#include "stickjobrunner.h"
-#include "windowlogging.h"
+#include "app/drivelist.h"
+#include "app/passcodedialog.h"
+#include "app/picturebutton.h"
+#include "app/programend.h"
+#include "app/stickjobrunner.h"
+#include "app/windowlogging.h"
+#include "core/frame/twips.h"
+#include "install/installprocedure.h"
+#include "install/removal.h"
 
 #include <OrvexSkin/propertybag.h>
 #include <OrvexSkin/skin.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "installprocedure.h"
-#include "volumesource.h"
+#include "app/volumesource.h"
+#include "install/installprocedure.h"
 
 #include <OrvexSkin/messagebox.h>
 #include <QWidget>

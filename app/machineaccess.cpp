@@ -1,4 +1,4 @@
-#include "machineaccess.h"
+#include "app/machineaccess.h"
 
 #include <atomic>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "commandline.h"
-#include "frm_skinnedform.h"
-#include "machineaccess.h"
-#include "payloadfolder.h"
-#include "unattendedinstall.h"
+#include "app/commandline.h"
+#include "app/frm_skinnedform.h"
+#include "app/machineaccess.h"
+#include "app/payloadfolder.h"
+#include "app/unattendedinstall.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "mountwatcher.h"
+#include "app/mountwatcher.h"
 
 #include <QSocketNotifier>
 

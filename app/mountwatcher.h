@@ -15,7 +15,7 @@ class MountWatcher : public QObject
 public:
     explicit MountWatcher(QObject *parent = nullptr);
 
-signals:
+Q_SIGNALS:
     void changed();
 
 private:

@@ -1,6 +1,6 @@
-#include "passcodedialog.h"
+#include "app/passcodedialog.h"
 
-#include "passcode.h"
+#include "install/passcode.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

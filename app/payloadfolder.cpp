@@ -1,4 +1,4 @@
-#include "payloadfolder.h"
+#include "app/payloadfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

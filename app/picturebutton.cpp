@@ -1,4 +1,4 @@
-#include "picturebutton.h"
+#include "app/picturebutton.h"
 
 #include <QKeyEvent>
 #include <QPaintEngine>

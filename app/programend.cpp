@@ -1,6 +1,6 @@
-#include "programend.h"
+#include "app/programend.h"
 
-#include "machineaccess.h"
+#include "app/machineaccess.h"
 
 #include <cstdio>
 #include <cstdlib>

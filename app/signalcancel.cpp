@@ -1,4 +1,4 @@
-#include "signalcancel.h"
+#include "app/signalcancel.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "stickjobdialog.h"
+#include "app/stickjobdialog.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -27,9 +27,9 @@ StickJobDialog::StickJobDialog(QWidget *parent)
     m_button->setSizePolicy(keepRoom);
     connect(m_button, &QPushButton::clicked, this, [this] {
         if (m_offered == orvex::ProgressView::Button::CloseAnyway)
-            emit closeAnywayPressed();
+            Q_EMIT closeAnywayPressed();
         else
-            emit cancelPressed();
+            Q_EMIT cancelPressed();
     });
 
     auto *buttons = new QHBoxLayout;
@@ -60,7 +60,7 @@ void StickJobDialog::showView(const orvex::ProgressView &view)
 void StickJobDialog::reject()
 {
     if (m_offered == orvex::ProgressView::Button::Cancel)
-        emit cancelPressed();
+        Q_EMIT cancelPressed();
 }
 
 void StickJobDialog::closeEvent(QCloseEvent *event)

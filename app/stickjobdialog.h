@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copyprogress.h"
+#include "install/copyprogress.h"
 
 #include <QDialog>
 
@@ -21,7 +21,7 @@ public:
 
     void showView(const orvex::ProgressView &view);
 
-signals:
+Q_SIGNALS:
     void cancelPressed();
     void closeAnywayPressed();
 

@@ -1,7 +1,7 @@
-#include "stickjobrunner.h"
+#include "app/stickjobrunner.h"
 
-#include "signalcancel.h"
-#include "stickjobdialog.h"
+#include "app/signalcancel.h"
+#include "app/stickjobdialog.h"
 
 #include <QCoreApplication>
 #include <QTimer>

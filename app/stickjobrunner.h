@@ -1,7 +1,7 @@
 #pragma once
 
-#include "copyprogress.h"
-#include "installprocedure.h"
+#include "install/copyprogress.h"
+#include "install/installprocedure.h"
 
 #include <functional>
 #include <memory>

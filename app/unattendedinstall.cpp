@@ -1,9 +1,9 @@
-#include "unattendedinstall.h"
+#include "app/unattendedinstall.h"
 
-#include "installprocedure.h"
-#include "passcode.h"
-#include "removal.h"
-#include "signalcancel.h"
+#include "app/signalcancel.h"
+#include "install/installprocedure.h"
+#include "install/passcode.h"
+#include "install/removal.h"
 
 #include <QList>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commandline.h"
+#include "app/commandline.h"
 
 #include <QString>
 

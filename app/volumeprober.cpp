@@ -1,4 +1,4 @@
-#include "volumeprober.h"
+#include "app/volumeprober.h"
 
 #include <QMetaObject>
 #include <QObject>

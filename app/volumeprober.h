@@ -1,6 +1,6 @@
 #pragma once
 
-#include "volumesource.h"
+#include "app/volumesource.h"
 
 #include <memory>
 

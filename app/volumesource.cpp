@@ -1,7 +1,7 @@
-#include "volumesource.h"
+#include "app/volumesource.h"
 
-#include "machineaccess.h"
-#include "mountwatcher.h"
+#include "app/machineaccess.h"
+#include "app/mountwatcher.h"
 
 #include <QFile>
 #include <QFileInfo>

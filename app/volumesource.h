@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drivechoice.h"
+#include "drives/drivechoice.h"
 
 #include <QList>
 #include <functional>

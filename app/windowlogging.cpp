@@ -1,3 +1,3 @@
-#include "windowlogging.h"
+#include "app/windowlogging.h"
 
 Q_LOGGING_CATEGORY(lcWindow, "orvex.window", QtWarningMsg)

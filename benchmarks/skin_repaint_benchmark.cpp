@@ -3,9 +3,9 @@
 // floor of the same drawing calls issued by a bare QPainter loop. Runs with
 // QT_QPA_PLATFORM=offscreen.
 
-#include "frame/skinpainter.h"
-#include "frame/twips.h"
-#include "skin_p.h"
+#include "core/frame/skinpainter.h"
+#include "core/frame/twips.h"
+#include "skin/skin_p.h"
 
 #include <OrvexSkin/skin.h>
 #include <QApplication>

@@ -5,12 +5,19 @@
 set(ORVEX_PACKAGE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/orvex-tessary)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
         DESTINATION ${ORVEX_PACKAGE_DOC_DIR})
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
+# The changelog and the manual page are gzipped by the build, so that an
+# edit is packed again.
+set(orvex_gzipped "")
 foreach(file debian/changelog orvex-installer.1)
     get_filename_component(name ${file} NAME)
-    execute_process(COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/${file}
-                    OUTPUT_FILE ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/${name}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+        COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/${file}
+                > ${CMAKE_BINARY_DIR}/packaging/${name}.gz
+        DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${file})
+    list(APPEND orvex_gzipped ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
 endforeach()
+add_custom_target(orvex-packaging-docs ALL DEPENDS ${orvex_gzipped})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${ORVEX_PACKAGE_DOC_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/orvex-tessary.lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME orvex-tessary)

@@ -1,6 +1,6 @@
-#include "bookmarks.h"
+#include "install/bookmarks.h"
 
-#include "linescanner.h"
+#include "install/linescanner.h"
 
 #include <QByteArrayView>
 #include <algorithm>

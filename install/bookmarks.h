@@ -1,8 +1,8 @@
 #pragma once
 
-#include "filecontent.h"
-#include "result.h"
-#include "stick/folder.h"
+#include "core/result.h"
+#include "install/filecontent.h"
+#include "install/stick/folder.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "copyprogress.h"
+#include "install/copyprogress.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installprocedure.h"
+#include "install/installprocedure.h"
 
 #include <QLocale>
 #include <QString>

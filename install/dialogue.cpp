@@ -1,4 +1,4 @@
-#include "dialogue.h"
+#include "install/dialogue.h"
 
 #include <cerrno>
 

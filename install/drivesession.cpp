@@ -1,7 +1,7 @@
-#include "drivesession.h"
+#include "install/drivesession.h"
 
-#include "installtarget.h"
-#include "logging.h"
+#include "install/installtarget.h"
+#include "install/logging.h"
 
 #include <QFile>
 #include <cerrno>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bookmarks.h"
-#include "result.h"
-#include "stick/folder.h"
+#include "core/result.h"
+#include "install/bookmarks.h"
+#include "install/stick/folder.h"
 
 #include <QByteArray>
 #include <QList>

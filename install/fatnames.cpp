@@ -1,4 +1,4 @@
-#include "fatnames.h"
+#include "install/fatnames.h"
 
 #include <QMap>
 

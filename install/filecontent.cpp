@@ -1,4 +1,4 @@
-#include "filecontent.h"
+#include "install/filecontent.h"
 
 #include <algorithm>
 #include <cstring>

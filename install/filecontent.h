@@ -1,7 +1,7 @@
 #pragma once
 
-#include "result.h"
-#include "stick/folder.h"
+#include "core/result.h"
+#include "install/stick/folder.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

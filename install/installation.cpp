@@ -1,9 +1,9 @@
-#include "installation.h"
+#include "install/installation.h"
 
-#include "installedlist.h"
-#include "logging.h"
-#include "passcode.h"
-#include "room.h"
+#include "install/installedlist.h"
+#include "install/logging.h"
+#include "install/passcode.h"
+#include "install/room.h"
 
 #include <QDir>
 #include <QFile>

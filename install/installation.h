@@ -1,10 +1,10 @@
 #pragma once
 
-#include "drivesession.h"
-#include "installprocedure.h"
-#include "installtarget.h"
-#include "payloadplan.h"
-#include "transaction.h"
+#include "install/drivesession.h"
+#include "install/installprocedure.h"
+#include "install/installtarget.h"
+#include "install/payloadplan.h"
+#include "install/transaction.h"
 
 #include <QByteArray>
 #include <QString>

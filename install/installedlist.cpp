@@ -1,4 +1,4 @@
-#include "installedlist.h"
+#include "install/installedlist.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "installprocedure.h"
+#include "install/installprocedure.h"
 
-#include "dialogue.h"
-#include "installation.h"
-#include "passcode.h"
+#include "install/dialogue.h"
+#include "install/installation.h"
+#include "install/passcode.h"
 
 namespace orvex {
 

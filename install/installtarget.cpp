@@ -1,4 +1,4 @@
-#include "installtarget.h"
+#include "install/installtarget.h"
 
 #include <QFile>
 #include <QHash>

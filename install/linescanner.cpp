@@ -1,4 +1,4 @@
-#include "linescanner.h"
+#include "install/linescanner.h"
 
 #include <algorithm>
 

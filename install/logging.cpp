@@ -1,3 +1,3 @@
-#include "logging.h"
+#include "install/logging.h"
 
 Q_LOGGING_CATEGORY(lcInstall, "orvex.install", QtWarningMsg)

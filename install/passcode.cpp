@@ -1,4 +1,4 @@
-#include "passcode.h"
+#include "install/passcode.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "payloadplan.h"
+#include "install/payloadplan.h"
 
-#include "fatnames.h"
+#include "install/fatnames.h"
 
 #include <QFile>
 

@@ -1,13 +1,13 @@
-#include "removal.h"
+#include "install/removal.h"
 
-#include "dialogue.h"
-#include "drivesession.h"
-#include "installedlist.h"
-#include "installtarget.h"
-#include "logging.h"
-#include "passcode.h"
-#include "room.h"
-#include "transaction.h"
+#include "install/dialogue.h"
+#include "install/drivesession.h"
+#include "install/installedlist.h"
+#include "install/installtarget.h"
+#include "install/logging.h"
+#include "install/passcode.h"
+#include "install/room.h"
+#include "install/transaction.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "room.h"
+#include "install/room.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "transaction.h"
+#include "install/transaction.h"
 
-#include "installtarget.h"
-#include "logging.h"
+#include "install/installtarget.h"
+#include "install/logging.h"
 
 #include <QSet>
 #include <algorithm>

@@ -1,9 +1,9 @@
-#include "menuitem.h"
+#include "propertypage/menuitem.h"
 
-#include "frame/twips.h"
-#include "propertypagesite.h"
-#include "recordtextvalidator.h"
-#include "rules/buttonmax.h"
+#include "core/frame/twips.h"
+#include "propertypage/propertypagesite.h"
+#include "propertypage/recordtextvalidator.h"
+#include "propertypage/rules/buttonmax.h"
 
 #include <OrvexSkin/messagebox.h>
 #include <QCheckBox>

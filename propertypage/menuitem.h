@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rules/menudocument.h"
-#include "rules/menueditor.h"
+#include "propertypage/rules/menudocument.h"
+#include "propertypage/rules/menueditor.h"
 
 #include <QWidget>
 

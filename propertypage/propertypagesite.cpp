@@ -1,4 +1,4 @@
-#include "propertypagesite.h"
+#include "propertypage/propertypagesite.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "recordtextvalidator.h"
+#include "propertypage/recordtextvalidator.h"
 
-#include "rules/menueditor.h"
+#include "propertypage/rules/menueditor.h"
 
 namespace orvex {
 

@@ -1,4 +1,4 @@
-#include "captionbuttonproxy_p.h"
+#include "skin/captionbuttonproxy_p.h"
 
 namespace orvex {
 

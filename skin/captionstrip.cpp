@@ -1,10 +1,10 @@
-#include "captionbuttonproxy_p.h"
-#include "captionstrip_p.h"
-#include "frame/skinpainter.h"
-#include "frame/twips.h"
-#include "hostattachment_p.h"
-#include "mouseargs_p.h"
-#include "surface_p.h"
+#include "core/frame/skinpainter.h"
+#include "core/frame/twips.h"
+#include "skin/captionbuttonproxy_p.h"
+#include "skin/captionstrip_p.h"
+#include "skin/hostattachment_p.h"
+#include "skin/mouseargs_p.h"
+#include "skin/surface_p.h"
 
 #include <QLabel>
 

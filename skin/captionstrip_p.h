@@ -1,8 +1,8 @@
 #pragma once
 
-#include "frame/captionbuttonlooks.h"
-#include "frame/framelayout.h"
-#include "frame/skinpainter.h"
+#include "core/frame/captionbuttonlooks.h"
+#include "core/frame/framelayout.h"
+#include "core/frame/skinpainter.h"
 
 #include <QObject>
 #include <array>

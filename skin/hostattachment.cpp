@@ -1,4 +1,4 @@
-#include "hostattachment_p.h"
+#include "skin/hostattachment_p.h"
 
 #include <QChildEvent>
 #include <QMouseEvent>

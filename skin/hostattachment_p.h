@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowmover_p.h"
+#include "skin/windowmover_p.h"
 
 #include <QObject>
 #include <QPoint>

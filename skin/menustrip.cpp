@@ -1,9 +1,9 @@
-#include "frame/twips.h"
-#include "menu/menukeys.h"
-#include "menu/menumodel.h"
-#include "menustrip_p.h"
-#include "skinlogging_p.h"
-#include "surface_p.h"
+#include "core/frame/twips.h"
+#include "core/menu/menukeys.h"
+#include "core/menu/menumodel.h"
+#include "skin/menustrip_p.h"
+#include "skin/skinlogging_p.h"
+#include "skin/surface_p.h"
 
 #include <OrvexSkin/menupresenter.h>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/twips.h"
+#include "core/frame/twips.h"
 
 #include <QMouseEvent>
 

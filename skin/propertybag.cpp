@@ -9,7 +9,7 @@ namespace orvex {
 
 namespace {
 
-constexpr auto pictureTag = "bmp";
+constexpr QLatin1String pictureTag("bmp");
 
 QVariant normalised(const QVariant &value)
 {

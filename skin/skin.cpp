@@ -1,7 +1,7 @@
-#include "frame/twips.h"
-#include "mouseargs_p.h"
-#include "skin_p.h"
-#include "skinlogging_p.h"
+#include "core/frame/twips.h"
+#include "skin/mouseargs_p.h"
+#include "skin/skin_p.h"
+#include "skin/skinlogging_p.h"
 
 #include <QChildEvent>
 #include <QPaintEvent>

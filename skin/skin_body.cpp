@@ -1,9 +1,9 @@
 // The control body's pointer rules: sizing pointers at the right and bottom
 // edges, resizing the host at the release, moving it by a drag anywhere else,
 // and the MouseDown and MouseMove events for the host.
-#include "frame/borderzone.h"
-#include "frame/twips.h"
-#include "skin_p.h"
+#include "core/frame/borderzone.h"
+#include "core/frame/twips.h"
+#include "skin/skin_p.h"
 
 void SkinPrivate::UserControl_MouseDown(int button, int shift, double x, double y)
 {

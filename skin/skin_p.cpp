@@ -1,11 +1,11 @@
 // The control's order of work: creation, attaching, design-time properties,
 // skin pictures, layout and the window's shape.
-#include "skin_p.h"
+#include "skin/skin_p.h"
 
-#include "design/rememberedskin.h"
-#include "frame/twips.h"
-#include "frame/windowshape.h"
-#include "skinlogging_p.h"
+#include "core/design/rememberedskin.h"
+#include "core/frame/twips.h"
+#include "core/frame/windowshape.h"
+#include "skin/skinlogging_p.h"
 
 #include <OrvexSkin/propertybag.h>
 #include <QCoreApplication>
@@ -163,9 +163,11 @@ void SkinPrivate::ChangeSkin(const QString &path)
 {
     if (!host.isAttached() || !host.host())
         return;
-    QString error;
-    if (!orvex::rememberedskin::write(host.host()->windowTitle(), path, &error)) {
-        qCWarning(lcSkin, "ChangeSkin: the skin choice was not recorded: %s", qPrintable(error));
+    if (const orvex::Status recorded =
+            orvex::rememberedskin::write(host.host()->windowTitle(), path);
+        !recorded.ok()) {
+        qCWarning(lcSkin, "ChangeSkin: the skin choice was not recorded: %s",
+                  qPrintable(recorded.failure().text()));
         return;
     }
     if (!path.isEmpty()) {

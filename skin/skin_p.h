@@ -1,10 +1,10 @@
 #pragma once
 
-#include "captionstrip_p.h"
-#include "frame/resizegesture.h"
-#include "hostattachment_p.h"
-#include "menustrip_p.h"
-#include "surface_p.h"
+#include "core/frame/resizegesture.h"
+#include "skin/captionstrip_p.h"
+#include "skin/hostattachment_p.h"
+#include "skin/menustrip_p.h"
+#include "skin/surface_p.h"
 
 #include <OrvexSkin/messagebox.h>
 #include <OrvexSkin/skin.h>

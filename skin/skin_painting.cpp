@@ -1,8 +1,8 @@
 // The control's repaints: the caption strip through its helper, the frame and
 // the body colour onto the control's own surface.
-#include "frame/skinpainter.h"
-#include "frame/twips.h"
-#include "skin_p.h"
+#include "core/frame/skinpainter.h"
+#include "core/frame/twips.h"
+#include "skin/skin_p.h"
 
 namespace sp = orvex::skinpainter;
 using orvex::twips::fromPixels;

@@ -1,4 +1,4 @@
-#include "surface_p.h"
+#include "skin/surface_p.h"
 
 #include <QPaintEvent>
 #include <QPainter>

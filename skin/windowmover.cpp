@@ -1,4 +1,4 @@
-#include "windowmover_p.h"
+#include "skin/windowmover_p.h"
 
 #include <QWidget>
 #include <QWindow>

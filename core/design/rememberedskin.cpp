@@ -1,4 +1,4 @@
-#include "design/rememberedskin.h"
+#include "core/design/rememberedskin.h"
 
 #include <QSettings>
 
@@ -34,19 +34,19 @@ QString read(const QString &application)
     return store(application).value(entry, QString()).toString();
 }
 
-bool write(const QString &application, const QString &path, QString *error)
+Status write(const QString &application, const QString &path)
 {
     QSettings settings = store(application);
     settings.setValue(entry, path);
     settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return true;
-    if (error) {
-        *error = settings.status() == QSettings::AccessError
-                     ? QStringLiteral("cannot write %1").arg(settings.fileName())
-                     : QStringLiteral("%1 is not a valid settings file").arg(settings.fileName());
+    switch (settings.status()) {
+    case QSettings::NoError:
+        return {};
+    case QSettings::AccessError:
+        return Status::refusal(settings.fileName(), QStringLiteral("cannot be written"));
+    default:
+        return Status::refusal(settings.fileName(), QStringLiteral("is not a settings file"));
     }
-    return false;
 }
 
 } // namespace orvex::rememberedskin

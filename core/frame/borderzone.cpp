@@ -1,4 +1,4 @@
-#include "frame/borderzone.h"
+#include "core/frame/borderzone.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "frame/captionbuttonlooks.h"
+#include "core/frame/captionbuttonlooks.h"
 
 namespace orvex {
 

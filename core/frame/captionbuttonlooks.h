@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/framelayout.h"
+#include "core/frame/framelayout.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "frame/framelayout.h"
+#include "core/frame/framelayout.h"
 
 namespace orvex::framelayout {
 

@@ -1,4 +1,4 @@
-#include "frame/resizegesture.h"
+#include "core/frame/resizegesture.h"
 
 namespace orvex {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/borderzone.h"
+#include "core/frame/borderzone.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "frame/skinpainter.h"
+#include "core/frame/skinpainter.h"
 
-#include "frame/twips.h"
+#include "core/frame/twips.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "frame/windowshape.h"
+#include "core/frame/windowshape.h"
 
 namespace orvex::windowshape {
 

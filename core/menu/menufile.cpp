@@ -1,6 +1,6 @@
-#include "menu/menufile.h"
+#include "core/menu/menufile.h"
 
-#include "text/textlines.h"
+#include "core/text/textlines.h"
 
 #include <QDir>
 #include <QFile>

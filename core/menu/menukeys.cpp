@@ -1,4 +1,4 @@
-#include "menu/menukeys.h"
+#include "core/menu/menukeys.h"
 
 #include <algorithm>
 

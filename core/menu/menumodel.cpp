@@ -1,4 +1,4 @@
-#include "menu/menumodel.h"
+#include "core/menu/menumodel.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/menufile.h"
+#include "core/menu/menufile.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "text/textlines.h"
+#include "core/text/textlines.h"
 
 namespace orvex::textlines {
 

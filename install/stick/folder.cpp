@@ -1,4 +1,4 @@
-#include "stick/folder.h"
+#include "install/stick/folder.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 // The seam on a POSIX system: every call works on a descriptor the object owns.
-#include "stick/folder.h"
-#include "stick/kernel_p.h"
+#include "install/stick/folder.h"
+#include "install/stick/kernel_p.h"
 
 #include <QFile>
 #include <algorithm>

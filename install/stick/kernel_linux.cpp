@@ -1,4 +1,4 @@
-#include "stick/kernel_p.h"
+#include "install/stick/kernel_p.h"
 
 #include <QFile>
 #include <fcntl.h>

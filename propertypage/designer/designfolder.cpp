@@ -1,4 +1,4 @@
-#include "designfolder.h"
+#include "propertypage/designer/designfolder.h"
 
 #include <QDesignerFormWindowInterface>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "menuitemdialog.h"
+#include "propertypage/designer/menuitemdialog.h"
 
-#include "designfolder.h"
-#include "menuitem.h"
+#include "propertypage/designer/designfolder.h"
+#include "propertypage/menuitem.h"
 
 #include <QDesignerFormWindowCursorInterface>
 #include <QDesignerFormWindowInterface>

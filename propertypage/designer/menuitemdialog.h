@@ -1,6 +1,6 @@
 #pragma once
 
-#include "propertypagesite.h"
+#include "propertypage/propertypagesite.h"
 
 #include <OrvexSkin/messagebox.h>
 #include <QDialog>

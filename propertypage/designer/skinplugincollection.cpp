@@ -1,6 +1,6 @@
-#include "skinplugincollection.h"
+#include "propertypage/designer/skinplugincollection.h"
 
-#include "skinwidgetplugin.h"
+#include "propertypage/designer/skinwidgetplugin.h"
 
 SkinPluginCollection::SkinPluginCollection(QObject *parent) : QObject(parent)
 {

@@ -1,6 +1,6 @@
-#include "skintaskmenu.h"
+#include "propertypage/designer/skintaskmenu.h"
 
-#include "menuitemdialog.h"
+#include "propertypage/designer/menuitemdialog.h"
 
 #include <OrvexSkin/Skin>
 #include <QAction>

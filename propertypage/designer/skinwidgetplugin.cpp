@@ -1,7 +1,7 @@
-#include "skinwidgetplugin.h"
+#include "propertypage/designer/skinwidgetplugin.h"
 
-#include "designfolder.h"
-#include "skintaskmenu.h"
+#include "propertypage/designer/designfolder.h"
+#include "propertypage/designer/skintaskmenu.h"
 
 #include <OrvexSkin/Skin>
 #include <QDesignerFormEditorInterface>

@@ -1,4 +1,4 @@
-#include "rules/buttonmax.h"
+#include "propertypage/rules/buttonmax.h"
 
 #include <QMetaProperty>
 #include <QObject>

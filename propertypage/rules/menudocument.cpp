@@ -1,7 +1,7 @@
-#include "rules/menudocument.h"
+#include "propertypage/rules/menudocument.h"
 
-#include "menu/menufile.h"
-#include "rules/menueditor.h"
+#include "core/menu/menufile.h"
+#include "propertypage/rules/menueditor.h"
 
 #include <OrvexSkin/messages.h>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "rules/menueditor.h"
+#include "propertypage/rules/menueditor.h"
 
 #include <algorithm>
 #include <utility>

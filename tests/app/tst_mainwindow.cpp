@@ -1,11 +1,11 @@
 // The window's wiring only, against volumes, an install and a clock of the test's own;
 // the rules are tested on the install library, and nothing here reads the machine's mounts.
-#include "drivelist.h"
-#include "frm_skinnedform.h"
-#include "passcodedialog.h"
+#include "app/drivelist.h"
+#include "app/frm_skinnedform.h"
+#include "app/passcodedialog.h"
+#include "app/stickjobdialog.h"
+#include "app/stickjobrunner.h"
 #include "skinhost.h"
-#include "stickjobdialog.h"
-#include "stickjobrunner.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -99,7 +99,7 @@ class MainWindowTest : public QObject
         return window;
     }
 
-private slots:
+private Q_SLOTS:
     void init()
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());

@@ -1,5 +1,5 @@
 // The passcode dialog: what it offers, when OK is allowed, and what it hands back.
-#include "passcodedialog.h"
+#include "app/passcodedialog.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -11,7 +11,7 @@ class PasscodeDialogTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void okOnlyForFourToEightDigits_data()
     {
         QTest::addColumn<QString>("offered");

@@ -1,4 +1,4 @@
-#include "picturebutton.h"
+#include "app/picturebutton.h"
 
 #include <QTest>
 
@@ -6,7 +6,7 @@ class PictureButtonTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void drawsThePictureMadeForTheRatio_data()
     {
         QTest::addColumn<qreal>("ratio");

@@ -1,10 +1,10 @@
 // The command line and the unattended install's console: what each command
 // line asks for, which stream each message goes to, and the signals that cancel.
-#include "commandline.h"
-#include "passcode.h"
-#include "signalcancel.h"
+#include "app/commandline.h"
+#include "app/signalcancel.h"
+#include "app/unattendedinstall.h"
+#include "install/passcode.h"
 #include "testfiles.h"
-#include "unattendedinstall.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,7 +19,7 @@ class UnattendedTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void parsesTheCommandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -32,7 +32,7 @@ class ArtworkTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // The installer's design stores installer_skin.bmp, byte for byte.
     void storedDesignHoldsTheInstallerSkin()
     {
@@ -50,8 +50,8 @@ private slots:
     void doubleScaleIsTheSamePicture_data()
     {
         QTest::addColumn<QString>("path");
-        for (const char *path :
-             {"skin/resources/default_skin.bmp", "app/resources/install.bmp", "app/resources/cancel.bmp", "app/resources/remove.bmp"})
+        for (const char *path : {"skin/resources/default_skin.bmp", "app/resources/install.bmp",
+                                 "app/resources/cancel.bmp", "app/resources/remove.bmp"})
             QTest::newRow(path) << QString(path);
     }
 

@@ -1,5 +1,5 @@
+#include "core/text/textlines.h"
 #include "testfiles.h"
-#include "text/textlines.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -13,7 +13,7 @@ class PayloadTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void bookmarkPageBeginsWithOneEntry_data()
     {
         QTest::addColumn<QString>("page");

@@ -1,5 +1,5 @@
-#include "design/rememberedskin.h"
-#include "rules/buttonmax.h"
+#include "core/design/rememberedskin.h"
+#include "propertypage/rules/buttonmax.h"
 
 #include <QFile>
 #include <QSettings>
@@ -20,7 +20,7 @@ class DesignTest : public QObject
     Q_OBJECT
     QTemporaryDir m_settings;
 
-private slots:
+private Q_SLOTS:
     // Before any settings object exists, so that no test reads the user's own store.
     void initTestCase()
     {
@@ -31,12 +31,13 @@ private slots:
     {
         // A file where the organisation's folder should be: refused even for root.
         QVERIFY(QFile(m_settings.filePath("OrvexTessary")).open(QIODevice::WriteOnly));
-        QString error;
-        QVERIFY(!rememberedskin::write("Host", "/skins/blue.bmp", &error));
-        QCOMPARE(error, "cannot write " + m_settings.filePath("OrvexTessary/Host.conf"));
+        const Status refused = rememberedskin::write("Host", "/skins/blue.bmp");
+        QVERIFY(!refused.ok());
+        QCOMPARE(refused.failure().text(),
+                 m_settings.filePath("OrvexTessary/Host.conf") + ": cannot be written");
         QVERIFY(QFile::remove(m_settings.filePath("OrvexTessary")));
 
-        QVERIFY(rememberedskin::write("Host/One%", "/skins/blue.bmp"));
+        QVERIFY(rememberedskin::write("Host/One%", "/skins/blue.bmp").ok());
         QCOMPARE(rememberedskin::read("Host/One%"), QStringLiteral("/skins/blue.bmp"));
         QCOMPARE(QSettings("OrvexTessary", "Host%2FOne%25").value("skin/main"), "/skins/blue.bmp");
     }

@@ -1,9 +1,9 @@
-#include "frame/borderzone.h"
-#include "frame/captionbuttonlooks.h"
-#include "frame/resizegesture.h"
-#include "frame/skinpainter.h"
-#include "frame/twips.h"
-#include "frame/windowshape.h"
+#include "core/frame/borderzone.h"
+#include "core/frame/captionbuttonlooks.h"
+#include "core/frame/resizegesture.h"
+#include "core/frame/skinpainter.h"
+#include "core/frame/twips.h"
+#include "core/frame/windowshape.h"
 
 #include <QTest>
 
@@ -19,7 +19,7 @@ class FrameTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void buttonsAreHitInsideTheirSpansOnly()
     {
         // Ends excluded; minimise before maximise, and in its place when it is switched off.

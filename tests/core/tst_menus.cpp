@@ -1,10 +1,10 @@
-#include "menu/menukeys.h"
-#include "menu/menumodel.h"
+#include "core/menu/menukeys.h"
+#include "core/menu/menumodel.h"
+#include "core/text/textlines.h"
+#include "propertypage/rules/menudocument.h"
+#include "propertypage/rules/menueditor.h"
 #include "recordingmessagepresenter.h"
-#include "rules/menudocument.h"
-#include "rules/menueditor.h"
 #include "testfiles.h"
-#include "text/textlines.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,7 +17,7 @@ class MenusTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void lineAndRecordRules()
     {
         for (const auto &[bytes, lines] :

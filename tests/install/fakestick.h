@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stick/folder.h"
+#include "install/stick/folder.h"
 
 #include <QMap>
 #include <QStringList>

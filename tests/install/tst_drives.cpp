@@ -1,7 +1,7 @@
 // The drive list's rules: which mounts it offers, how it reads the mount
 // table, what each entry says, which drive it chooses as volumes come, go and
 // stop answering, and when a place is looked at, with a clock of the test's.
-#include "volumeprobes.h"
+#include "drives/volumeprobes.h"
 
 #include <QTest>
 
@@ -34,7 +34,7 @@ class DrivesTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void offersUserVolumesOnly_data()
     {
         QTest::addColumn<QString>("root");

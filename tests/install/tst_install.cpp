@@ -2,12 +2,12 @@
 // the questions and messages, what ends on the stick, each refusal before the
 // first write, the order of writes, flushes and renames, and what a failed,
 // cancelled or misread step leaves.
-#include "bookmarks.h"
 #include "fakestick.h"
-#include "installprocedure.h"
-#include "passcode.h"
+#include "install/bookmarks.h"
+#include "install/installprocedure.h"
+#include "install/passcode.h"
+#include "install/removal.h"
 #include "recordingmessagepresenter.h"
-#include "removal.h"
 #include "testfiles.h"
 
 #include <QProcess>
@@ -114,7 +114,7 @@ class InstallTest : public QObject
         return root.ok() && root.value()->lock().ok();
     }
 
-private slots:
+private Q_SLOTS:
     // An application folder A with the payload and both bookmark pages; a PSP stick D with
     // bookmarks, an older install, a part file that a crash left behind and a folder and
     // files named almost like one; and a folder O outside the stick.

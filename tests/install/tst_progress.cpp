@@ -1,6 +1,6 @@
 // What the progress dialog shows: the figures, the speed over the last
 // seconds, and each phase with and without a cancel, on a clock of the test's.
-#include "copyprogress.h"
+#include "install/copyprogress.h"
 
 #include <QTest>
 
@@ -26,7 +26,7 @@ class ProgressTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void writesTheFigures_data()
     {
         QTest::addColumn<StickProgress>("progress");

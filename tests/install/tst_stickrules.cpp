@@ -1,10 +1,10 @@
 // The install's rules without a stick: finding and leaving out lines of a
 // bookmarks file read block by block, the names FAT can hold, the room an
 // install needs, and the passcode.
-#include "fatnames.h"
-#include "linescanner.h"
-#include "passcode.h"
-#include "room.h"
+#include "install/fatnames.h"
+#include "install/linescanner.h"
+#include "install/passcode.h"
+#include "install/room.h"
 
 #include <QtTest>
 
@@ -15,7 +15,7 @@ class StickRulesTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void scansLines_data()
     {
         QTest::addColumn<QByteArray>("text");

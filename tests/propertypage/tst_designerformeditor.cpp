@@ -34,7 +34,7 @@ public:
         qputenv("QT_PLUGIN_PATH", QFile::encodeName(QFileInfo(ORVEX_DESIGNER_PLUGIN_DIR).path()));
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(testfiles::write(m_formFolder.filePath(QStringLiteral("menu.txt")),

@@ -12,7 +12,7 @@ class DesignerPluginTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void offersSkinWithTheStartFoldersMenus()
     {
         QTemporaryDir startFolder;

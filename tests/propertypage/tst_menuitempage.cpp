@@ -1,6 +1,6 @@
 // The MenuItem page's widgets wired to its editor, its menu file and its host.
-#include "menuitem.h"
-#include "propertypagesite.h"
+#include "propertypage/menuitem.h"
+#include "propertypage/propertypagesite.h"
 #include "recordingmessagepresenter.h"
 #include "testfiles.h"
 
@@ -55,7 +55,7 @@ class MenuItemPageTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void tabOrderAndTypingThatOkSaves()
     {
         FakePageSite site;

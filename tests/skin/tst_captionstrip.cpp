@@ -1,9 +1,9 @@
 // The caption strip on its own, over a plain control attached to a shown host:
 // hover, presses, double-clicks, and drags moving the host. The rules are core's.
-#include "captionstrip_p.h"
-#include "hostattachment_p.h"
+#include "skin/captionstrip_p.h"
+#include "skin/hostattachment_p.h"
+#include "skin/surface_p.h"
 #include "skinhost.h"
-#include "surface_p.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -42,7 +42,7 @@ class CaptionStripTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void buttonUnderThePointerLightsUp()
     {
         StripHost window;

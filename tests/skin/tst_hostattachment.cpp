@@ -1,7 +1,7 @@
 // The host attachment on its own: the host's children keep their mouse events
 // and show the arrow unless they chose a pointer, the control excepted; a
 // shown host stays shown when it loses its frame; its resizes are reported.
-#include "hostattachment_p.h"
+#include "skin/hostattachment_p.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -12,7 +12,7 @@ class HostAttachmentTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void guardsChildrenLosesTheFrameAndReportsResizes()
     {
         QWidget host;

@@ -1,8 +1,8 @@
 // The menu strip on its own, in a shown window: the ways a menu opens, the
 // highlighted title, and the item reported. MenuVisible is the control's test.
-#include "menustrip_p.h"
+#include "skin/menustrip_p.h"
+#include "skin/surface_p.h"
 #include "skinhost.h"
-#include "surface_p.h"
 #include "testfiles.h"
 
 #include <QLabel>
@@ -52,7 +52,7 @@ class MenuStripTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void waysIntoTheMenus_data()
     {
         QTest::addColumn<QString>("way"); // a key typed, or click:N on title N

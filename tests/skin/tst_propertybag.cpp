@@ -9,7 +9,7 @@ class PropertyBagTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void keysIgnoreCaseAndDefaultsAreLeftOut()
     {
         PropertyBag bag;

@@ -1,7 +1,7 @@
 // The control as a whole on a real host window: what needs more than one of its
 // parts, the body's pointer events and painting, skin files and the window mask.
-#include "design/rememberedskin.h"
-#include "skin_p.h"
+#include "core/design/rememberedskin.h"
+#include "skin/skin_p.h"
 #include "skinhost.h"
 #include "testfiles.h"
 
@@ -19,7 +19,7 @@ class SkinTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());

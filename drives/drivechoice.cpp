@@ -1,4 +1,4 @@
-#include "drivechoice.h"
+#include "drives/drivechoice.h"
 
 #include <QDir>
 #include <QFileInfo>

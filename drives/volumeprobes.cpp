@@ -1,4 +1,4 @@
-#include "volumeprobes.h"
+#include "drives/volumeprobes.h"
 
 namespace orvex::drives {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mounttable.h"
+#include "drives/mounttable.h"
 
 #include <QList>
 #include <QLocale>

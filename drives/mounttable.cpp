@@ -1,4 +1,4 @@
-#include "mounttable.h"
+#include "drives/mounttable.h"
 
 #include <QFile>
 
