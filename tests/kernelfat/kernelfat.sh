@@ -42,7 +42,7 @@ variant() {
 }
 # shellcheck disable=SC2016 # the commands run in the variant's folder
 variant big-app 'head -c 2M /dev/urandom > big.bin'
-variant case-app 'echo x > README.TXT && echo y > readme.txt'
+variant case-app 'mkdir IMG img && echo x > README.TXT && echo y > readme.txt'
 # shellcheck disable=SC2016
 variant slow-app 'for i in 1 2 3 4; do head -c 6M /dev/urandom > big$i.bin; done'
 printf '<DL>\r\n<DT><A HREF="http://example.org/">Mine</A>\r\n' > "$work/bookmarks.user"
