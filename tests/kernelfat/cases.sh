@@ -203,8 +203,10 @@ power_cut() {
     must intact "the user's bookmark lines changed"
     report "$name"
     [ "$cut" -ge ${#cut_before_end[@]} ] && return
-    # Each cut shows what its own install leaves: the stick laid again, all of it on the disk.
+    # Each cut shows what its own install leaves: the stick laid again, without
+    # the temporaries told above, all of it on the disk.
     intact || { cp "$work/bookmarks.big" "$(bookmarks)" && printf '%s\r\n' "$open_line" >> "$(bookmarks)"; }
+    find "$drive" -name '*.orvex-part*' -delete
     sync
     local at=$((reference - cut_before_end[cut]))
     protected_install

@@ -65,7 +65,9 @@ boot() {
     local arguments=(mem=768M rootfstype=hostfs rootflags=/ ro "init=$here/guest.sh" con0=null,fd:1 con=null)
     for disk in "${disks[@]}"; do arguments+=("ubd$i=$disk") i=$((i + 1)); done
     printf 'source %q %q' "$here/cases.sh" "$work" > "$work/$name.job" && printf ' %q' "$@" >> "$work/$name.job"
-    timeout -k 5 150 linux.uml "${arguments[@]}" -- "$work/$name.job" < /dev/null > "$work/$name.console" 2>&1
+    # The guest's memory is a file in $work too (linux.uml would take /dev/shm).
+    TMPDIR=$work timeout -k 5 150 linux.uml "${arguments[@]}" -- "$work/$name.job" \
+        < /dev/null > "$work/$name.console" 2>&1
     tr -d '\r' < "$work/$name.console" | sed -n '/^@@guest-begin$/,/^@@guest-\(end\|cut\)/p' > "$work/$name.log"
     echo "boot $name: $(((${EPOCHREALTIME/./} - ${start/./}) / 1000)) ms"
     # What the guest said besides its verdicts.
