@@ -1,17 +1,21 @@
 // Copy throughput: an unattended install of a payload of 2,000 files and
-// 100 MiB, against `cp -r` of the same tree followed by `sync -f` on it, on two
-// file systems: a tmpfs, where a flush costs nothing, and ext4 on an image
-// file of the build disk, where it costs what it costs on a stick. Both are
-// whole processes, timed from start to exit; the median of five rounds each.
-// The installer's flushes (fsync, fdatasync, syncfs) are counted with strace.
+// 100 MiB, against `cp -r` of the same tree followed by `sync -f` on it, on
+// three file systems: a tmpfs, where a flush costs nothing, ext4 on an image
+// file of the build disk, where it costs what it costs on a stick, and the
+// kernel's FAT (vfat) on a sparse 1 GiB FAT32 image in a user-mode Linux, a
+// stick's own file system. All are whole processes, timed from start to exit;
+// the median of five rounds each. The installer's flushes (fsync, fdatasync,
+// syncfs) are counted with strace on the first two.
 //
 // As root the benchmark mounts a tmpfs and a loop-mounted ext4 image of its
 // own; otherwise it uses /dev/shm and a plain folder on the build disk, and
-// says so.
+// says so. The FAT row needs no root: it boots linux.uml (user-mode-linux)
+// with the tests' guest script, and is skipped where there is none.
 #include "processrun.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -160,6 +164,100 @@ bool measure(const QString &app, const Target &target)
     return true;
 }
 
+// The rounds in the guest, sourced by the tests' guest script: the payload in
+// the guest's memory (its reads cost the same to both), the image mounted as a
+// desktop mounts a stick but without `flush`, with which the kernel waits
+// 100 ms after the close of each written file, 200 s for 2,000 files whoever
+// writes them. Each round starts from the same empty file system; both run as
+// the guest's root, whom the mount gives the same rights as its user. Prints
+// "installer|copy MICROSECONDS" per run, "failed ..." when one fails.
+const char *const fatRounds = R"job(app=/run/app stick=/run/ubda
+cp -r "$payload" "$app" || echo "failed: the payload was not staged"
+umount "$stick" && mount -t vfat -o uid=65534,gid=65534,shortname=mixed,utf8,fmask=0022,dmask=0022 \
+    /dev/ubda "$stick" || echo "failed: no mount without flush"
+timed() {
+    local name=$1 start=$EPOCHREALTIME; shift
+    "$@" > /dev/null 2>&1 || echo "failed: $name"
+    echo "$name $((${EPOCHREALTIME/./} - ${start/./}))"
+}
+installer() { "$app/orvex-installer" --unattended --drive "$stick/psp" --password no; }
+copy() { cp -r "$app/Orvex" "$stick/plain" && sync -f "$stick/plain"; }
+for round in 0 1 2 3 4; do
+    mkdir -p "$stick/psp/PSP/SYSTEM/BROWSER" && sync -f "$stick"
+    if [ $((round % 2)) = 0 ]; then timed installer installer; timed copy copy
+    else timed copy copy; timed installer installer; fi
+    rm -r "$stick/psp" "$stick/plain" && sync -f "$stick"
+done
+)job";
+
+// Five rounds of both copies onto vfat in a user-mode Linux; false when a run failed.
+bool measureKernelFat(const QString &work, const QString &app)
+{
+    const QString name = QStringLiteral("vfat (FAT32, 1 GiB) in a user-mode Linux");
+    const QString guest = QStringLiteral(ORVEX_KERNELFAT_GUEST);
+    if (!QFile::exists(QStringLiteral("/usr/bin/linux.uml")) || !QFile::exists(guest)) {
+        std::printf("copy onto %s: skipped, no linux.uml (user-mode-linux)\n", qPrintable(name));
+        return true;
+    }
+    const QString image = work + QStringLiteral("/fat.img");
+    const QString job = work + QStringLiteral("/fat.job");
+    QFile imageFile(image);
+    QFile jobFile(job);
+    QProcess mkfs;
+    mkfs.setStandardOutputFile(QProcess::nullDevice());
+    if (!imageFile.open(QIODevice::WriteOnly) || !imageFile.resize(1LL << 30)) {
+        std::fprintf(stderr, "copy: cannot make the FAT image %s\n", qPrintable(image));
+        return false;
+    }
+    imageFile.close();
+    mkfs.start(QStringLiteral("/usr/sbin/mkfs.vfat"),
+               {QStringLiteral("-F"), QStringLiteral("32"), image});
+    if (!mkfs.waitForFinished() || mkfs.exitCode() != 0 || !jobFile.open(QIODevice::WriteOnly) ||
+        jobFile.write("payload=" + QFile::encodeName(app) + "\n" + fatRounds) < 0) {
+        std::fprintf(stderr, "copy: cannot lay the FAT image and the guest's job in %s\n",
+                     qPrintable(work));
+        return false;
+    }
+    jobFile.close();
+    QProcess guestKernel;
+    guestKernel.setStandardInputFile(QProcess::nullDevice());
+    guestKernel.start(QStringLiteral("/usr/bin/linux.uml"),
+                      {QStringLiteral("mem=768M"), QStringLiteral("rootfstype=hostfs"),
+                       QStringLiteral("rootflags=/"), QStringLiteral("ro"),
+                       QStringLiteral("init=") + guest, QStringLiteral("ubd0=") + image,
+                       QStringLiteral("con0=null,fd:1"), QStringLiteral("con=null"),
+                       QStringLiteral("--"), job});
+    guestKernel.waitForFinished(30 * 60 * 1000);
+    QMap<QString, std::vector<double>> times;
+    bool inGuest = false;
+    bool failed = false;
+    for (QByteArray line : guestKernel.readAllStandardOutput().split('\n')) {
+        line = line.trimmed();
+        if (line == "@@guest-begin" || line.startsWith("@@guest-end")) {
+            inGuest = line == "@@guest-begin";
+        } else if (inGuest && line.startsWith("failed")) {
+            std::fprintf(stderr, "copy onto vfat: %s\n", line.constData());
+            failed = true;
+        } else if (const QList<QByteArray> words = line.split(' '); inGuest && words.size() == 2) {
+            times[QString::fromLatin1(words[0])].push_back(words[1].toDouble() / 1000);
+        }
+    }
+    if (failed)
+        return false;
+    if (times[QStringLiteral("installer")].size() != rounds ||
+        times[QStringLiteral("copy")].size() != rounds) {
+        std::fprintf(stderr, "copy onto vfat: the guest did not time %d rounds of each\n", rounds);
+        return false;
+    }
+    const double time = median(times[QStringLiteral("installer")]);
+    const double floor = median(times[QStringLiteral("copy")]);
+    std::printf("copy of %d files, %lld MiB onto %s (median of %d): installer %.1f ms, "
+                "cp -r + sync -f %.1f ms, ratio %.2f\n",
+                folders * filesPerFolder, totalBytes >> 20, qPrintable(name), rounds, time, floor,
+                time / floor);
+    return true;
+}
+
 } // namespace
 
 int main()
@@ -185,5 +283,6 @@ int main()
     if (!ext4.mountExt4(work.path() + QStringLiteral("/disk.img")))
         ext4.m_name = QStringLiteral("a folder on the build disk (not root: no ext4 image)");
 
-    return measure(app, memory) && measure(app, ext4) ? 0 : 1;
+    const bool measured = measure(app, memory) && measure(app, ext4);
+    return measureKernelFat(work.path(), app) && measured ? 0 : 1;
 }
