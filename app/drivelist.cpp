@@ -9,6 +9,8 @@
 #include <QStandardItemModel>
 #include <QStylePainter>
 
+namespace orvex {
+
 namespace {
 
 using namespace orvex::drives;
@@ -120,3 +122,5 @@ void DriveList::showEntries()
                                    : widest + margins);
     qCDebug(lcWindow).noquote() << "chosen drive:" << m_choice.drive();
 }
+
+} // namespace orvex

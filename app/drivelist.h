@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTimer>
 
+namespace orvex {
+
 // The drive list: the mounted volumes a user would pick, then the drives given
 // on the command line, each with its label, free and total size, and whether it
 // is a PSP memory stick. It follows the mount table while it lives; each place
@@ -45,3 +47,5 @@ private:
     VolumeProber m_prober;
     QTimer m_deadline;
 };
+
+} // namespace orvex

@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <cmath>
 
+namespace orvex {
+
 namespace {
 
 constexpr int clientWidth = 6150;
@@ -250,3 +252,5 @@ void Frm_SkinnedForm::closeEvent(QCloseEvent *event)
     }
     QWidget::closeEvent(event);
 }
+
+} // namespace orvex

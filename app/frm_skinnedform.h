@@ -8,13 +8,14 @@
 #include <functional>
 #include <memory>
 
-namespace orvex {
-class StickJobRunner;
-}
-class DriveList;
-class PictureButton;
 class QLabel;
 class Skin;
+
+namespace orvex {
+
+class DriveList;
+class PictureButton;
+class StickJobRunner;
 
 // The installer's only window: three instructions, the drive list, the Install
 // and Cancel pictures and a credits line, framed by the title-bar control Skin1.
@@ -81,3 +82,5 @@ private:
     std::function<void()> m_endProgram;
     InstallRunner m_runInstall;
 };
+
+} // namespace orvex

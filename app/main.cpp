@@ -58,8 +58,9 @@ int main(int argc, char *argv[])
     nameApplication();
     orvex::armMachineAccess();
     QApplication::setApplicationDisplayName(QStringLiteral("Orvex Tessary"));
-    Frm_SkinnedForm window(line.drives, line.uninstall ? Frm_SkinnedForm::Task::Remove
-                                                       : Frm_SkinnedForm::Task::Install);
+    orvex::Frm_SkinnedForm window(line.drives, line.uninstall
+                                                   ? orvex::Frm_SkinnedForm::Task::Remove
+                                                   : orvex::Frm_SkinnedForm::Task::Install);
     window.setApplicationFolder(orvex::payloadFolder(QCoreApplication::applicationDirPath()));
     window.show();
     // The start-up benchmark measures until the window is shown.

@@ -2,6 +2,8 @@
 
 #include <QSocketNotifier>
 
+namespace orvex {
+
 MountWatcher::MountWatcher(QObject *parent) : QObject(parent)
 {
     m_settle.setSingleShot(true);
@@ -29,3 +31,5 @@ void MountWatcher::tableChanged()
     if (!m_settle.isActive())
         m_settle.start();
 }
+
+} // namespace orvex

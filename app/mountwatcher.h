@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QTimer>
 
+namespace orvex {
+
 // Tells when volumes were mounted or unmounted: the kernel flags the mount
 // table (/proc/self/mountinfo) on every change, which wakes a socket notifier
 // without polling; where the table cannot be watched, it is looked at once a
@@ -24,3 +26,5 @@ private:
     QFile m_table;
     QTimer m_settle;
 };
+
+} // namespace orvex

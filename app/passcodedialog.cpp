@@ -9,6 +9,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+namespace orvex {
+
 PasscodeDialog::PasscodeDialog(const QString &offered, QWidget *parent)
     : QDialog(parent), m_entry(new QLineEdit(this))
 {
@@ -53,3 +55,5 @@ std::optional<QString> PasscodeDialog::ask(QWidget *parent, const QString &offer
         return std::nullopt;
     return dialog.passcode();
 }
+
+} // namespace orvex

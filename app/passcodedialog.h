@@ -6,6 +6,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace orvex {
+
 // Asks for the passcode that the lock page on the PSP will ask for, 4 to 8
 // digits, in a dialog titled "Orvex Tessary". OK stays disabled until the
 // entry is such a passcode.
@@ -26,3 +28,5 @@ private:
     QLineEdit *m_entry;
     QPushButton *m_ok;
 };
+
+} // namespace orvex

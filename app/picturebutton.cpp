@@ -5,6 +5,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+namespace orvex {
+
 PictureButton::PictureButton(const QPixmap &picture, const QPixmap &picture2x,
                              const QString &accessibleName, QWidget *parent)
     : QAbstractButton(parent), m_picture(picture), m_picture2x(picture2x)
@@ -63,3 +65,5 @@ void PictureButton::focusInEvent(QFocusEvent *event)
                           event->reason() == Qt::ShortcutFocusReason;
     QAbstractButton::focusInEvent(event);
 }
+
+} // namespace orvex

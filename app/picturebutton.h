@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
+namespace orvex {
+
 // A picture used as a button: it shows its picture, with no pressed or hover
 // look, and clicks on a left click, Enter or Space. It takes focus only from
 // the keyboard, and shows a focus frame then. Screen readers see a button.
@@ -32,3 +34,5 @@ private:
     QPixmap m_picture2x;
     bool m_focusFromKeyboard = false;
 };
+
+} // namespace orvex

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace orvex {
+
 StickJobDialog::StickJobDialog(QWidget *parent)
     : QDialog(parent), m_action(new QLabel(this)), m_figures(new QLabel(this)),
       m_bar(new QProgressBar(this)), m_button(new QPushButton(QStringLiteral("Cancel"), this))
@@ -68,3 +70,5 @@ void StickJobDialog::closeEvent(QCloseEvent *event)
     event->ignore();
     reject();
 }
+
+} // namespace orvex

@@ -8,6 +8,8 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
+namespace orvex {
+
 // The window-modal progress dialog of a job on the stick, titled "Orvex
 // Tessary": what the job does, its figures, a bar with its percentage, and
 // Cancel or "Close anyway" when the view offers one. Escape and the close
@@ -36,3 +38,5 @@ private:
     QPushButton *m_button;
     orvex::ProgressView::Button m_offered = orvex::ProgressView::Button::Cancel;
 };
+
+} // namespace orvex

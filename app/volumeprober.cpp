@@ -6,6 +6,8 @@
 #include <system_error>
 #include <thread>
 
+namespace orvex {
+
 // Shared by the prober and its threads: the threads post only while the
 // prober lives, and the context drops what was posted to it when it goes.
 struct VolumeProber::Mailbox
@@ -45,3 +47,5 @@ bool VolumeProber::start(const QString &path)
         return false;
     }
 }
+
+} // namespace orvex

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace orvex {
+
 // Runs looks at places, each on a thread of its own that nothing waits for:
 // a look stuck on a hung device holds only its own thread, never the window,
 // another look or the program's end. Answers reach `answer` on `context`'s
@@ -28,3 +30,5 @@ private:
     std::function<orvex::drives::VolumeFacts(const QString &)> m_probe;
     std::shared_ptr<Mailbox> m_mailbox;
 };
+
+} // namespace orvex

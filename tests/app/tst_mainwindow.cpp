@@ -22,6 +22,11 @@
 #include <mutex>
 #include <thread>
 
+using orvex::DriveList;
+using orvex::Frm_SkinnedForm;
+using orvex::PasscodeDialog;
+using orvex::StickJobDialog;
+using orvex::StickJobRunner;
 using namespace orvex::drives;
 
 namespace {

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace orvex;
+
 class PasscodeDialogTest : public QObject
 {
     Q_OBJECT

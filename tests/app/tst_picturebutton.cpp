@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace orvex;
+
 class PictureButtonTest : public QObject
 {
     Q_OBJECT
