@@ -10,20 +10,24 @@ const QString forbidden = QStringLiteral("\"*/:<>?\\|");
 
 } // namespace
 
-QString whyNot(const QString &name)
+Status check(const QString &name)
 {
+    const auto refused = [](const QString &why) {
+        return Status::refusal({}, why);
+    };
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("holds a control character, which the stick cannot store");
+            return refused(QStringLiteral("holds a control character, which the stick cannot "
+                                          "store"));
         if (forbidden.contains(c))
-            return QStringLiteral("holds \"%1\", which the stick cannot store").arg(c);
+            return refused(QStringLiteral("holds \"%1\", which the stick cannot store").arg(c));
     }
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("ends with a dot or a space, which the stick drops");
+        return refused(QStringLiteral("ends with a dot or a space, which the stick drops"));
     if (name.size() > longestName)
-        return QStringLiteral("is longer than %1 characters, the longest name the installer "
-                              "can write to the stick")
-            .arg(longestName);
+        return refused(QStringLiteral("is longer than %1 characters, the longest name the "
+                                      "installer can write to the stick")
+                           .arg(longestName));
     return {};
 }
 

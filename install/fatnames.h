@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,8 +16,8 @@ constexpr qint64 largestFile = (qint64(1) << 32) - 1;
 // suffix of the temporary name each file is first written under.
 constexpr int longestName = 244;
 
-// Why FAT cannot hold `name`, in plain words; empty when it can.
-QString whyNot(const QString &name);
+// Whether FAT can hold `name`; when not, a refusal that says why in plain words.
+Status check(const QString &name);
 
 // The names of one folder that FAT would take for one another: groups of two
 // or more that are equal once case-folded, each in the order given.

@@ -43,13 +43,16 @@ QString listed(const QList<QByteArray> &paths)
     return text;
 }
 
-// Why the copy may not go into `common` (the real path of D/PSP/COMMON); empty when it may.
-QString overlapReason(const QString &source, const QString &common)
+// Whether the copy may go into `common` (the real path of D/PSP/COMMON, shown
+// as `shown`); a refusal when it is, or is inside, the folder copied.
+Status checkOverlap(const QString &source, const QString &common, const QString &shown)
 {
     if (common + QStringLiteral("/Orvex") == source)
-        return QStringLiteral("The destination is the folder being copied.");
+        return Status::refusal(shown, QStringLiteral("The destination is the folder being "
+                                                     "copied."));
     if (common.startsWith(source + QLatin1Char('/')))
-        return QStringLiteral("The destination lies inside the folder being copied.");
+        return Status::refusal(shown, QStringLiteral("The destination lies inside the folder "
+                                                     "being copied."));
     return {};
 }
 
@@ -120,11 +123,12 @@ Status Installation::checkPayload()
                         .arg(m_payload->path()));
     }
     m_list = installedlist::text(m_plan);
-    const QString overlap =
-        overlapReason(m_payload->realPath(),
-                      QDir::cleanPath(m_session.root().realPath() + QStringLiteral("/PSP/COMMON")));
-    if (!overlap.isEmpty())
-        return Status::refusal(m_session.drive() + QStringLiteral("/PSP/COMMON/"), overlap);
+    if (Status apart = checkOverlap(
+            m_payload->realPath(),
+            QDir::cleanPath(m_session.root().realPath() + QStringLiteral("/PSP/COMMON")),
+            m_session.drive() + QStringLiteral("/PSP/COMMON/"));
+        !apart.ok())
+        return apart;
 
     auto found = checkTarget(m_session.psp(), m_plan, ownFiles);
     if (!found.ok())
@@ -218,13 +222,11 @@ Status Installation::checkRoom()
     const qint64 folders = m_plan.folders.size() + (m_target.orvexExists ? 0 : 1) +
                            (m_target.commonExists ? 0 : 1) + m_session.missingFolders().size();
     const qint64 needed = room::needed(sizes, folders, unit);
-    if (const QString shortage = room::shortage(needed, space->blockSize * space->freeBlocks,
-                                                QStringLiteral("installation"));
-        !shortage.isEmpty()) {
+    Status fits =
+        room::check(needed, space->blockSize * space->freeBlocks, QStringLiteral("installation"));
+    if (!fits.ok())
         m_context.clear();
-        return Status::refusal({}, shortage);
-    }
-    return {};
+    return fits;
 }
 
 Result<std::unique_ptr<stick::File>> Installation::openPayloadFile(const QByteArray &relative)

@@ -3,6 +3,7 @@
 #include "install/dialogue.h"
 #include "install/installation.h"
 #include "install/passcode.h"
+#include "install/stickprocedure.h"
 
 namespace orvex {
 
@@ -31,6 +32,54 @@ std::optional<QString> askForPasscode(const InstallEnvironment &environment, con
     }
 }
 
+// The install's three jobs, with the passcode question between the copy
+// and putting the files in place.
+class InstallWork final : public StickWork
+{
+public:
+    explicit InstallWork(const InstallEnvironment &environment)
+        : m_environment(environment),
+          m_installation(environment.fileSystem ? *environment.fileSystem
+                                                : stick::systemFileSystem(),
+                         environment.applicationFolder, environment.drive, environment.unattended)
+    {
+    }
+    Status run(const StickRunner &run) override
+    {
+        Status status = run([this](const ProgressCallback &, const std::atomic<bool> &) {
+            return m_installation.check();
+        });
+        if (status.ok())
+            status = run([this](const ProgressCallback &progress, const std::atomic<bool> &cancel) {
+                return m_installation.copy(progress, cancel);
+            });
+        if (!status.ok())
+            return status;
+        const std::optional<QString> passcode =
+            askForPasscode(m_environment, m_installation.passcodeOnStick());
+        return run([&](const ProgressCallback &progress, const std::atomic<bool> &cancel) {
+            return m_installation.finish(passcode.has_value(), passcode.value_or(QString()),
+                                         progress, cancel);
+        });
+    }
+    QString context() const override { return m_installation.context(); }
+    QString stickState() const override { return m_installation.stickState(); }
+    bool tellDone(MessagePresenter &messages) override
+    {
+        dialogue::tell(messages, MessageIcon::Information,
+                       {QStringLiteral("Installation complete!"),
+                        QStringLiteral("Thank you for using Orvex.")});
+        dialogue::tell(messages, MessageIcon::Information,
+                       {QStringLiteral("To access Orvex, simply choose the Orvex Tessary "
+                                       "bookmark in your PSP browser's bookmark section.")});
+        return true;
+    }
+
+private:
+    const InstallEnvironment &m_environment;
+    Installation m_installation;
+};
+
 } // namespace
 
 StickRunner stickRunnerOf(const InstallEnvironment &environment)
@@ -40,56 +89,12 @@ StickRunner stickRunnerOf(const InstallEnvironment &environment)
 
 InstallOutcome runInstall(const InstallEnvironment &environment)
 {
-    MessagePresenter &messages = environment.messages;
-    if (environment.drive.isEmpty()) {
-        dialogue::tell(messages, MessageIcon::Critical,
-                       {QStringLiteral("No drive was chosen. Connect the PSP in USB mode and "
-                                       "choose its drive.")});
-        return InstallOutcome::Failed;
-    }
-    if (!dialogue::askYes(messages,
-                          QStringLiteral("Are you sure you want to install Orvex Tessary?")))
-        return InstallOutcome::Declined;
-
-    Installation installation(
-        environment.fileSystem ? *environment.fileSystem : stick::systemFileSystem(),
-        environment.applicationFolder, environment.drive, environment.unattended);
-    const StickRunner run = stickRunnerOf(environment);
-    const auto reported = [&](const Status &status) {
-        dialogue::report(messages, status,
-                         {QStringLiteral("Installation failed."),
-                          QStringLiteral("Installation cancelled."), installation.context(),
-                          installation.stickState()});
-        return status.isCancelled() ? InstallOutcome::Cancelled : InstallOutcome::Failed;
-    };
-    Status status = run(
-        [&](const ProgressCallback &, const std::atomic<bool> &) { return installation.check(); });
-    if (status.ok()) {
-        status = run([&](const ProgressCallback &progress, const std::atomic<bool> &cancel) {
-            return installation.copy(progress, cancel);
-        });
-    }
-    if (!status.ok())
-        return reported(status);
-
-    const std::optional<QString> passcode =
-        askForPasscode(environment, installation.passcodeOnStick());
-    status = run([&](const ProgressCallback &progress, const std::atomic<bool> &cancel) {
-        return installation.finish(passcode.has_value(), passcode.value_or(QString()), progress,
-                                   cancel);
-    });
-    if (!status.ok())
-        return reported(status);
-
-    dialogue::tell(
-        messages, MessageIcon::Information,
-        {QStringLiteral("Installation complete!"), QStringLiteral("Thank you for using Orvex.")});
-    dialogue::tell(messages, MessageIcon::Information,
-                   {QStringLiteral("To access Orvex, simply choose the Orvex Tessary bookmark in "
-                                   "your PSP browser's bookmark section.")});
-    if (environment.endProgram)
-        environment.endProgram();
-    return InstallOutcome::Completed;
+    InstallWork work(environment);
+    return runProcedure(environment,
+                        {QStringLiteral("Are you sure you want to install Orvex Tessary?"),
+                         MessageAnswer::Yes, QStringLiteral("Installation failed."),
+                         QStringLiteral("Installation cancelled.")},
+                        work);
 }
 
 } // namespace orvex

@@ -27,8 +27,8 @@ Result<QString> problemWith(const stick::Folder &folder, const QByteArray &name,
 {
     if (!isValidText(name))
         return QStringLiteral("the name is not valid text");
-    if (const QString why = fatnames::whyNot(QFile::decodeName(name)); !why.isEmpty())
-        return why;
+    if (const Status held = fatnames::check(QFile::decodeName(name)); !held.ok())
+        return held.failure().why();
     stick::Entry target = entry;
     if (entry.kind == stick::EntryKind::Link) {
         const Result<stick::Entry> followed = folder.entry(name, true);

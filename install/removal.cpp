@@ -7,6 +7,7 @@
 #include "install/logging.h"
 #include "install/passcode.h"
 #include "install/room.h"
+#include "install/stickprocedure.h"
 #include "install/transaction.h"
 
 #include <QFile>
@@ -254,13 +255,11 @@ private:
         const qint64 needed =
             room::needed({m_session.bookmarks().size()}, 0,
                          room::allocationUnit(space->blockSize, root.fileSystemKind()));
-        if (const QString shortage = room::shortage(needed, space->blockSize * space->freeBlocks,
-                                                    QStringLiteral("removal"));
-            !shortage.isEmpty()) {
+        Status fits =
+            room::check(needed, space->blockSize * space->freeBlocks, QStringLiteral("removal"));
+        if (!fits.ok())
             m_context.clear();
-            return Status::refusal({}, shortage);
-        }
-        return {};
+        return fits;
     }
 
     Status takeBookmarksOut(const ProgressCallback &progress, const std::atomic<bool> &cancel)
@@ -394,50 +393,58 @@ private:
     QSet<QString> m_ourFolders;   // the folders that go once empty, case-folded
 };
 
+// The removal's two jobs.
+class RemovalWork final : public StickWork
+{
+public:
+    explicit RemovalWork(const InstallEnvironment &environment)
+        : m_removal(environment.fileSystem ? *environment.fileSystem : stick::systemFileSystem(),
+                    environment.applicationFolder, environment.drive, environment.unattended)
+    {
+    }
+    Status run(const StickRunner &run) override
+    {
+        const Status status = run([this](const ProgressCallback &, const std::atomic<bool> &) {
+            return m_removal.check();
+        });
+        if (!status.ok())
+            return status;
+        return run([this](const ProgressCallback &progress, const std::atomic<bool> &cancel) {
+            return m_removal.remove(progress, cancel);
+        });
+    }
+    QString context() const override { return m_removal.context(); }
+    QString stickState() const override { return m_removal.stickState(); }
+    bool tellDone(MessagePresenter &messages) override
+    {
+        if (m_removal.foundNothing()) {
+            dialogue::tell(messages, MessageIcon::Information,
+                           {QStringLiteral("Orvex Tessary is not on this stick: there was "
+                                           "nothing to remove.")});
+            return false;
+        }
+        qCDebug(lcInstall) << m_removal.removed();
+        dialogue::tell(
+            messages, MessageIcon::Information,
+            {QStringLiteral("Orvex Tessary was removed from the PSP."), m_removal.removed()});
+        return true;
+    }
+
+private:
+    Removal m_removal;
+};
+
 } // namespace
 
 InstallOutcome runRemoval(const InstallEnvironment &environment)
 {
-    MessagePresenter &messages = environment.messages;
-    if (environment.drive.isEmpty()) {
-        dialogue::tell(messages, MessageIcon::Critical,
-                       {QStringLiteral("No drive was chosen. Connect the PSP in USB mode and "
-                                       "choose its drive.")});
-        return InstallOutcome::Failed;
-    }
-    if (!dialogue::askYes(messages,
-                          QStringLiteral("Are you sure you want to remove Orvex Tessary from the "
-                                         "PSP?"),
-                          MessageAnswer::No))
-        return InstallOutcome::Declined;
-
-    Removal removal(environment.fileSystem ? *environment.fileSystem : stick::systemFileSystem(),
-                    environment.applicationFolder, environment.drive, environment.unattended);
-    const StickRunner run = stickRunnerOf(environment);
-    Status status =
-        run([&](const ProgressCallback &, const std::atomic<bool> &) { return removal.check(); });
-    if (status.ok())
-        status = run([&](const ProgressCallback &progress, const std::atomic<bool> &cancel) {
-            return removal.remove(progress, cancel);
-        });
-    if (!status.ok()) {
-        dialogue::report(messages, status,
-                         {QStringLiteral("Removal failed."), QStringLiteral("Removal cancelled."),
-                          removal.context(), removal.stickState()});
-        return status.isCancelled() ? InstallOutcome::Cancelled : InstallOutcome::Failed;
-    }
-    if (removal.foundNothing()) {
-        dialogue::tell(messages, MessageIcon::Information,
-                       {QStringLiteral("Orvex Tessary is not on this stick: there was nothing to "
-                                       "remove.")});
-        return InstallOutcome::Completed;
-    }
-    qCDebug(lcInstall) << removal.removed();
-    dialogue::tell(messages, MessageIcon::Information,
-                   {QStringLiteral("Orvex Tessary was removed from the PSP."), removal.removed()});
-    if (environment.endProgram)
-        environment.endProgram();
-    return InstallOutcome::Completed;
+    RemovalWork work(environment);
+    return runProcedure(environment,
+                        {QStringLiteral("Are you sure you want to remove Orvex Tessary from the "
+                                        "PSP?"),
+                         MessageAnswer::No, QStringLiteral("Removal failed."),
+                         QStringLiteral("Removal cancelled.")},
+                        work);
 }
 
 } // namespace orvex

@@ -32,14 +32,15 @@ qint64 needed(const QList<qint64> &fileSizes, qint64 folders, qint64 unit)
     return bytes;
 }
 
-QString shortage(qint64 needed, qint64 free, const QString &job)
+Status check(qint64 needed, qint64 free, const QString &job)
 {
     if (needed <= free)
         return {};
     const QString more = mebibytes(needed - free);
-    return QStringLiteral("The stick needs %1 MiB more: the %2 needs %3 MiB and %4 MiB are free. "
-                          "Free at least %1 MiB and try again.")
-        .arg(more, job, mebibytes(needed), mebibytes(free));
+    return Status::refusal(
+        {}, QStringLiteral("The stick needs %1 MiB more: the %2 needs %3 MiB and %4 MiB are free. "
+                           "Free at least %1 MiB and try again.")
+                .arg(more, job, mebibytes(needed), mebibytes(free)));
 }
 
 } // namespace orvex::room

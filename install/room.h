@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/result.h"
 #include "install/stick/folder.h"
 
 #include <QList>
@@ -18,8 +19,8 @@ qint64 allocationUnit(qint64 blockSize, stick::FileSystemKind kind);
 // up to whole units.
 qint64 needed(const QList<qint64> &fileSizes, qint64 folders, qint64 unit);
 
-// What to tell the user when the `needed` bytes of `job` ("installation",
-// "removal") do not fit in the `free` ones; empty when they fit.
-QString shortage(qint64 needed, qint64 free, const QString &job);
+// Whether the `needed` bytes of `job` ("installation", "removal") fit in the
+// `free` ones; when not, a refusal that tells the user how much is missing.
+Status check(qint64 needed, qint64 free, const QString &job);
 
 } // namespace orvex::room

@@ -89,7 +89,8 @@ private Q_SLOTS:
     void fatNames()
     {
         QFETCH(QString, name);
-        QTEST(fatnames::whyNot(name), "why");
+        const Status held = fatnames::check(name);
+        QTEST(held.ok() ? QString() : held.failure().why(), "why");
     }
 
     void caseCollisions()
@@ -117,7 +118,8 @@ private Q_SLOTS:
     {
         QFETCH(qint64, needed);
         QFETCH(qint64, free);
-        QTEST(room::shortage(needed, free, "removal"), "shortage");
+        const Status fits = room::check(needed, free, "removal");
+        QTEST(fits.ok() ? QString() : fits.failure().why(), "shortage");
     }
 
     void roomNeeded_data()
