@@ -22,6 +22,8 @@
 #include <mutex>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 using orvex::DriveList;
 using orvex::Frm_SkinnedForm;
 using orvex::PasscodeDialog;
@@ -89,7 +91,7 @@ class MainWindowTest : public QObject
     std::unique_ptr<Frm_SkinnedForm> makeWindow(const QStringList &drives = {})
     {
         auto window = std::make_unique<Frm_SkinnedForm>(drives, sourceOf(m_volumes));
-        window->setApplicationFolder(m_folder.filePath("A"));
+        window->setApplicationFolder(m_folder.filePath(u"A"_s));
         window->setMessagePresenter(&m_messages);
         window->setEndProgram([this] { ++m_endings; });
         window->setInstallRunner([this](const orvex::InstallEnvironment &environment) {
@@ -120,9 +122,9 @@ private Q_SLOTS:
     void removalModeAndPasscode()
     {
         Frm_SkinnedForm window({}, sourceOf(m_volumes), Frm_SkinnedForm::Task::Remove);
-        QCOMPARE(window.findChild<QLabel *>("Label4")->text(),
+        QCOMPARE(window.findChild<QLabel *>(u"Label4"_s)->text(),
                  "3. Press Remove to remove Orvex Tessary!");
-        QCOMPARE(window.findChild<QWidget *>("Picture1")->accessibleName(), "Remove");
+        QCOMPARE(window.findChild<QWidget *>(u"Picture1"_s)->accessibleName(), u"Remove"_s);
         std::optional<QString> chosen;
         window.setInstallRunner([&](const orvex::InstallEnvironment &environment) {
             QTimer::singleShot(0, [] {
@@ -130,58 +132,58 @@ private Q_SLOTS:
                 QVERIFY(dialog);
                 dialog->accept();
             });
-            chosen = environment.choosePasscode("4321");
+            chosen = environment.choosePasscode(u"4321"_s);
             return orvex::InstallOutcome::Declined;
         });
-        QTest::mouseClick(window.findChild<QWidget *>("Picture1"), Qt::LeftButton);
-        QCOMPARE(chosen, "4321");
+        QTest::mouseClick(window.findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
+        QCOMPARE(chosen, u"4321"_s);
     }
 
     // The list shows the source's volumes and follows its changes, down to the placeholder;
     // Install hands the choice, the program end and a runner of jobs off the window's thread on.
     void installsThroughTheSeams()
     {
-        m_volumes->mounts = {{"/media/A", "vfat"}, {"/media/B", "vfat"}};
-        m_volumes->facts = {{"/media/A", stick("/media/A", false)},
-                            {"/media/B", stick("/media/B", true)}};
+        m_volumes->mounts = {{u"/media/A"_s, "vfat"}, {u"/media/B"_s, "vfat"}};
+        m_volumes->facts = {{u"/media/A"_s, stick(u"/media/A"_s, false)},
+                            {u"/media/B"_s, stick(u"/media/B"_s, true)}};
         const auto window = makeWindow();
-        auto *drive1 = window->findChild<DriveList *>("Drive1");
-        QTRY_COMPARE(drive1->currentDrive(), "/media/B");
+        auto *drive1 = window->findChild<DriveList *>(u"Drive1"_s);
+        QTRY_COMPARE(drive1->currentDrive(), u"/media/B"_s);
         QCOMPARE(drive1->currentText(), "B, PSP memory stick, 512.0 MiB free of 1.0 GiB");
-        QTest::mouseClick(window->findChild<QWidget *>("Picture1"), Qt::LeftButton);
-        QCOMPARE(m_installs, QList<QStringList>({{m_folder.filePath("A"), "/media/B"}}));
+        QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
+        QCOMPARE(m_installs, QList<QStringList>({{m_folder.filePath(u"A"_s), u"/media/B"_s}}));
         QVERIFY(m_jobThread != std::thread::id() && m_jobThread != std::this_thread::get_id());
         QCOMPARE(m_endings, 1);
 
         m_volumes->mounts.clear();
         m_volumes->changed();
-        QTRY_COMPARE(drive1->itemText(0), "Connect the PSP in USB mode");
+        QTRY_COMPARE(drive1->itemText(0), u"Connect the PSP in USB mode"_s);
         QVERIFY(!qobject_cast<QStandardItemModel *>(drive1->model())->item(0)->isEnabled());
         const QImage shown = drive1->grab().toImage();
         drive1->setPlaceholderText({});
         QVERIFY(drive1->grab().toImage() != shown); // the closed box shows it too
-        QTest::mouseClick(window->findChild<QWidget *>("Picture1"), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
         QCOMPARE(m_installs.last().last(), QString());
-        QTest::mouseClick(window->findChild<QWidget *>("Picture2"), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget *>(u"Picture2"_s), Qt::LeftButton);
         QCOMPARE(m_endings, 3);
     }
 
     // A look that hangs holds neither the window nor the looks at other places.
     void aHungVolumeLeavesTheWindowAnswering()
     {
-        m_volumes->mounts = {{"/media/HUNG", "vfat"}};
-        m_volumes->hung = {"/media/HUNG"};
-        m_volumes->facts["/media/B"] = stick("/media", false);
-        const auto window = makeWindow({"/media/B"});
-        auto *drive1 = window->findChild<DriveList *>("Drive1");
+        m_volumes->mounts = {{u"/media/HUNG"_s, "vfat"}};
+        m_volumes->hung = {u"/media/HUNG"_s};
+        m_volumes->facts[u"/media/B"_s] = stick(u"/media"_s, false);
+        const auto window = makeWindow({u"/media/B"_s});
+        auto *drive1 = window->findChild<DriveList *>(u"Drive1"_s);
         QTRY_COMPARE(m_volumes->looked.size(), 2);
         {
             const std::lock_guard lock(m_volumes->mutex);
-            m_volumes->mounts.append(Mount{"/media/C", "vfat"});
-            m_volumes->facts["/media/C"] = stick("/media/C", true);
+            m_volumes->mounts.append(Mount{u"/media/C"_s, "vfat"});
+            m_volumes->facts[u"/media/C"_s] = stick(u"/media/C"_s, true);
         }
         m_volumes->changed();
-        QTRY_COMPARE(drive1->itemText(1), "C, PSP memory stick, 512.0 MiB free of 1.0 GiB");
+        QTRY_COMPARE(drive1->itemText(1), u"C, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s);
         QCOMPARE(drive1->itemText(0), "HUNG (checking…)");
         QCOMPARE(drive1->currentDrive(), "/media/B");
     }
@@ -190,10 +192,10 @@ private Q_SLOTS:
     // what Cancel does. The drive list shows its focus ring from the start.
     void keysWorkTheWindow()
     {
-        const auto window = makeWindow({"/media/B"});
+        const auto window = makeWindow({u"/media/B"_s});
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto *drive1 = window->findChild<DriveList *>("Drive1");
+        auto *drive1 = window->findChild<DriveList *>(u"Drive1"_s);
         QCOMPARE(QApplication::focusWidget(), drive1);
         const QImage ringed = drive1->grab().toImage();
         window->setAttribute(Qt::WA_KeyboardFocusChange, false);
@@ -202,8 +204,8 @@ private Q_SLOTS:
         QStringList order;
         for (int i = 0; i < 4; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
             order << QApplication::focusWidget()->objectName();
-        QCOMPARE(order, QStringList({"Drive1", "Picture1", "Picture2", "Drive1"}));
-        QTest::keyClick(window->findChild<QWidget *>("Picture1"), Qt::Key_Return);
+        QCOMPARE(order, QStringList({u"Drive1"_s, u"Picture1"_s, u"Picture2"_s, u"Drive1"_s}));
+        QTest::keyClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::Key_Return);
         QCOMPARE(m_endings, 1); // installed, then ended
 
         drive1->showPopup();
@@ -247,21 +249,23 @@ private Q_SLOTS:
                                                                     : orvex::Status();
                 });
         };
-        QVERIFY(run({Phase::Copying, 12, 40, 250, 1000, "big.bin"}, [&](QDialog *dialog) {
-                    auto *action = dialog->findChild<QLabel *>("Action");
-                    QCOMPARE(action->text(), "Copying Orvex/big.bin");
-                    QVERIFY(dialog->findChild<QLabel *>("Figures")->text().startsWith("12 of 40 "));
-                    QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
-                    auto *button = dialog->findChild<QPushButton *>();
-                    QTest::mouseClick(button, Qt::LeftButton);
-                    QTRY_COMPARE(action->text(), "Stopping…");
-                    QVERIFY(button->isHidden());
-                    now += orvex::closeAnywayAfter;
-                    QTRY_VERIFY(button->isVisible());
-                    QCOMPARE(button->text(), "Close anyway");
-                    QTest::mouseClick(button, Qt::LeftButton);
-                    QCOMPARE(m_endings, 1);
-                }).isCancelled());
+        QVERIFY(
+            run({Phase::Copying, 12, 40, 250, 1000, u"big.bin"_s}, [&](QDialog *dialog) {
+                auto *action = dialog->findChild<QLabel *>(u"Action"_s);
+                QCOMPARE(action->text(), "Copying Orvex/big.bin");
+                QVERIFY(
+                    dialog->findChild<QLabel *>(u"Figures"_s)->text().startsWith(u"12 of 40 "_s));
+                QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
+                auto *button = dialog->findChild<QPushButton *>();
+                QTest::mouseClick(button, Qt::LeftButton);
+                QTRY_COMPARE(action->text(), u"Stopping…"_s);
+                QVERIFY(button->isHidden());
+                now += orvex::closeAnywayAfter;
+                QTRY_VERIFY(button->isVisible());
+                QCOMPARE(button->text(), "Close anyway");
+                QTest::mouseClick(button, Qt::LeftButton);
+                QCOMPARE(m_endings, 1);
+            }).isCancelled());
         QVERIFY(run({Phase::Writing, 0, 0, 0, 0, {}}, [&](QDialog *dialog) {
                     QTest::keyClick(dialog, Qt::Key_Escape);
                     runner.cancel();

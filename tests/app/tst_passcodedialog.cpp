@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using namespace orvex;
 
 class PasscodeDialogTest : public QObject
@@ -22,7 +24,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         const auto row = [](const char *name, const char *offered, const char *typed,
                             const char *entry, bool ok) {
-            QTest::newRow(name) << QString(offered) << QString(typed) << QString(entry) << ok;
+            QTest::newRow(name) << QString::fromUtf8(offered) << QString::fromUtf8(typed)
+                                << QString::fromUtf8(entry) << ok;
         };
         row("nothing offered", "", "", "", false);
         row("the stick's passcode", "0042", "", "0042", true);
@@ -48,10 +51,10 @@ private Q_SLOTS:
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<PasscodeDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            QCOMPARE(dialog->windowTitle(), "Orvex Tessary");
+            QCOMPARE(dialog->windowTitle(), u"Orvex Tessary"_s);
             dialog->reject();
         });
-        QCOMPARE(PasscodeDialog::ask(nullptr, "1234"), std::nullopt);
+        QCOMPARE(PasscodeDialog::ask(nullptr, u"1234"_s), std::nullopt);
     }
 };
 

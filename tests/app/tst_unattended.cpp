@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 using orvex::CommandLine;
 Q_DECLARE_METATYPE(CommandLine::Action)
 
@@ -33,43 +35,45 @@ private Q_SLOTS:
                             bool uninstall = false) {
             QTest::newRow(name) << arguments << action << password << passcode << uninstall;
         };
-        const QStringList install = {"--unattended", "--drive", "/a", "--password"};
+        const QStringList install = {u"--unattended"_s, u"--drive"_s, u"/a"_s, u"--password"_s};
         row("window", {}, A::ShowWindow);
-        row("unattended, password", install + QStringList{"yes"}, A::Unattended, true);
-        row("unattended, no password", {"--password", "no", "--unattended", "--drive", "/a"},
-            A::Unattended);
-        row("a passcode", install + QStringList{"yes", "--passcode", "01234567"}, A::Unattended,
-            true, "01234567");
-        row("a passcode too short", install + QStringList{"yes", "--passcode", "123"}, A::Error);
-        row("two passcodes",
-            install + QStringList{"yes", "--passcode", "1234", "--passcode", "5678"}, A::Error);
-        row("a passcode without protection", install + QStringList{"no", "--passcode", "1234"},
+        row("unattended, password", install + QStringList{u"yes"_s}, A::Unattended, true);
+        row("unattended, no password",
+            {u"--password"_s, u"no"_s, u"--unattended"_s, u"--drive"_s, u"/a"_s}, A::Unattended);
+        row("a passcode", install + QStringList{u"yes"_s, u"--passcode"_s, u"01234567"_s},
+            A::Unattended, true, u"01234567"_s);
+        row("a passcode too short", install + QStringList{u"yes"_s, u"--passcode"_s, u"123"_s},
             A::Error);
-        row("no password answer", {"--unattended", "--drive", "/a"}, A::Error);
-        row("a wrong answer", install + QStringList{"maybe"}, A::Error);
-        row("no drive", {"--unattended", "--password", "yes"}, A::Error);
-        row("an empty drive", {"--drive", ""}, A::Error);
-        row("password without unattended", {"--password", "yes"}, A::Error);
-        row("removal", {"--uninstall", "--unattended", "--drive", "/a"}, A::Unattended, false, {},
-            true);
-        row("removal in the window", {"--uninstall"}, A::ShowWindow, false, {}, true);
-        row("removal with a password", install + QStringList{"no", "--uninstall"}, A::Error);
-        row("unknown option", {"--bogus"}, A::Error);
-        row("stray argument", {"stray"}, A::Error);
-        row("help alone", {"-h"}, A::Help);
-        row("version", {"--version"}, A::Version);
+        row("two passcodes",
+            install + QStringList{u"yes"_s, u"--passcode"_s, u"1234"_s, u"--passcode"_s, u"5678"_s},
+            A::Error);
+        row("a passcode without protection",
+            install + QStringList{u"no"_s, u"--passcode"_s, u"1234"_s}, A::Error);
+        row("no password answer", {u"--unattended"_s, u"--drive"_s, u"/a"_s}, A::Error);
+        row("a wrong answer", install + QStringList{u"maybe"_s}, A::Error);
+        row("no drive", {u"--unattended"_s, u"--password"_s, u"yes"_s}, A::Error);
+        row("an empty drive", {u"--drive"_s, u""_s}, A::Error);
+        row("password without unattended", {u"--password"_s, u"yes"_s}, A::Error);
+        row("removal", {u"--uninstall"_s, u"--unattended"_s, u"--drive"_s, u"/a"_s}, A::Unattended,
+            false, {}, true);
+        row("removal in the window", {u"--uninstall"_s}, A::ShowWindow, false, {}, true);
+        row("removal with a password", install + QStringList{u"no"_s, u"--uninstall"_s}, A::Error);
+        row("unknown option", {u"--bogus"_s}, A::Error);
+        row("stray argument", {u"stray"_s}, A::Error);
+        row("help alone", {u"-h"_s}, A::Help);
+        row("version", {u"--version"_s}, A::Version);
     }
     void parsesTheCommandLine()
     {
         QFETCH(QStringList, arguments);
         const CommandLine line =
-            orvex::parseCommandLine(QStringList{"orvex-installer"} + arguments);
+            orvex::parseCommandLine(QStringList{u"orvex-installer"_s} + arguments);
         QTEST(line.action, "action");
         QTEST(line.password, "password");
         QTEST(line.passcode, "passcode");
         QTEST(line.uninstall && line.action != CommandLine::Action::Error, "uninstall");
         QCOMPARE(line.error.isEmpty(), line.action != CommandLine::Action::Error);
-        QCOMPARE(line.helpText.contains("--unattended"),
+        QCOMPARE(line.helpText.contains(u"--unattended"_s),
                  line.action == CommandLine::Action::Error ||
                      line.action == CommandLine::Action::Help);
     }
@@ -79,37 +83,37 @@ private Q_SLOTS:
     void printsInformationAndFailuresApart()
     {
         QTemporaryDir folder;
-        QVERIFY(testfiles::write(folder.filePath("A/Orvex/index.html"), "index"));
-        QVERIFY(testfiles::write(folder.filePath("A/pass.html"), "<DT>locked\r\n"));
-        QVERIFY(testfiles::write(folder.filePath("A/nopass.html"), "<DT>open\r\n"));
-        const QString passcodeFile = folder.filePath("D/PSP/COMMON/Orvex/passcode.js");
-        QVERIFY(testfiles::write(passcodeFile, orvex::passcode::fileText("13579")));
+        QVERIFY(testfiles::write(folder.filePath(u"A/Orvex/index.html"_s), "index"));
+        QVERIFY(testfiles::write(folder.filePath(u"A/pass.html"_s), "<DT>locked\r\n"));
+        QVERIFY(testfiles::write(folder.filePath(u"A/nopass.html"_s), "<DT>open\r\n"));
+        const QString passcodeFile = folder.filePath(u"D/PSP/COMMON/Orvex/passcode.js"_s);
+        QVERIFY(testfiles::write(passcodeFile, orvex::passcode::fileText(u"13579"_s)));
         QString out, errors;
         QTextStream outStream(&out), errorStream(&errors);
-        const auto install = [&](const QString &drive = "D") {
+        const auto install = [&](const QString &drive = u"D"_s) {
             return orvex::runUnattended(
-                folder.filePath("A"),
-                orvex::parseCommandLine({"orvex-installer", "--unattended", "--drive",
-                                         folder.filePath(drive), "--password", "yes"}),
+                folder.filePath(u"A"_s),
+                orvex::parseCommandLine({u"orvex-installer"_s, u"--unattended"_s, u"--drive"_s,
+                                         folder.filePath(drive), u"--password"_s, u"yes"_s}),
                 outStream, errorStream);
         };
-        const QString asked = "Are you sure you want to install Orvex Tessary? Yes\n\n";
+        const QString asked = u"Are you sure you want to install Orvex Tessary? Yes\n\n"_s;
 
-        QVERIFY(QDir().mkpath(folder.filePath("E")));
-        QCOMPARE(install("E"), 1);
+        QVERIFY(QDir().mkpath(folder.filePath(u"E"_s)));
+        QCOMPARE(install(u"E"_s), 1);
         QCOMPARE(out, asked);
-        QVERIFY2(errors.startsWith("Installation failed.\nThe drive ") &&
-                     errors.endsWith("with --drive.\nNothing on the stick was changed.\n\n"),
+        QVERIFY2(errors.startsWith(u"Installation failed.\nThe drive "_s) &&
+                     errors.endsWith(u"with --drive.\nNothing on the stick was changed.\n\n"_s),
                  qPrintable(errors));
 
         out.clear();
         errors.clear();
         QCOMPARE(install(), 0);
         QVERIFY2(out.startsWith(asked + "Would you like to install with password protection? "
-                                        "Yes\n\nInstallation complete!\n") &&
-                     !out.contains("passcode is"),
+                                        u"Yes\n\nInstallation complete!\n"_s) &&
+                     !out.contains(u"passcode is"_s),
                  qPrintable(out));
-        QCOMPARE(testfiles::read(passcodeFile), orvex::passcode::fileText("13579"));
+        QCOMPARE(testfiles::read(passcodeFile), orvex::passcode::fileText(u"13579"_s));
         QCOMPARE(errors, QString());
     }
 

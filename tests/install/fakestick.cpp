@@ -1,5 +1,7 @@
 #include "fakestick.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace orvex;
 using namespace orvex::stick;
 
@@ -23,22 +25,22 @@ public:
     }
     Status write(const char *bytes, qint64 size) override
     {
-        return m_stick.record("write", m_path, [&] { return m_real->write(bytes, size); });
+        return m_stick.record(u"write"_s, m_path, [&] { return m_real->write(bytes, size); });
     }
     Result<Entry> status() override { return m_stick.shown(m_real->status()); }
     Status takeModeAndOwner(const Entry &like) override
     {
-        return m_stick.record("chmod", m_path, [&] { return m_real->takeModeAndOwner(like); });
+        return m_stick.record(u"chmod"_s, m_path, [&] { return m_real->takeModeAndOwner(like); });
     }
     Status truncate(qint64 size) override
     {
-        return m_stick.record("truncate", m_path, [&] { return m_real->truncate(size); });
+        return m_stick.record(u"truncate"_s, m_path, [&] { return m_real->truncate(size); });
     }
-    Status flush() override { return m_stick.record("fsync", m_path); }
+    Status flush() override { return m_stick.record(u"fsync"_s, m_path); }
     Status dropCache() override { return m_real->dropCache(); }
     Status close() override
     {
-        return m_stick.record("close", m_path, [&] { return m_real->close(); });
+        return m_stick.record(u"close"_s, m_path, [&] { return m_real->close(); });
     }
 
 private:
@@ -77,7 +79,7 @@ public:
             return m_stick.shown((real = m_real->openFile(name, how)).status());
         };
         if (Status opened =
-                how == Open::CreateNew ? m_stick.record("create", pathOf(name), open) : open();
+                how == Open::CreateNew ? m_stick.record(u"create"_s, pathOf(name), open) : open();
             !opened.ok())
             return opened;
         return std::unique_ptr<File>(
@@ -85,23 +87,23 @@ public:
     }
     Status makeFolder(const QByteArray &name) override
     {
-        return m_stick.record("mkdir", pathOf(name), [&] { return m_real->makeFolder(name); });
+        return m_stick.record(u"mkdir"_s, pathOf(name), [&] { return m_real->makeFolder(name); });
     }
     Status rename(const QByteArray &from, const QByteArray &to) override
     {
-        return m_stick.record("rename", pathOf(from), [&] { return m_real->rename(from, to); });
+        return m_stick.record(u"rename"_s, pathOf(from), [&] { return m_real->rename(from, to); });
     }
     Status removeFile(const QByteArray &name) override
     {
-        return m_stick.record("unlink", pathOf(name), [&] { return m_real->removeFile(name); });
+        return m_stick.record(u"unlink"_s, pathOf(name), [&] { return m_real->removeFile(name); });
     }
     Status removeFolder(const QByteArray &name) override
     {
-        return m_stick.record("rmdir", pathOf(name), [&] { return m_real->removeFolder(name); });
+        return m_stick.record(u"rmdir"_s, pathOf(name), [&] { return m_real->removeFolder(name); });
     }
     Status checkWritable() const override { return m_stick.shown(m_real->checkWritable()); }
-    Status flush() override { return m_stick.record("fsync", m_path); }
-    Status flushFileSystem() override { return m_stick.record("syncfs", m_path); }
+    Status flush() override { return m_stick.record(u"fsync"_s, m_path); }
+    Status flushFileSystem() override { return m_stick.record(u"syncfs"_s, m_path); }
     Status lock() override { return m_real->lock(); }
     Result<Space> space() const override { return m_real->space(); }
     FileSystemKind fileSystemKind() const override { return m_stick.kind; }
@@ -137,7 +139,7 @@ Status FakeStick::shown(Status status) const
 Status FakeStick::record(const QString &call, const QString &path,
                          const std::function<Status()> &apply)
 {
-    calls.append(call + ' ' + path);
+    calls.append(call + u' ' + path);
     const auto failure = failing.constFind(calls.last());
     if (failure != failing.cend())
         return Status::systemError(path, *failure);

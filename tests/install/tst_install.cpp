@@ -14,6 +14,8 @@
 #include <QtTest>
 #include <cerrno>
 
+using namespace Qt::StringLiterals;
+
 using namespace orvex;
 using testfiles::snapshot;
 using Tree = QMap<QString, QByteArray>;
@@ -23,21 +25,21 @@ namespace {
 
 const QByteArray openEntry = "<DT><A HREF=\"file:/PSP/COMMON/Orvex/index.html\">Orvex Tessary</A>";
 const QByteArray protectedEntry = "<DT><A HREF=\"file:/PSP/COMMON/Orvex/lock.html\">Orvex \xa9</A>";
-const QString unchanged = "Nothing on the stick was changed.";
-const QString leftoverRemoved = "Removed 1 file left by an interrupted installation.";
+const QString unchanged = u"Nothing on the stick was changed."_s;
+const QString leftoverRemoved = u"Removed 1 file left by an interrupted installation."_s;
 const QByteArray list = "css/\r\nindex.html\r\ncss/site.css\r\n";
 
 QString box(const QString &text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
 {
     const auto preset = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-    return RecordingMessagePresenter::describe({"Orvex Tessary", text, icon, buttons, preset});
+    return RecordingMessagePresenter::describe({u"Orvex Tessary"_s, text, icon, buttons, preset});
 }
 
 // The questions answered by `answers` ("Y"/"N" each).
 QStringList questionsFor(const QString &answers)
 {
-    const QStringList questions = {"Are you sure you want to install Orvex Tessary?",
-                                   "Would you like to install with password protection?"};
+    const QStringList questions = {u"Are you sure you want to install Orvex Tessary?"_s,
+                                   u"Would you like to install with password protection?"_s};
     QStringList shown;
     for (qsizetype i = 0; i < answers.size(); ++i)
         shown.append(box(questions[i], MessageIcon::Warning, MessageButtons::YesNo));
@@ -48,7 +50,7 @@ QList<MessageAnswer> answersFrom(const QString &letters)
 {
     QList<MessageAnswer> answers;
     for (const QChar letter : letters)
-        answers.append(letter == 'Y' ? MessageAnswer::Yes : MessageAnswer::No);
+        answers.append(letter == u'Y' ? MessageAnswer::Yes : MessageAnswer::No);
     return answers;
 }
 
@@ -74,7 +76,7 @@ class InstallTest : public QObject
     {
         return testfiles::write(m_stick->real(path), bytes);
     }
-    Tree drive() const { return snapshot(m_stick->real("/D")); }
+    Tree drive() const { return snapshot(m_stick->real(u"/D"_s)); }
     QString told() const { return m_messages->requests().last().text; }
 
     // Runs shell commands in the stick's folder, with $B the bookmarks file, $O the
@@ -82,19 +84,19 @@ class InstallTest : public QObject
     bool spoil(const QString &commands)
     {
         QProcess shell;
-        shell.setWorkingDirectory(m_stick->real(""));
-        shell.setEnvironment({"B=D/PSP/SYSTEM/BROWSER/bookmarks.html", "O=D/PSP/COMMON/Orvex",
-                              "P=A/Orvex", "PATH=/usr/bin:/bin"});
-        shell.start("sh", {"-ec", commands});
+        shell.setWorkingDirectory(m_stick->real(u""_s));
+        shell.setEnvironment({u"B=D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"O=D/PSP/COMMON/Orvex"_s,
+                              u"P=A/Orvex"_s, u"PATH=/usr/bin:/bin"_s});
+        shell.start(u"sh"_s, {u"-ec"_s, commands});
         return shell.waitForFinished() && shell.exitCode() == 0;
     }
 
     InstallEnvironment environment(const QString &answers, const StickRunner &runner,
-                                   const QString &drive = "/D")
+                                   const QString &drive = u"/D"_s)
     {
         m_stick->calls.clear();
         m_messages = std::make_unique<RecordingMessagePresenter>(answersFrom(answers));
-        return {"/A", drive, *m_messages, [this] { ++m_endings; }, runner, m_stick.get()};
+        return {u"/A"_s, drive, *m_messages, [this] { ++m_endings; }, runner, m_stick.get()};
     }
     InstallOutcome install(const QString &answers, const StickRunner &runner = {},
                            QList<std::optional<QString>> passcodes = {})
@@ -110,7 +112,7 @@ class InstallTest : public QObject
     // True when nothing holds the drive's lock.
     bool unlocked() const
     {
-        auto root = stick::systemFileSystem().openRoot(m_stick->real("/D"));
+        auto root = stick::systemFileSystem().openRoot(m_stick->real(u"/D"_s));
         return root.ok() && root.value()->lock().ok();
     }
 
@@ -122,16 +124,17 @@ private Q_SLOTS:
     {
         m_stick = std::make_unique<FakeStick>();
         m_endings = 0;
-        QVERIFY(add("/A/Orvex/index.html", "new index") && add("/A/Orvex/css/site.css", "body {}"));
-        QVERIFY(add("/A/nopass.html", openEntry + "\r\n<!-- open -->\r\n"));
-        QVERIFY(add("/A/pass.html", protectedEntry + "\n<!-- lock -->\r\n"));
-        QVERIFY(add("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "<DL>\r\n"));
-        QVERIFY(add("/D/PSP/COMMON/Orvex/index.html", QByteArray(5000, 'o')));
-        QVERIFY(add("/D/PSP/COMMON/Orvex/css/site.css.orvex-part90", "crash"));
-        QVERIFY(QDir().mkpath(m_stick->real("/D/PSP/COMMON/Orvex/kept.orvex-part")));
-        QVERIFY(add("/D/PSP/COMMON/Orvex/.orvex-part1", "mine"));
-        QVERIFY(add("/D/PSP/COMMON/Orvex/kept.orvex-party", "mine"));
-        QVERIFY(add("/O/bookmarks.html", "outside"));
+        QVERIFY(add(u"/A/Orvex/index.html"_s, "new index") &&
+                add(u"/A/Orvex/css/site.css"_s, "body {}"));
+        QVERIFY(add(u"/A/nopass.html"_s, openEntry + "\r\n<!-- open -->\r\n"));
+        QVERIFY(add(u"/A/pass.html"_s, protectedEntry + "\n<!-- lock -->\r\n"));
+        QVERIFY(add(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, "<DL>\r\n"));
+        QVERIFY(add(u"/D/PSP/COMMON/Orvex/index.html"_s, QByteArray(5000, 'o')));
+        QVERIFY(add(u"/D/PSP/COMMON/Orvex/css/site.css.orvex-part90"_s, "crash"));
+        QVERIFY(QDir().mkpath(m_stick->real(u"/D/PSP/COMMON/Orvex/kept.orvex-part"_s)));
+        QVERIFY(add(u"/D/PSP/COMMON/Orvex/.orvex-part1"_s, "mine"));
+        QVERIFY(add(u"/D/PSP/COMMON/Orvex/kept.orvex-party"_s, "mine"));
+        QVERIFY(add(u"/O/bookmarks.html"_s, "outside"));
     }
 
     void answers_data()
@@ -140,7 +143,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QByteArray>("after"); // null: declined
         QTest::addColumn<QByteArray>("passcode");
-        const QByteArray chosen = passcode::fileText("2468");
+        const QByteArray chosen = passcode::fileText(u"2468"_s);
         QTest::newRow("No") << "N"
                             << "" << QByteArray() << QByteArray();
         QTest::newRow("Yes, Yes") << "YY"
@@ -164,7 +167,7 @@ private Q_SLOTS:
             << "YY"
             << "printf 'var orvexPasscode = \"97531\";' > $O/PASSCODE.JS"
             << "<DL>\r\n" + protectedEntry + "\r\n"
-            << passcode::fileText("97531");
+            << passcode::fileText(u"97531"_s);
         QTest::newRow("Yes, No removes what the earlier list named and the payload lacks")
             << "YN"
             << "printf 'old/\\r\\nold/a.html\\r\\nindex.html\\r\\n' > $O/installed.txt; "
@@ -191,7 +194,7 @@ private Q_SLOTS:
         };
         InstallEnvironment run = environment(answers, runner);
         run.choosePasscode = [](const QString &onStick) {
-            return onStick.isEmpty() ? "2468" : onStick;
+            return onStick.isEmpty() ? u"2468"_s : onStick;
         };
 
         const InstallOutcome outcome = runInstall(run);
@@ -200,32 +203,32 @@ private Q_SLOTS:
         QCOMPARE(outcome, installed ? InstallOutcome::Completed : InstallOutcome::Declined);
         QStringList shown = questionsFor(answers);
         if (installed)
-            shown << box("Installation complete!\r\nThank you for using Orvex.",
+            shown << box(u"Installation complete!\r\nThank you for using Orvex."_s,
                          MessageIcon::Information)
-                  << box("To access Orvex, simply choose the Orvex Tessary bookmark in your "
+                  << box(u"To access Orvex, simply choose the Orvex Tessary bookmark in your "_s
                          "PSP browser's bookmark section.",
                          MessageIcon::Information);
         QCOMPARE(m_messages->described(), shown);
         QCOMPARE(m_endings, installed ? 1 : 0);
-        QCOMPARE(progress, installed
-                               ? QStringList({"1 0/2 0/16 index.html", "1 1/2 9/16 css/site.css",
-                                              "1 2/2 16/16 ", "2 2/2 16/16 ", "3 2/2 16/16 "})
-                               : QStringList());
+        QCOMPARE(progress,
+                 installed ? QStringList({u"1 0/2 0/16 index.html"_s, u"1 1/2 9/16 css/site.css"_s,
+                                          u"1 2/2 16/16 "_s, u"2 2/2 16/16 "_s, u"3 2/2 16/16 "_s})
+                           : QStringList());
         if (installed) {
             for (const QString &gone : expected.keys()) {
-                if (gone.contains(".orvex-part9") || gone.endsWith("passcode.js.orvex-part") ||
-                    gone.contains("/old"))
+                if (gone.contains(u".orvex-part9"_s) ||
+                    gone.endsWith(u"passcode.js.orvex-part"_s) || gone.contains(u"/old"_s))
                     expected.remove(gone);
             }
-            expected.insert(
-                testfiles::placedUnder("PSP/COMMON/Orvex", snapshot(m_stick->real("/A/Orvex"))));
-            expected.insert({{"PSP/SYSTEM/", {}},
-                             {"PSP/SYSTEM/BROWSER/", {}},
-                             {"PSP/COMMON/", {}},
-                             {"PSP/COMMON/Orvex/installed.txt", list}});
-            expected["PSP/SYSTEM/BROWSER/bookmarks.html"] = after;
+            expected.insert(testfiles::placedUnder(u"PSP/COMMON/Orvex"_s,
+                                                   snapshot(m_stick->real(u"/A/Orvex"_s))));
+            expected.insert({{u"PSP/SYSTEM/"_s, {}},
+                             {u"PSP/SYSTEM/BROWSER/"_s, {}},
+                             {u"PSP/COMMON/"_s, {}},
+                             {u"PSP/COMMON/Orvex/installed.txt"_s, list}});
+            expected[u"PSP/SYSTEM/BROWSER/bookmarks.html"_s] = after;
             if (!passcode.isNull())
-                expected["PSP/COMMON/Orvex/passcode.js"] = passcode;
+                expected[u"PSP/COMMON/Orvex/passcode.js"_s] = passcode;
         }
         QCOMPARE(drive(), expected);
     }
@@ -235,66 +238,68 @@ private Q_SLOTS:
         QTest::addColumn<QString>("drive");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("reason"); // <B>, <O> as $B, $O
-        const QString copy = "The Orvex folder could not be copied to /D/PSP/COMMON/.\r\n";
+        const QString copy = u"The Orvex folder could not be copied to /D/PSP/COMMON/.\r\n"_s;
         const QString add =
-            "The bookmark could not be added to /D/PSP/SYSTEM/BROWSER/bookmarks.html.\r\n";
+            u"The bookmark could not be added to /D/PSP/SYSTEM/BROWSER/bookmarks.html.\r\n"_s;
         const QString page = "The bookmark page /A/%1 is missing or empty.\r\nThe installer's "
-                             "own files are incomplete: install the installer again.";
-        const QString link = ": is a link; the installer does not follow links on the drive";
+                             u"own files are incomplete: install the installer again."_s;
+        const QString link = u": is a link; the installer does not follow links on the drive"_s;
         const QString utf16 = add + "<B>: is UTF-16 text; the installer adds its bookmark only "
                                     "to single-byte text.\r\nSave it as single-byte text (ASCII "
-                                    "or UTF-8), then install again.";
-        const QString temporary = " with the name the installer gives the temporary copy of ";
+                                    u"or UTF-8), then install again."_s;
+        const QString temporary = u" with the name the installer gives the temporary copy of "_s;
         const QString caseless = " (the stick does not tell names apart by case); rename or "
-                                 "remove it";
+                                 u"remove it"_s;
         const struct
         {
             const char *name, *answers, *drive, *spoil;
             QString reason;
         } rows[] = {
             {"no drive", "", "", "",
-             "No drive was chosen. Connect the PSP in USB mode and choose its drive."},
+             u"No drive was chosen. Connect the PSP in USB mode and choose its drive."_s},
             {"drive not a folder", "Y", "/D/no", "",
-             QString(copy).replace("/D", "/D/no") + "/D/no: " + systemText(ENOENT)},
+             QString(copy).replace(u"/D"_s, u"/D/no"_s) + u"/D/no: "_s + systemText(ENOENT)},
             {"no PSP folder", "Y", "/D", "rm -r D/PSP",
-             "The drive /D has no PSP folder, so it is not a PSP memory stick.\r\nOn the PSP, "
+             u"The drive /D has no PSP folder, so it is not a PSP memory stick.\r\nOn the PSP, "_s
              "choose Settings, then USB Connection, and choose the drive that appears."},
-            {"PSP is a link", "Y", "/D", "mv D/PSP E; ln -s $PWD/E D/PSP", copy + "/D/PSP" + link},
+            {"PSP is a link", "Y", "/D", "mv D/PSP E; ln -s $PWD/E D/PSP",
+             copy + u"/D/PSP"_s + link},
             {"COMMON is a link", "Y", "/D", "rm -r D/PSP/COMMON; ln -s $PWD/O D/PSP/COMMON",
-             copy + "/D/PSP/COMMON" + link},
+             copy + u"/D/PSP/COMMON"_s + link},
             {"a file in Orvex is a link", "Y", "/D", "ln -sf $PWD/O/bookmarks.html $O/index.html",
-             copy + "<O>/index.html" + link},
+             copy + u"<O>/index.html"_s + link},
             {"a folder where a file goes", "Y", "/D", "rm $O/index.html; mkdir $O/index.html",
-             copy + "<O>/index.html: is not a regular file"},
+             copy + u"<O>/index.html: is not a regular file"_s},
             {"a folder where a file goes, spelt otherwise", "Y", "/D",
              "rm $O/index.html; mkdir $O/INDEX.HTML",
-             copy + "<O>/INDEX.HTML: is a folder, where the installer puts the file index.html" +
+             copy + u"<O>/INDEX.HTML: is a folder, where the installer puts the file index.html"_s +
                  caseless},
             {"a file where a folder goes, spelt otherwise", "Y", "/D", "rm -r $O/css; touch $O/CSS",
-             copy + "<O>/CSS: is a file, where the installer puts the folder css" + caseless},
+             copy + u"<O>/CSS: is a file, where the installer puts the folder css"_s + caseless},
             {"a folder named as a file's temporary", "Y", "/D", "mkdir $O/index.html.orvex-part",
-             copy + "<O>/index.html.orvex-part: is a folder" + temporary +
-                 "index.html; rename or remove it"},
+             copy + u"<O>/index.html.orvex-part: is a folder"_s + temporary +
+                 u"index.html; rename or remove it"_s},
             {"a link named as the passcode's temporary", "Y", "/D",
              "ln -s nowhere $O/passcode.js.orvex-part",
-             copy + "<O>/passcode.js.orvex-part: is a link" + temporary +
-                 "passcode.js; rename or remove it"},
+             copy + u"<O>/passcode.js.orvex-part: is a link"_s + temporary +
+                 u"passcode.js; rename or remove it"_s},
             {"a folder named as the bookmarks file's temporary", "Y", "/D", "mkdir $B.orvex-part",
-             add + "<B>.orvex-part: is a folder" + temporary +
-                 "bookmarks.html; rename or remove it"},
+             add + u"<B>.orvex-part: is a folder"_s + temporary +
+                 u"bookmarks.html; rename or remove it"_s},
             {"bookmarks a link to nothing", "Y", "/D", "ln -sf $PWD/O/new.html $B",
-             add + "<B>" + link},
-            {"bookmarks a pipe", "Y", "/D", "rm $B; mkfifo $B", add + "<B>: is not a regular file"},
+             add + u"<B>"_s + link},
+            {"bookmarks a pipe", "Y", "/D", "rm $B; mkfifo $B",
+             add + u"<B>: is not a regular file"_s},
             {"bookmarks linked to a file outside", "Y", "/D", "ln -f O/bookmarks.html $B",
              add + "<B>: has 2 names (hard links); the installer changes only a file with one "
                    "name.\r\nMake it a file of its own (put a copy in its place), then install "
-                   "again."},
+                   u"again."_s},
             {"bookmarks in UTF-16", "Y", "/D", "printf '\\377\\376<\\0' > $B", utf16},
             {"bookmarks in UTF-16, big-endian", "Y", "/D", "printf '\\376\\377\\0<' > $B", utf16},
             {"payload entries the stick cannot take", "Y", "/D",
              "cd $P; ln -s $PWD/../../O more; ln -s /dev/null null; mkdir IMG; touch a:b.txt img "
              "dot. INSTALLED.TXT; truncate -s 4G big; truncate -s 4294967295 fits",
-             "These entries of the Orvex folder cannot be installed:\r\n"
+             u"These entries of the Orvex folder cannot be installed:\r\n"_s
              "/A/Orvex/a:b.txt: holds \":\", which the stick cannot store\r\n"
              "/A/Orvex/big: is 4 GiB or larger; the stick holds files of up to 4 GiB less one "
              "byte\r\n"
@@ -306,12 +311,12 @@ private Q_SLOTS:
              "/A/Orvex/INSTALLED.TXT: the installer writes this file itself\r\n"
              "Rename or remove them in /A/Orvex, then install again."},
             {"drive inside the payload", "Y", "/A/Orvex", "mkdir -p $P/PSP/SYSTEM/BROWSER",
-             "The Orvex folder could not be copied to /A/Orvex/PSP/COMMON/.\r\n/A/Orvex/PSP/"
+             u"The Orvex folder could not be copied to /A/Orvex/PSP/COMMON/.\r\n/A/Orvex/PSP/"_s
              "COMMON/: The destination lies inside the folder being copied."},
             {"a page begins with an empty line", "Y", "/D", "printf '\\r\\nx' > A/pass.html",
-             page.arg("pass.html")},
+             page.arg(u"pass.html"_s)},
             {"a page's first line longer than 64 KiB", "Y", "/D",
-             "printf %065537d 0 > A/nopass.html", page.arg("nopass.html")},
+             "printf %065537d 0 > A/nopass.html", page.arg(u"nopass.html"_s)},
         };
         for (const auto &row : rows)
             QTest::newRow(row.name) << row.answers << row.drive << row.spoil << row.reason;
@@ -327,19 +332,19 @@ private Q_SLOTS:
         QFETCH(QString, steps);
         QFETCH(QString, reason);
         QVERIFY(spoil(steps));
-        const Tree outside = snapshot(m_stick->real("/O"));
+        const Tree outside = snapshot(m_stick->real(u"/O"_s));
         const Tree stick = this->drive();
 
         QCOMPARE(runInstall(environment(answers, {}, drive)), InstallOutcome::Failed);
 
         QCOMPARE(m_endings, 0);
-        reason.replace("<B>", "/D/PSP/SYSTEM/BROWSER/bookmarks.html")
-            .replace("<O>", "/D/PSP/COMMON/Orvex");
-        const QString heading = answers.isEmpty() ? "" : "Installation failed.\r\n";
-        const QString footer = answers.isEmpty() ? "" : "\r\n" + unchanged;
+        reason.replace(u"<B>"_s, u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s)
+            .replace(u"<O>"_s, u"/D/PSP/COMMON/Orvex"_s);
+        const QString heading = answers.isEmpty() ? u""_s : u"Installation failed.\r\n"_s;
+        const QString footer = answers.isEmpty() ? u""_s : u"\r\n"_s + unchanged;
         QCOMPARE(m_messages->described(),
                  questionsFor(answers) << box(heading + reason + footer, MessageIcon::Critical));
-        QCOMPARE(snapshot(m_stick->real("/O")), outside);
+        QCOMPARE(snapshot(m_stick->real(u"/O"_s)), outside);
         QCOMPARE(this->drive(), stick);
         QVERIFY(m_stick->calls.isEmpty());
     }
@@ -347,11 +352,11 @@ private Q_SLOTS:
     // While another install or removal holds the drive nothing is written.
     void lockHeldByAnother()
     {
-        auto another = stick::systemFileSystem().openRoot(m_stick->real("/D"));
+        auto another = stick::systemFileSystem().openRoot(m_stick->real(u"/D"_s));
         QVERIFY(another.ok() && another.value()->lock().ok());
-        QCOMPARE(install("Y"), InstallOutcome::Failed);
-        QCOMPARE(told(), "Installation failed.\r\nAnother installation or removal on this drive "
-                         "is running.\r\n" +
+        QCOMPARE(install(u"Y"_s), InstallOutcome::Failed);
+        QCOMPARE(told(), u"Installation failed.\r\nAnother installation or removal on this drive "
+                         "is running.\r\n"_s +
                              unchanged);
         QVERIFY(m_stick->calls.isEmpty());
     }
@@ -360,31 +365,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<stick::FileSystemKind>("kind");
         QTest::addColumn<QStringList>("calls"); // O the installed Orvex folder, B the bookmarks
-        const QStringList made = {"mkdir D/PSP/COMMON", "mkdir O", "mkdir O/css"};
-        const QStringList bookmark = {"write B", "fsync B", "close B"};
+        const QStringList made = {u"mkdir D/PSP/COMMON"_s, u"mkdir O"_s, u"mkdir O/css"_s};
+        const QStringList bookmark = {u"write B"_s, u"fsync B"_s, u"close B"_s};
         const auto written = [](bool flushed) {
             QStringList calls;
-            for (const QString file : {"O/index.html", "O/css/site.css", "O/installed.txt"}) {
-                const QString part = file + ".orvex-part";
-                calls << "create " + part << "write " + part;
+            for (const QString &file :
+                 {u"O/index.html"_s, u"O/css/site.css"_s, u"O/installed.txt"_s}) {
+                const QString part = file + u".orvex-part"_s;
+                calls << u"create "_s + part << u"write "_s + part;
                 if (flushed)
-                    calls << "fsync " + part;
-                calls << "close " + part;
+                    calls << u"fsync "_s + part;
+                calls << u"close "_s + part;
             }
             return calls;
         };
-        const QStringList renamed = {"rename O/index.html.orvex-part",
-                                     "rename O/css/site.css.orvex-part",
-                                     "rename O/installed.txt.orvex-part"};
+        const QStringList renamed = {u"rename O/index.html.orvex-part"_s,
+                                     u"rename O/css/site.css.orvex-part"_s,
+                                     u"rename O/installed.txt.orvex-part"_s};
         QTest::newRow("kernel file system: the whole file system flushed, then the root")
             << stick::FileSystemKind::Fat
-            << made + written(false) + QStringList{"syncfs D", "fsync D"} + renamed +
-                   QStringList{"syncfs D", "fsync D"} + bookmark;
+            << made + written(false) + QStringList{u"syncfs D"_s, u"fsync D"_s} + renamed +
+                   QStringList{u"syncfs D"_s, u"fsync D"_s} + bookmark;
         QTest::newRow("user-space file system: each file, then each folder changed")
             << stick::FileSystemKind::UserSpace
-            << made + written(true) + QStringList{"fsync D"} + renamed +
-                   QStringList{"fsync O/css", "fsync O", "fsync D/PSP/COMMON", "fsync D/PSP",
-                               "fsync D"} +
+            << made + written(true) + QStringList{u"fsync D"_s} + renamed +
+                   QStringList{u"fsync O/css"_s, u"fsync O"_s, u"fsync D/PSP/COMMON"_s,
+                               u"fsync D/PSP"_s, u"fsync D"_s} +
                    bookmark;
     }
 
@@ -394,12 +400,12 @@ private Q_SLOTS:
     {
         QFETCH(stick::FileSystemKind, kind);
         m_stick->kind = kind;
-        QVERIFY(spoil("rm -r D/PSP/COMMON"));
-        QCOMPARE(install("YN"), InstallOutcome::Completed);
+        QVERIFY(spoil(u"rm -r D/PSP/COMMON"_s));
+        QCOMPARE(install(u"YN"_s), InstallOutcome::Completed);
         QStringList calls = m_stick->calls;
-        calls.replaceInStrings("/D/PSP/COMMON/Orvex", "O")
-            .replaceInStrings("/D/PSP/SYSTEM/BROWSER/bookmarks.html", "B")
-            .replaceInStrings("/D", "D");
+        calls.replaceInStrings(u"/D/PSP/COMMON/Orvex"_s, u"O"_s)
+            .replaceInStrings(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"B"_s)
+            .replaceInStrings(u"/D"_s, u"D"_s);
         QTEST(calls, "calls");
         QVERIFY(unlocked());
     }
@@ -407,9 +413,10 @@ private Q_SLOTS:
     // A cancelled passcode asks the question again, and so does an invalid one.
     void asksForThePasscodeUntilValid()
     {
-        QCOMPARE(install("YYYY", {}, {std::nullopt, "12", "2468"}), InstallOutcome::Completed);
-        QCOMPARE(m_messages->described().filter("password protection").size(), 3);
-        QCOMPARE(drive().value("PSP/COMMON/Orvex/passcode.js"), passcode::fileText("2468"));
+        QCOMPARE(install(u"YYYY"_s, {}, {std::nullopt, u"12"_s, u"2468"_s}),
+                 InstallOutcome::Completed);
+        QCOMPARE(m_messages->described().filter(u"password protection"_s).size(), 3);
+        QCOMPARE(drive().value(u"PSP/COMMON/Orvex/passcode.js"_s), passcode::fileText(u"2468"_s));
     }
 
     void failures_data()
@@ -419,43 +426,46 @@ private Q_SLOTS:
         QTest::addColumn<QString>("failing"); // a call, or "read PATH" read back changed
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("stickState");
-        const QString part = "/D/PSP/COMMON/Orvex/css/site.css.orvex-part";
+        const QString part = u"/D/PSP/COMMON/Orvex/css/site.css.orvex-part"_s;
         const QString notKept = "The stick did not keep what was written to %1: it may be failing "
-                                "or not as large as it says.";
+                                u"or not as large as it says."_s;
         const QString noBookmark = "The Orvex folder on the stick was updated; no bookmark was "
-                                   "added.";
-        const QString crash = "rm $O/css/*.orvex-part90";
-        const QString many = crash + "; for i in 1 2 3 4 5 6 7 8 9 10 11 12; do touch $P/f$i; done";
+                                   u"added."_s;
+        const QString crash = u"rm $O/css/*.orvex-part90"_s;
+        const QString many =
+            crash + u"; for i in 1 2 3 4 5 6 7 8 9 10 11 12; do touch $P/f$i; done"_s;
         const auto row = [](const char *name, const QString &answers, const QString &steps,
                             const QString &failing, const QString &reason, const QString &state) {
             QTest::newRow(name) << answers << steps << failing << reason << state;
         };
-        row("making a folder", "YN", "rm -r $O/css", "mkdir /D/PSP/COMMON/Orvex/css",
-            "/D/PSP/COMMON/Orvex/css: " + systemText(EACCES), unchanged);
-        row("writing a file, after a leftover was removed", "YN", "", "write " + part,
-            part + ": " + systemText(ENOSPC), leftoverRemoved);
-        row("writing a file, then a folder left", "YN", "rm -r $O; mkdir $O", "write " + part,
-            part + ": " + systemText(ENOSPC),
-            "Some files the installer wrote could not be removed: /D/PSP/COMMON/Orvex/css: " +
+        row("making a folder", u"YN"_s, u"rm -r $O/css"_s, u"mkdir /D/PSP/COMMON/Orvex/css"_s,
+            u"/D/PSP/COMMON/Orvex/css: "_s + systemText(EACCES), unchanged);
+        row("writing a file, after a leftover was removed", u"YN"_s, u""_s, u"write "_s + part,
+            part + u": "_s + systemText(ENOSPC), leftoverRemoved);
+        row("writing a file, then a folder left", u"YN"_s, u"rm -r $O; mkdir $O"_s,
+            u"write "_s + part, part + u": "_s + systemText(ENOSPC),
+            u"Some files the installer wrote could not be removed: /D/PSP/COMMON/Orvex/css: "_s +
                 systemText(ENOTEMPTY));
-        row("flushing before the renames", "YN", crash, "syncfs /D", "/D: " + systemText(EIO),
-            unchanged);
-        row("a payload file the stick did not keep", "YN", crash, "read " + part,
-            notKept.arg("/D/PSP/COMMON/Orvex/css/site.css"), unchanged);
-        row("the passcode the stick did not keep", "YY", crash,
-            "read /D/PSP/COMMON/Orvex/passcode.js.orvex-part",
-            notKept.arg("/D/PSP/COMMON/Orvex/passcode.js"), unchanged);
-        row("a new bookmarks file the stick did not keep", "YN", crash + "; cp A/pass.html $B",
-            "read /D/PSP/SYSTEM/BROWSER/bookmarks.html.orvex-part",
-            notKept.arg("/D/PSP/SYSTEM/BROWSER/bookmarks.html"), unchanged);
-        row("a rename after ten files", "YN", many, "rename " + part, part + ": " + systemText(EIO),
-            "13 of the 15 files were updated before the failure: f1, f10, f11, f12, f2, f3, f4, "
-            "f5, f6, f7 and 3 more.");
-        row("an appended bookmark the stick did not keep", "YN", crash,
-            "read /D/PSP/SYSTEM/BROWSER/bookmarks.html",
-            notKept.arg("/D/PSP/SYSTEM/BROWSER/bookmarks.html"), noBookmark);
-        row("writing the bookmark", "YN", crash, "write /D/PSP/SYSTEM/BROWSER/bookmarks.html",
-            "/D/PSP/SYSTEM/BROWSER/bookmarks.html: " + systemText(ENOSPC), noBookmark);
+        row("flushing before the renames", u"YN"_s, crash, u"syncfs /D"_s,
+            u"/D: "_s + systemText(EIO), unchanged);
+        row("a payload file the stick did not keep", u"YN"_s, crash, u"read "_s + part,
+            notKept.arg(u"/D/PSP/COMMON/Orvex/css/site.css"_s), unchanged);
+        row("the passcode the stick did not keep", u"YY"_s, crash,
+            u"read /D/PSP/COMMON/Orvex/passcode.js.orvex-part"_s,
+            notKept.arg(u"/D/PSP/COMMON/Orvex/passcode.js"_s), unchanged);
+        row("a new bookmarks file the stick did not keep", u"YN"_s,
+            crash + u"; cp A/pass.html $B"_s,
+            u"read /D/PSP/SYSTEM/BROWSER/bookmarks.html.orvex-part"_s,
+            notKept.arg(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s), unchanged);
+        row("a rename after ten files", u"YN"_s, many, u"rename "_s + part,
+            part + u": "_s + systemText(EIO),
+            u"13 of the 15 files were updated before the failure: f1, f10, f11, f12, f2, f3, f4, "
+            "f5, f6, f7 and 3 more."_s);
+        row("an appended bookmark the stick did not keep", u"YN"_s, crash,
+            u"read /D/PSP/SYSTEM/BROWSER/bookmarks.html"_s,
+            notKept.arg(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s), noBookmark);
+        row("writing the bookmark", u"YN"_s, crash, u"write /D/PSP/SYSTEM/BROWSER/bookmarks.html"_s,
+            u"/D/PSP/SYSTEM/BROWSER/bookmarks.html: "_s + systemText(ENOSPC), noBookmark);
     }
 
     // A failure before the renames leaves the drive as it was (but for the leftovers
@@ -467,26 +477,26 @@ private Q_SLOTS:
         QFETCH(QString, failing);
         QFETCH(QString, stickState);
         QVERIFY(spoil(steps));
-        if (failing.startsWith("read "))
+        if (failing.startsWith(u"read "_s))
             m_stick->forgetful << failing.mid(5);
         else
-            m_stick->failing.insert(failing, failing.startsWith("mkdir")   ? EACCES
-                                             : failing.startsWith("write") ? ENOSPC
-                                                                           : EIO);
-        if (steps.startsWith("rm -r $O;"))
-            m_stick->failing.insert("rmdir /D/PSP/COMMON/Orvex/css", ENOTEMPTY);
+            m_stick->failing.insert(failing, failing.startsWith(u"mkdir"_s)   ? EACCES
+                                             : failing.startsWith(u"write"_s) ? ENOSPC
+                                                                              : EIO);
+        if (steps.startsWith(u"rm -r $O;"_s))
+            m_stick->failing.insert(u"rmdir /D/PSP/COMMON/Orvex/css"_s, ENOTEMPTY);
         const Tree before = drive();
 
         QCOMPARE(install(answers), InstallOutcome::Failed);
 
         QFETCH(QString, reason);
-        QVERIFY2(told().startsWith("Installation failed.\r\n") &&
-                     told().contains("\r\n" + reason + "\r\n") &&
-                     told().endsWith("\r\n" + stickState),
+        QVERIFY2(told().startsWith(u"Installation failed.\r\n"_s) &&
+                     told().contains(u"\r\n"_s + reason + u"\r\n"_s) &&
+                     told().endsWith(u"\r\n"_s + stickState),
                  qPrintable(told()));
         QCOMPARE(drive() == before, stickState == unchanged);
-        QCOMPARE(drive().value("PSP/SYSTEM/BROWSER/bookmarks.html"),
-                 before.value("PSP/SYSTEM/BROWSER/bookmarks.html"));
+        QCOMPARE(drive().value(u"PSP/SYSTEM/BROWSER/bookmarks.html"_s),
+                 before.value(u"PSP/SYSTEM/BROWSER/bookmarks.html"_s));
         QVERIFY(unlocked());
     }
 
@@ -506,7 +516,7 @@ private Q_SLOTS:
     {
         QFETCH(StickProgress::Phase, phase);
         QFETCH(InstallOutcome, outcome);
-        QVERIFY(spoil("rm $O/css/*.orvex-part90"));
+        QVERIFY(spoil(u"rm $O/css/*.orvex-part90"_s));
         const Tree before = drive();
         std::atomic<bool> cancel = false;
         const StickRunner cancelIn = [&](const StickJob &job) {
@@ -514,11 +524,11 @@ private Q_SLOTS:
                        cancel);
         };
 
-        QCOMPARE(install("YN", cancelIn), outcome);
+        QCOMPARE(install(u"YN"_s, cancelIn), outcome);
 
         const bool cancelled = outcome == InstallOutcome::Cancelled;
         if (cancelled)
-            QCOMPARE(told(), "Installation cancelled.\r\n" + unchanged);
+            QCOMPARE(told(), u"Installation cancelled.\r\n"_s + unchanged);
         QCOMPARE(drive() == before, cancelled);
     }
 
@@ -551,9 +561,9 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, line);
-        QVERIFY(before.isNull() || add("/B/bookmarks.html", before));
-        QVERIFY(QDir().mkpath(m_stick->real("/B")));
-        auto browser = stick::systemFileSystem().openRoot(m_stick->real("/B"));
+        QVERIFY(before.isNull() || add(u"/B/bookmarks.html"_s, before));
+        QVERIFY(QDir().mkpath(m_stick->real(u"/B"_s)));
+        auto browser = stick::systemFileSystem().openRoot(m_stick->real(u"/B"_s));
         QVERIFY(browser.ok());
         auto file = BookmarksFile::open(*browser.value(), "bookmarks.html");
         QVERIFY(file.ok());
@@ -565,7 +575,7 @@ private Q_SLOTS:
         QByteArray after = before;
         if (change.value() == BookmarksFile::Change::Append) {
             QVERIFY(file->append(line).ok());
-            after = testfiles::read(m_stick->real("/B/bookmarks.html"));
+            after = testfiles::read(m_stick->real(u"/B/bookmarks.html"_s));
         } else if (change.value() != BookmarksFile::Change::None) {
             after.clear();
             QVERIFY(file->changed(line, others)([&](QByteArrayView bytes) {
@@ -584,46 +594,47 @@ private Q_SLOTS:
         QTest::addColumn<QString>("failing");  // a call that fails, or "cancel" after a file
         QTest::addColumn<QString>("told");     // the last message
         QTest::addColumn<QStringList>("kept"); // what stays of PSP/COMMON/Orvex
-        const QString removed = "Orvex Tessary was removed from the PSP.\r\nRemoved %1.";
-        const QString bookmark = " and the Orvex bookmark";
-        const QStringList almost = {".orvex-part1", "kept.orvex-part/", "kept.orvex-party"};
-        const QString mine = "rm -r $O/kept.orvex-part $O/.orvex-part1 $O/kept.orvex-party";
+        const QString removed = u"Orvex Tessary was removed from the PSP.\r\nRemoved %1."_s;
+        const QString bookmark = u" and the Orvex bookmark"_s;
+        const QStringList almost = {u".orvex-part1"_s, u"kept.orvex-part/"_s,
+                                    u"kept.orvex-party"_s};
+        const QString mine = u"rm -r $O/kept.orvex-part $O/.orvex-part1 $O/kept.orvex-party"_s;
         const auto row = [](const char *name, const QString &steps, const QString &failing,
                             const QString &told, const QStringList &kept) {
             QTest::newRow(name) << steps << failing << told << kept;
         };
-        row("without a list: the payload's names, the user's files stay", "", "",
-            removed.arg("2 files from PSP/COMMON/Orvex" + bookmark) +
+        row("without a list: the payload's names, the user's files stay", u""_s, u""_s,
+            removed.arg(u"2 files from PSP/COMMON/Orvex"_s + bookmark) +
                 "\r\nPSP/COMMON/Orvex stays: it holds 2 files and 1 folder that Orvex Tessary "
-                "did not install (.orvex-part1, kept.orvex-party, kept.orvex-part/).",
+                u"did not install (.orvex-part1, kept.orvex-party, kept.orvex-part/)."_s,
             almost);
         row("with a list: what it names, never outside",
             mine + "; printf 'css/\\nindex.html\\nold/\\nold/a.html\\n../Other/keep.txt\\n/x\\n' > "
-                   "$O/installed.txt; mkdir $O/old; touch $O/old/a.html",
-            "", removed.arg("PSP/COMMON/Orvex (4 files)" + bookmark), {});
-        row("the folder only, of one file", "echo '<DL>' > $B; rm -r $O/css; " + mine, "",
-            removed.arg("PSP/COMMON/Orvex (1 file)"), {});
-        row("the bookmark only", "rm -r $O", "", removed.arg("the Orvex bookmark"), {});
-        row("nothing there", "rm -r $O; echo '<DL>' > $B", "",
-            "Orvex Tessary is not on this stick: there was nothing to remove.", {});
-        row("Orvex is a link", "rm -r $O; ln -s $PWD/O $O", "",
-            "Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"
+                   u"$O/installed.txt; mkdir $O/old; touch $O/old/a.html"_s,
+            u""_s, removed.arg(u"PSP/COMMON/Orvex (4 files)"_s + bookmark), {});
+        row("the folder only, of one file", u"echo '<DL>' > $B; rm -r $O/css; "_s + mine, u""_s,
+            removed.arg(u"PSP/COMMON/Orvex (1 file)"_s), {});
+        row("the bookmark only", u"rm -r $O"_s, u""_s, removed.arg(u"the Orvex bookmark"_s), {});
+        row("nothing there", u"rm -r $O; echo '<DL>' > $B"_s, u""_s,
+            u"Orvex Tessary is not on this stick: there was nothing to remove."_s, {});
+        row("Orvex is a link", u"rm -r $O; ln -s $PWD/O $O"_s, u""_s,
+            u"Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"
             "/D/PSP/COMMON/Orvex: is a link; the installer does not follow links on the drive"
-            "\r\n" +
+            "\r\n"_s +
                 unchanged,
             {});
-        row("a failure once the bookmark is out", mine, "unlink /D/PSP/COMMON/Orvex/index.html",
-            "Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"
-            "/D/PSP/COMMON/Orvex/index.html: " +
+        row("a failure once the bookmark is out", mine, u"unlink /D/PSP/COMMON/Orvex/index.html"_s,
+            u"Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"
+            "/D/PSP/COMMON/Orvex/index.html: "_s +
                 systemText(EIO) +
-                "\r\nThe stick did not read or "
+                u"\r\nThe stick did not read or "
                 "write as asked: check that it is still connected, then try again.\r\nThe Orvex "
-                "bookmark was taken out; PSP/COMMON/Orvex stays as it was.",
-            {"css/", "css/site.css.orvex-part90", "index.html"});
-        row("cancelled after a file", mine, "cancel",
-            "Removal cancelled.\r\nThe Orvex bookmark was taken out, and 1 of the 2 files of "
-            "PSP/COMMON/Orvex were removed; the others stay.",
-            {"css/", "css/site.css.orvex-part90"});
+                "bookmark was taken out; PSP/COMMON/Orvex stays as it was."_s,
+            {u"css/"_s, u"css/site.css.orvex-part90"_s, u"index.html"_s});
+        row("cancelled after a file", mine, u"cancel"_s,
+            u"Removal cancelled.\r\nThe Orvex bookmark was taken out, and 1 of the 2 files of "
+            "PSP/COMMON/Orvex were removed; the others stay."_s,
+            {u"css/"_s, u"css/site.css.orvex-part90"_s});
     }
 
     // A removal takes the installer's files out of PSP/COMMON/Orvex, the folders this
@@ -634,36 +645,38 @@ private Q_SLOTS:
         QFETCH(QString, failing);
         QFETCH(QString, told);
         QFETCH(QStringList, kept);
-        QVERIFY(add("/D/PSP/COMMON/Other/keep.txt", "keep"));
-        QVERIFY(add("/D/PSP/SYSTEM/BROWSER/bookmarks.html",
+        QVERIFY(add(u"/D/PSP/COMMON/Other/keep.txt"_s, "keep"));
+        QVERIFY(add(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s,
                     "<DL>\r\n" + openEntry + "\r\n<DT>mine\r\n" + protectedEntry));
         QVERIFY(spoil(steps));
-        if (failing.startsWith("unlink"))
+        if (failing.startsWith(u"unlink"_s))
             m_stick->failing.insert(failing, EIO);
         Tree expected = drive();
         std::atomic<bool> cancel = false;
         const StickRunner cancelAfterOne = [&](const StickJob &job) {
-            return job([&](const StickProgress &p) { cancel = failing == "cancel" && p.filesDone; },
-                       cancel);
+            return job(
+                [&](const StickProgress &p) { cancel = failing == u"cancel"_s && p.filesDone; },
+                cancel);
         };
 
-        const InstallOutcome outcome = runRemoval(environment("Y", cancelAfterOne));
+        const InstallOutcome outcome = runRemoval(environment(u"Y"_s, cancelAfterOne));
 
-        QCOMPARE(outcome, told.startsWith("Removal failed.")      ? InstallOutcome::Failed
-                          : told.startsWith("Removal cancelled.") ? InstallOutcome::Cancelled
-                                                                  : InstallOutcome::Completed);
+        QCOMPARE(outcome, told.startsWith(u"Removal failed."_s)      ? InstallOutcome::Failed
+                          : told.startsWith(u"Removal cancelled."_s) ? InstallOutcome::Cancelled
+                                                                     : InstallOutcome::Completed);
         QCOMPARE(m_messages->requests().first().defaultAnswer, MessageAnswer::No);
         QCOMPARE(this->told(), told);
-        QCOMPARE(m_endings, outcome == InstallOutcome::Completed && !told.contains("nothing"));
-        if (!told.contains("nothing") && !told.contains("a link")) {
+        QCOMPARE(m_endings, outcome == InstallOutcome::Completed && !told.contains(u"nothing"_s));
+        if (!told.contains(u"nothing"_s) && !told.contains(u"a link"_s)) {
             for (const QString &key : expected.keys()) {
-                const QString below = key.mid(QString("PSP/COMMON/Orvex/").size());
-                if (key.startsWith("PSP/COMMON/Orvex/") && !kept.contains(below) &&
+                const QString below = key.mid(QString(u"PSP/COMMON/Orvex/"_s).size());
+                if (key.startsWith(u"PSP/COMMON/Orvex/"_s) && !kept.contains(below) &&
                     !(below.isEmpty() && !kept.isEmpty()))
                     expected.remove(key);
             }
-            expected["PSP/SYSTEM/BROWSER/bookmarks.html"].replace(openEntry + "\r\n", "");
-            expected["PSP/SYSTEM/BROWSER/bookmarks.html"].replace("\r\n" + protectedEntry, "\r\n");
+            expected[u"PSP/SYSTEM/BROWSER/bookmarks.html"_s].replace(openEntry + "\r\n", "");
+            expected[u"PSP/SYSTEM/BROWSER/bookmarks.html"_s].replace("\r\n" + protectedEntry,
+                                                                     "\r\n");
         }
         QCOMPARE(drive(), expected);
     }

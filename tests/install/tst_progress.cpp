@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace orvex;
 using namespace std::chrono_literals;
 using Phase = StickProgress::Phase;
@@ -35,7 +37,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("figures");
         const auto row = [](const char *name, const StickProgress &progress, double rate,
                             const char *locale, const char *figures) {
-            QTest::newRow(name) << progress << rate << QString(locale) << QString(figures);
+            QTest::newRow(name) << progress << rate << QString::fromUtf8(locale)
+                                << QString::fromUtf8(figures);
         };
         const StickProgress example = copying(12, 40, qint64(34.5 * MiB), 100 * MiB);
         row("all of it", example, 8.2 * MiB, "C",
@@ -70,11 +73,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("samples");
         QTest::addColumn<double>("rate"); // negative: not known yet
         QTest::newRow("none") << QStringList() << -1.0;
-        QTest::newRow("under half a second") << QStringList{"0:0", "400:4000"} << -1.0;
-        QTest::newRow("steady") << QStringList{"0:0", "1000:1000"} << 1000.0;
+        QTest::newRow("under half a second") << QStringList{u"0:0"_s, u"400:4000"_s} << -1.0;
+        QTest::newRow("steady") << QStringList{u"0:0"_s, u"1000:1000"_s} << 1000.0;
         QTest::newRow("the last three seconds")
-            << QStringList{"0:0",        "1000:9000",  "2000:18000",
-                           "3000:18000", "4000:18000", "5000:21000"}
+            << QStringList{u"0:0"_s,        u"1000:9000"_s,  u"2000:18000"_s,
+                           u"3000:18000"_s, u"4000:18000"_s, u"5000:21000"_s}
             << 1000.0;
     }
     void measuresTheSpeed()
@@ -83,8 +86,8 @@ private Q_SLOTS:
         TransferRate measured;
         for (const QString &sample : std::as_const(samples))
             measured.add(ProgressClock::time_point(
-                             std::chrono::milliseconds(sample.section(':', 0, 0).toInt())),
-                         sample.section(':', 1).toLongLong());
+                             std::chrono::milliseconds(sample.section(u':', 0, 0).toInt())),
+                         sample.section(u':', 1).toLongLong());
         QTEST(measured.bytesPerSecond().value_or(-1.0), "rate");
     }
 
@@ -128,14 +131,14 @@ private Q_SLOTS:
             return ProgressClock::time_point(std::chrono::milliseconds(m));
         };
         ProgressDisplay display;
-        StickProgress progress = copying(1, 2, 250, 1000, "js/a.js");
+        StickProgress progress = copying(1, 2, 250, 1000, u"js/a.js"_s);
         progress.phase = phase;
         display.update(progress, ms(0));
         if (cancelAt >= 0)
             QCOMPARE(display.cancel(ms(cancelAt)), phase != Phase::Writing);
         const ProgressView view = display.view(ms(at), QLocale::c());
         QTEST(view.action, "action");
-        QTEST(QString("%1/%2").arg(view.barValue).arg(view.barMaximum), "bar");
+        QTEST(QString(u"%1/%2"_s).arg(view.barValue).arg(view.barMaximum), "bar");
         QCOMPARE(view.figures.isEmpty(), view.barMaximum == 0);
         QTEST(view.button, "button");
         QTEST(display.cancelHoldsForNextJob(), "holdsForNextJob");

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace orvex;
 Q_DECLARE_METATYPE(orvex::stick::FileSystemKind)
 
@@ -72,18 +74,18 @@ private Q_SLOTS:
         const auto row = [](const char *tag, const QString &name, const QString &why) {
             QTest::newRow(tag) << name << why;
         };
-        const QString unstorable = "holds %1, which the stick cannot store";
-        const QString dropped = "ends with a dot or a space, which the stick drops";
-        row("spaces and accents inside", "Ça va .txt", "");
-        row("colon", "a:b", unstorable.arg("\":\""));
-        row("control", "a\tb", unstorable.arg("a control character"));
-        row("delete", "a\x7f", unstorable.arg("a control character"));
-        row("trailing dot", "a.", dropped);
-        row("trailing space", "a ", dropped);
-        row("longest", QString(244, 'n'), "");
-        row("too long", QString(245, 'n'),
-            "is longer than 244 characters, the longest name the installer can write to the "
-            "stick");
+        const QString unstorable = u"holds %1, which the stick cannot store"_s;
+        const QString dropped = u"ends with a dot or a space, which the stick drops"_s;
+        row("spaces and accents inside", u"Ça va .txt"_s, u""_s);
+        row("colon", u"a:b"_s, unstorable.arg(u"\":\""_s));
+        row("control", u"a\tb"_s, unstorable.arg(u"a control character"_s));
+        row("delete", u"a\x7f"_s, unstorable.arg(u"a control character"_s));
+        row("trailing dot", u"a."_s, dropped);
+        row("trailing space", u"a "_s, dropped);
+        row("longest", QString(244, u'n'), u""_s);
+        row("too long", QString(245, u'n'),
+            u"is longer than 244 characters, the longest name the installer can write to the "
+            "stick"_s);
     }
 
     void fatNames()
@@ -96,9 +98,11 @@ private Q_SLOTS:
     void caseCollisions()
     {
         // Letter by letter, as FAT compares them: "ß" stays apart from "SS".
-        QCOMPARE(fatnames::caseCollisions({"README.TXT", "a", "readme.txt", "Ça", "IMG", "img",
-                                           "ça", "Straße", "STRASSE"}),
-                 (QList<QStringList>{{"IMG", "img"}, {"README.TXT", "readme.txt"}, {"Ça", "ça"}}));
+        QCOMPARE(fatnames::caseCollisions({u"README.TXT"_s, u"a"_s, u"readme.txt"_s, u"Ça"_s,
+                                           u"IMG"_s, u"img"_s, u"ça"_s, u"Straße"_s, u"STRASSE"_s}),
+                 (QList<QStringList>{{u"IMG"_s, u"img"_s},
+                                     {u"README.TXT"_s, u"readme.txt"_s},
+                                     {u"Ça"_s, u"ça"_s}}));
     }
 
     void room_data()
@@ -118,7 +122,7 @@ private Q_SLOTS:
     {
         QFETCH(qint64, needed);
         QFETCH(qint64, free);
-        const Status fits = room::check(needed, free, "removal");
+        const Status fits = room::check(needed, free, u"removal"_s);
         QTEST(fits.ok() ? QString() : fits.failure().why(), "shortage");
     }
 
@@ -164,13 +168,14 @@ private Q_SLOTS:
         QFETCH(QString, passcode);
         QFETCH(bool, valid);
         QCOMPARE(passcode::isValid(passcode), valid);
-        QCOMPARE(passcode::fromFileText(passcode::fileText(passcode)), valid ? passcode : "");
+        QCOMPARE(passcode::fromFileText(passcode::fileText(passcode)), valid ? passcode : u""_s);
     }
 
     void passcodeOfAnEarlierFile()
     {
-        QCOMPARE(passcode::fromFileText("// set by hand\nvar orvexPasscode = \"1234\";\n"), "1234");
-        QCOMPARE(passcode::fromFileText("// var orvexPasscode = \"1234\";\n"), "");
+        QCOMPARE(passcode::fromFileText("// set by hand\nvar orvexPasscode = \"1234\";\n"),
+                 u"1234"_s);
+        QCOMPARE(passcode::fromFileText("// var orvexPasscode = \"1234\";\n"), u""_s);
         QVERIFY(passcode::isValid(passcode::random()));
     }
 };
