@@ -123,7 +123,7 @@ private Q_SLOTS:
     {
         Frm_SkinnedForm window({}, sourceOf(m_volumes), Frm_SkinnedForm::Task::Remove);
         QCOMPARE(window.findChild<QLabel *>(u"Label4"_s)->text(),
-                 "3. Press Remove to remove Orvex Tessary!");
+                 u"3. Press Remove to remove Orvex Tessary!"_s);
         QCOMPARE(window.findChild<QWidget *>(u"Picture1"_s)->accessibleName(), u"Remove"_s);
         std::optional<QString> chosen;
         window.setInstallRunner([&](const orvex::InstallEnvironment &environment) {
@@ -149,7 +149,7 @@ private Q_SLOTS:
         const auto window = makeWindow();
         auto *drive1 = window->findChild<DriveList *>(u"Drive1"_s);
         QTRY_COMPARE(drive1->currentDrive(), u"/media/B"_s);
-        QCOMPARE(drive1->currentText(), "B, PSP memory stick, 512.0 MiB free of 1.0 GiB");
+        QCOMPARE(drive1->currentText(), u"B, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s);
         QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
         QCOMPARE(m_installs, QList<QStringList>({{m_folder.filePath(u"A"_s), u"/media/B"_s}}));
         QVERIFY(m_jobThread != std::thread::id() && m_jobThread != std::this_thread::get_id());
@@ -184,8 +184,8 @@ private Q_SLOTS:
         }
         m_volumes->changed();
         QTRY_COMPARE(drive1->itemText(1), u"C, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s);
-        QCOMPARE(drive1->itemText(0), "HUNG (checking…)");
-        QCOMPARE(drive1->currentDrive(), "/media/B");
+        QCOMPARE(drive1->itemText(0), u"HUNG (checking…)"_s);
+        QCOMPARE(drive1->currentDrive(), u"/media/B"_s);
     }
 
     // Escape closes the open list and nothing else; with nothing open it does
@@ -252,7 +252,7 @@ private Q_SLOTS:
         QVERIFY(
             run({Phase::Copying, 12, 40, 250, 1000, u"big.bin"_s}, [&](QDialog *dialog) {
                 auto *action = dialog->findChild<QLabel *>(u"Action"_s);
-                QCOMPARE(action->text(), "Copying Orvex/big.bin");
+                QCOMPARE(action->text(), u"Copying Orvex/big.bin"_s);
                 QVERIFY(
                     dialog->findChild<QLabel *>(u"Figures"_s)->text().startsWith(u"12 of 40 "_s));
                 QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
@@ -262,7 +262,7 @@ private Q_SLOTS:
                 QVERIFY(button->isHidden());
                 now += orvex::closeAnywayAfter;
                 QTRY_VERIFY(button->isVisible());
-                QCOMPARE(button->text(), "Close anyway");
+                QCOMPARE(button->text(), u"Close anyway"_s);
                 QTest::mouseClick(button, Qt::LeftButton);
                 QCOMPARE(m_endings, 1);
             }).isCancelled());
