@@ -16,8 +16,10 @@ namespace {
 using namespace orvex::drives;
 
 const QString placeholder = QStringLiteral("Connect the PSP in USB mode");
-// Names longer than this many average characters are elided in their middle.
+// Names longer than this many average characters are elided in their middle
+// in the open list; the closed box cuts them down to this many characters.
 constexpr int nameCharacters = 32;
+constexpr int shortestName = 7;
 
 } // namespace
 
@@ -55,8 +57,34 @@ void DriveList::paintEvent(QPaintEvent *)
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     const QRect text =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideRight, text.width());
+    const int current = m_choice.current();
+    option.currentText = current < 0 ? fontMetrics().elidedText(option.currentText,
+                                                                Qt::ElideRight, text.width())
+                                     : fitted(m_choice.entries()[current], text.width());
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+QString DriveList::fitted(const Entry &entry, int width) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    // The name keeps a few letters at each end, enough to tell two sticks apart.
+    const QString shortest = entry.name.size() > shortestName
+                                 ? entry.name.left(shortestName - 3) + QStringLiteral("…") +
+                                       entry.name.right(2)
+                                 : entry.name;
+    for (const bool withTotal : {true, false}) {
+        const QString rest = entry.text(withTotal).mid(entry.name.size());
+        const int room = width - metrics.horizontalAdvance(rest);
+        if (room >= metrics.horizontalAdvance(shortest))
+            return metrics.elidedText(entry.name, Qt::ElideMiddle, room) + rest;
+    }
+    return metrics.elidedText(entry.text(false), Qt::ElideRight, width);
+}
+
+void DriveList::setPayloadNeeds(const PayloadNeeds &needs)
+{
+    m_needs = needs;
+    showEntries();
 }
 
 void DriveList::refresh()
@@ -90,7 +118,7 @@ void DriveList::showEntries()
     QList<Place> seen;
     for (const Place &place : std::as_const(m_places))
         seen.append(m_probes.seen(place, now));
-    if (!m_choice.update(entries(seen, locale())))
+    if (!m_choice.update(entries(seen, locale(), m_needs)))
         return;
 
     const QSignalBlocker quiet(this);
@@ -100,8 +128,8 @@ void DriveList::showEntries()
     int widest = width();
     auto *items = qobject_cast<QStandardItemModel *>(model());
     for (const Entry &entry : list) {
-        const QString text =
-            fontMetrics().elidedText(entry.name, Qt::ElideMiddle, nameWidth) + entry.details;
+        const QString text = fontMetrics().elidedText(entry.name, Qt::ElideMiddle, nameWidth) +
+                             entry.text().mid(entry.name.size());
         addItem(text, entry.drive);
         setItemData(count() - 1, entry.drive, Qt::ToolTipRole);
         items->item(count() - 1)->setEnabled(entry.selectable);

@@ -28,6 +28,8 @@ public:
 
     // Reads the mount table again and looks at every place again.
     void refresh();
+    // What the payload takes, so that each entry says whether it fits.
+    void setPayloadNeeds(const orvex::drives::PayloadNeeds &needs);
 
 protected:
     // The closed box keeps its size: a longer entry ends in "…" there.
@@ -38,12 +40,16 @@ private:
     void look(const QStringList &paths);
     // Shows the entries as the looks stand now, if they or the choice changed.
     void showEntries();
+    // `entry` as it fits in `width` pixels: the name cut in its middle first,
+    // then " of TOTAL" left out.
+    QString fitted(const orvex::drives::Entry &entry, int width) const;
 
     orvex::drives::VolumeSource m_source;
     QStringList m_commandLineDrives;
     QList<orvex::drives::Place> m_places;
     orvex::drives::VolumeProbes m_probes;
     orvex::drives::DriveChoice m_choice;
+    orvex::drives::PayloadNeeds m_needs;
     VolumeProber m_prober;
     QTimer m_deadline;
 };

@@ -187,6 +187,7 @@ void Frm_SkinnedForm::setMessagePresenter(orvex::MessagePresenter *presenter)
 void Frm_SkinnedForm::setApplicationFolder(const QString &folder)
 {
     m_applicationFolder = folder;
+    m_drive1->setPayloadNeeds(drives::payloadNeeds(folder));
 }
 
 void Frm_SkinnedForm::setEndProgram(std::function<void()> endProgram)

@@ -23,13 +23,17 @@ VolumeFacts lookAt(const QString &path)
 {
     const QStorageInfo storage(path);
     VolumeFacts facts;
+    facts.exists = QFileInfo::exists(path);
     facts.readable = storage.isValid() && storage.isReady();
     if (!facts.readable)
         return facts;
     facts.volumeRoot = storage.rootPath();
     facts.label = storage.name();
+    facts.fileSystemType = storage.fileSystemType();
+    facts.blockSize = storage.blockSize();
     facts.bytesTotal = storage.bytesTotal();
     facts.bytesFree = storage.bytesAvailable();
+    facts.readOnly = storage.isReadOnly();
     facts.holdsPspFolder = QFileInfo(path + QStringLiteral("/PSP")).isDir();
     return facts;
 }

@@ -1,5 +1,10 @@
 #include "drives/drivechoice.h"
 
+#include "install/installedlist.h"
+#include "install/passcode.h"
+#include "install/payloadplan.h"
+#include "install/room.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -50,25 +55,54 @@ QString nameOf(const Place &place)
     return folder.isEmpty() ? QDir::toNativeSeparators(place.path) : folder;
 }
 
-QString detailsOf(const Place &place, const QLocale &locale)
+bool payloadFits(const VolumeFacts &facts, const PayloadNeeds &needs)
 {
+    const qint64 unit =
+        room::allocationUnit(facts.blockSize, fileSystemKindOf(facts.fileSystemType));
+    return room::needed(needs.fileSizes, needs.folders, unit) <= facts.bytesFree;
+}
+
+// What the install would meet at an answered place, the first of these that holds.
+QString stateOf(const VolumeFacts &facts, const PayloadNeeds &needs)
+{
+    if (!facts.holdsPspFolder)
+        return QStringLiteral("not a PSP stick");
+    if (facts.readOnly)
+        return QStringLiteral("read-only");
+    if (!payloadFits(facts, needs))
+        return QStringLiteral("too full");
+    return QStringLiteral("PSP memory stick");
+}
+
+// The place's entry with its state and sizes, or with what stands for them.
+Entry entryOf(const Place &place, const QLocale &locale, const PayloadNeeds &needs)
+{
+    Entry entry{nameOf(place), {}, {}, {}, place.path, false, true};
     switch (place.state) {
     case ProbeState::Pending:
-        return QStringLiteral(" (checking…)");
+        entry.state = QStringLiteral("(checking…)");
+        return entry;
     case ProbeState::NotAnswering:
-        return QStringLiteral(" (not answering)");
+        entry.state = QStringLiteral("(not answering)");
+        entry.selectable = false;
+        return entry;
     case ProbeState::Answered:
         break;
     }
-    if (!place.facts.readable)
-        return QStringLiteral(" (cannot be read)");
+    const VolumeFacts &facts = place.facts;
+    if (!facts.readable) {
+        entry.state =
+            facts.exists ? QStringLiteral("(cannot be read)") : QStringLiteral("(not found)");
+        return entry;
+    }
     const auto size = [&](qint64 bytes) {
         return locale.formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
     };
-    const QString sizes = QStringLiteral("%1 free of %2")
-                              .arg(size(place.facts.bytesFree), size(place.facts.bytesTotal));
-    return place.facts.holdsPspFolder ? QStringLiteral(", PSP memory stick, ") + sizes
-                                      : QStringLiteral(", ") + sizes;
+    entry.state = stateOf(facts, needs);
+    entry.free = QStringLiteral("%1 free").arg(size(facts.bytesFree));
+    entry.total = size(facts.bytesTotal);
+    entry.pspStick = facts.holdsPspFolder;
+    return entry;
 }
 
 } // namespace
@@ -96,17 +130,48 @@ QList<Place> places(const QList<Mount> &mounts, const QStringList &commandLineDr
     return list;
 }
 
-QList<Entry> entries(const QList<Place> &places, const QLocale &locale)
+QString Entry::text(bool withTotal) const
+{
+    if (free.isEmpty())
+        return name + QLatin1Char(' ') + state;
+    QString text = name + QStringLiteral(", ") + state + QStringLiteral(", ") + free;
+    return withTotal ? text + QStringLiteral(" of ") + total : text;
+}
+
+PayloadNeeds payloadNeeds(const QString &applicationFolder)
+{
+    auto payload = stick::systemFileSystem().openRoot(applicationFolder + QStringLiteral("/Orvex"));
+    const Result<PayloadPlan> plan =
+        payload.ok() ? planPayload(*payload.value()) : Result<PayloadPlan>(payload.status());
+    if (!plan.ok())
+        return {};
+    PayloadNeeds needs;
+    for (const PayloadPlan::File &file : plan->files)
+        needs.fileSizes.append(file.size);
+    // The installer's own files beside them, and the Orvex and COMMON folders.
+    needs.fileSizes.append(passcode::fileText(QStringLiteral("12345678")).size());
+    needs.fileSizes.append(installedlist::text(plan.value()).size());
+    needs.folders = plan->folders.size() + 2;
+    return needs;
+}
+
+stick::FileSystemKind fileSystemKindOf(const QByteArray &type)
+{
+    if (type == "vfat" || type == "msdos")
+        return stick::FileSystemKind::Fat;
+    if (type == "fuse" || type == "fuseblk" || type.startsWith("fuse."))
+        return stick::FileSystemKind::UserSpace;
+    return stick::FileSystemKind::Kernel;
+}
+
+QList<Entry> entries(const QList<Place> &places, const QLocale &locale, const PayloadNeeds &needs)
 {
     QList<Entry> list;
     for (const Place &place : places) {
-        const bool answered = place.state == ProbeState::Answered;
-        if (place.mounted && answered &&
+        if (place.mounted && place.state == ProbeState::Answered &&
             (!place.facts.readable || place.facts.volumeRoot != place.path))
             continue;
-        list.append({nameOf(place), detailsOf(place, locale), place.path,
-                     answered && place.facts.holdsPspFolder,
-                     place.state != ProbeState::NotAnswering});
+        list.append(entryOf(place, locale, needs));
     }
     return list;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drives/mounttable.h"
+#include "install/stick/folder.h"
 
 #include <QList>
 #include <QLocale>
@@ -18,15 +19,33 @@ bool isOffered(const Mount &mount);
 // What a look at one place found.
 struct VolumeFacts
 {
-    bool readable = false; // the place exists and this user may look at it
+    bool exists = false;   // something is at the place
+    bool readable = false; // a folder this user may look at
     QString volumeRoot;    // the root of the volume that holds the place
     QString label;         // that volume's label; may be empty
+    QByteArray fileSystemType;
+    qint64 blockSize = 0;
     qint64 bytesTotal = 0;
     qint64 bytesFree = 0; // free for this user
+    bool readOnly = false;
     bool holdsPspFolder = false;
 
     friend bool operator==(const VolumeFacts &, const VolumeFacts &) = default;
 };
+
+// What the payload takes on a stick, to tell whether it fits: its files'
+// sizes and the folders it makes, the installer's own files included.
+struct PayloadNeeds
+{
+    QList<qint64> fileSizes;
+    qint64 folders = 0;
+};
+
+// The needs of the payload in `applicationFolder`; none when it cannot be read.
+PayloadNeeds payloadNeeds(const QString &applicationFolder);
+
+// The kind of a file system by its type's name ("vfat", "fuseblk", "fuse.X", ...).
+stick::FileSystemKind fileSystemKindOf(const QByteArray &type);
 
 // Where the look at a place stands.
 enum class ProbeState
@@ -49,24 +68,33 @@ struct Place
 // table's order, then every command-line drive not already among them.
 QList<Place> places(const QList<Mount> &mounts, const QStringList &commandLineDrives);
 
-// One entry of the drive list.
+// One entry of the drive list: "PSPCARD, PSP memory stick, 1.2 GiB free of
+// 1.9 GiB", or "STICK (checking…)" before the facts are known.
 struct Entry
 {
-    QString name;    // the volume's label, else the folder's name
-    QString details; // what follows the name: ", PSP memory stick, 1.2 GiB free of 1.9 GiB"
-    QString drive;   // the drive string the install gets: the place's path
+    QString name;  // the volume's label, else the folder's name
+    QString state; // what the install would meet: "PSP memory stick", "not a PSP stick",
+                   // "read-only", "too full"; or "(checking…)", "(not answering)",
+                   // "(not found)", "(cannot be read)" when there are no facts
+    QString free;  // "1.2 GiB free"; empty without facts
+    QString total; // "1.9 GiB"
+    QString drive; // the drive string the install gets: the place's path
     bool pspStick = false;
     bool selectable = true;
 
-    QString text() const { return name + details; }
+    // The whole entry; `withTotal` false leaves out " of TOTAL".
+    QString text(bool withTotal = true) const;
 
     friend bool operator==(const Entry &, const Entry &) = default;
 };
 
-// The entries for the places, sizes written in `locale`. A mount whose look
-// found no volume of its own there (unmounted since, or hidden by a later
-// mount) is left out; one that does not answer can't be chosen.
-QList<Entry> entries(const QList<Place> &places, const QLocale &locale);
+// The entries for the places, sizes written in `locale`, whether the payload
+// of `needs` fits told by each. A mount whose look found no volume of its own
+// there (unmounted since, or hidden by a later mount) is left out; one that
+// does not answer can't be chosen; the others can, whatever they say, and the
+// install tells why it cannot go on.
+QList<Entry> entries(const QList<Place> &places, const QLocale &locale,
+                     const PayloadNeeds &needs = {});
 
 // The drive list's choice as entries come and go. At first it is the first
 // command-line drive, if any. A PSP stick that appears while nothing is chosen

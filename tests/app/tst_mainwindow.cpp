@@ -71,7 +71,9 @@ VolumeSource sourceOf(const std::shared_ptr<FakeVolumes> &fake)
 
 VolumeFacts stick(const QString &root, bool psp)
 {
-    return {true, root, {}, 1 << 30, 1 << 29, psp};
+    VolumeFacts facts{true, true, root, {}, "vfat", 4096, 1 << 30, 1 << 29};
+    facts.holdsPspFolder = psp;
+    return facts;
 }
 
 } // namespace

@@ -250,7 +250,7 @@ if [ -n "$hung_skip" ]; then skip window_beside_a_hung_stick "$hung_skip"; else
             "$app/orvex-installer" > "$log" 2>&1 &
         window_process=$!
     }
-    must 'within10s logged "entry: CARD, 16.0 MiB free"' "the first stick was not listed"
+    must 'within10s logged "entry: CARD, not a PSP stick, 16.0 MiB free"' "the first stick was not listed"
     must '! logged "chosen drive: /"' "a drive was chosen at start"
     must 'kill -STOP "$hung" && stopped_daemons+=("$hung")' "the first stick's daemon did not stop"
     must 'fat_stick "$drive" && browser "$drive" && printf "<DL>\r\n" > "$(bookmarks)"' \

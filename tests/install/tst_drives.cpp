@@ -5,25 +5,30 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace orvex::drives;
 using namespace std::chrono_literals;
 
 namespace {
 
-VolumeFacts facts(const QString &root, bool psp = false, const QString &label = {})
+// A PSP stick of 2 GiB with 1.2 GiB free, by default.
+VolumeFacts facts(const QString &root, bool psp = true, const QString &label = {})
 {
-    return {true, root, label, 2LL << 30, 1288490189LL, psp};
+    VolumeFacts facts{true, true, root, label, "vfat", 2048, 2LL << 30, 1288490189LL};
+    facts.holdsPspFolder = psp;
+    return facts;
 }
 
 // Entries from "A* B! c": a drive per word, "*" a PSP stick, "!" not answering.
 QList<Entry> entriesOf(const QString &words)
 {
     QList<Entry> list;
-    for (QString word : words.split(' ', Qt::SkipEmptyParts)) {
-        const bool psp = word.endsWith('*');
-        const bool silent = word.endsWith('!');
-        word.remove('*').remove('!');
-        list.append({word, {}, word, psp, !silent});
+    for (QString word : words.split(u' ', Qt::SkipEmptyParts)) {
+        const bool psp = word.endsWith(u'*');
+        const bool silent = word.endsWith(u'!');
+        word.remove(u'*').remove(u'!');
+        list.append({word, {}, {}, {}, word, psp, !silent});
     }
     return list;
 }
@@ -85,16 +90,16 @@ private Q_SLOTS:
     // not already there, once.
     void listsEachPlaceOnce()
     {
-        const QList<Place> list = places({{"/", "ext4"},
-                                          {"/media/B", "vfat"},
-                                          {"/media/A", "vfat"},
-                                          {"/media/B", "fuse.fusefat"},
-                                          {"/media/r", "tmpfs"}},
-                                         {"/tmp/d", "/media/A", "/tmp/d"});
+        const QList<Place> list = places({{u"/"_s, "ext4"},
+                                          {u"/media/B"_s, "vfat"},
+                                          {u"/media/A"_s, "vfat"},
+                                          {u"/media/B"_s, "fuse.fusefat"},
+                                          {u"/media/r"_s, "tmpfs"}},
+                                         {u"/tmp/d"_s, u"/media/A"_s, u"/tmp/d"_s});
         QStringList seen;
         for (const Place &place : list)
-            seen << place.path + (place.mounted ? " mounted" : "");
-        QCOMPARE(seen, QStringList({"/media/B mounted", "/media/A mounted", "/tmp/d"}));
+            seen << place.path + (place.mounted ? u" mounted"_s : u""_s);
+        QCOMPARE(seen, QStringList({u"/media/B mounted"_s, u"/media/A mounted"_s, u"/tmp/d"_s}));
     }
 
     void showsEntries_data()
@@ -104,39 +109,58 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text"); // empty: left out
         QTest::addColumn<bool>("pspStick");
         QTest::addColumn<bool>("selectable");
-        const QString root = "/media/u/STICK";
+        const QString root = u"/media/u/STICK"_s;
         const auto row = [&](const char *name, const Place &place, const char *locale,
                              const QString &text, bool psp, bool selectable) {
-            QTest::newRow(name) << place << QString(locale) << text << psp << selectable;
+            QTest::newRow(name) << place << QString::fromLatin1(locale) << text << psp
+                                << selectable;
         };
         const auto answered = [&](const VolumeFacts &f, bool mounted = true) {
             return Place{root, mounted, ProbeState::Answered, f};
         };
-        const QString sizes = "1.2 GiB free of 2.0 GiB";
-        row("label, free, total, PSP", answered(facts(root, true, "PSPCARD")), "C",
-            "PSPCARD, PSP memory stick, " + sizes, true, true);
-        row("folder name without a label", answered(facts(root)), "C", "STICK, " + sizes, false,
-            true);
-        row("the locale's numbers", answered(facts(root)), "de_DE",
-            "STICK, 1,2 GiB free of 2,0 GiB", false, true);
-        row("a folder inside a labelled volume", answered(facts("/media/u", true, "DISK"), false),
-            "C", "STICK, PSP memory stick, " + sizes, true, true);
-        row("a mount hidden by a later one", answered(facts("/media")), "C", {}, false, false);
+        const auto with = [&](auto member, auto value) {
+            VolumeFacts f = facts(root);
+            f.*member = value;
+            return answered(f);
+        };
+        const QString sizes = u"1.2 GiB free of 2.0 GiB"_s;
+        row("label, PSP stick, free, total", answered(facts(root, true, u"PSPCARD"_s)), "C",
+            u"PSPCARD, PSP memory stick, "_s + sizes, true, true);
+        row("not a PSP stick, named by its folder", answered(facts(root, false)), "C",
+            u"STICK, not a PSP stick, "_s + sizes, false, true);
+        row("a read-only PSP stick", with(&VolumeFacts::readOnly, true), "C",
+            u"STICK, read-only, "_s + sizes, true, true);
+        row("a PSP stick too full: 64 blocks of 32 KiB are 2 MiB",
+            with(&VolumeFacts::bytesFree, qint64(2 << 20) - 1), "C",
+            u"STICK, too full, 2.0 MiB free of 2.0 GiB"_s, true, true);
+        row("that fits, exactly", with(&VolumeFacts::bytesFree, qint64(2 << 20)), "C",
+            u"STICK, PSP memory stick, 2.0 MiB free of 2.0 GiB"_s, true, true);
+        row("the locale's numbers", answered(facts(root, false)), "de_DE",
+            u"STICK, not a PSP stick, 1,2 GiB free of 2,0 GiB"_s, false, true);
+        row("a folder inside a labelled volume",
+            answered(facts(u"/media/u"_s, true, u"DISK"_s), false), "C",
+            u"STICK, PSP memory stick, "_s + sizes, true, true);
+        row("a mount hidden by a later one", answered(facts(u"/media"_s)), "C", {}, false, false);
         row("a mount that can't be read", answered(VolumeFacts{}), "C", {}, false, false);
-        row("a command-line drive that can't be read", answered(VolumeFacts{}, false), "C",
-            "STICK (cannot be read)", false, true);
-        row("no answer yet", Place{root, true, ProbeState::Pending, {}}, "C", "STICK (checking…)",
-            false, true);
+        row("a command-line drive that is not there", answered(VolumeFacts{}, false), "C",
+            u"STICK (not found)"_s, false, true);
+        row("a command-line drive that can't be read",
+            answered(VolumeFacts{true, false, {}, {}, {}, 0, 0, 0, false, false}, false), "C",
+            u"STICK (cannot be read)"_s, false, true);
+        row("no answer yet", Place{root, true, ProbeState::Pending, {}}, "C",
+            u"STICK (checking…)"_s, false, true);
         row("not answering, though a PSP stick before",
             Place{root, true, ProbeState::NotAnswering, facts(root, true)}, "C",
-            "STICK (not answering)", false, false);
+            u"STICK (not answering)"_s, false, false);
     }
     void showsEntries()
     {
         QFETCH(Place, place);
         QFETCH(QString, locale);
         QFETCH(QString, text);
-        const QList<Entry> list = entries({place}, QLocale(locale));
+        // Three files of 1 byte and 61 folders: 64 allocation units, 32 KiB each on FAT.
+        const PayloadNeeds needs{{1, 1, 1}, 61};
+        const QList<Entry> list = entries({place}, QLocale(locale), needs);
         QCOMPARE(list.size(), text.isEmpty() ? 0 : 1);
         if (list.isEmpty())
             return;
@@ -157,16 +181,21 @@ private Q_SLOTS:
                             const QStringList &chosen) {
             QTest::newRow(name) << first << steps << chosen;
         };
-        row("the first --drive wins over a PSP stick", "d", {"A* d e", "A* B* d e"}, {"d", "d"});
-        row("else a PSP stick", "", {"A B* C*"}, {"B"});
-        row("a PSP stick appearing while nothing is chosen", "", {"A", "A B", "A B*"},
-            {"", "", "B"});
-        row("the chosen one goes: never another; then back", "",
-            {"A* B*", "=B", "A*", "A* B", "A* B*"}, {"A", "B", "", "", "B"});
-        row("kept at a new place", "", {"A B", "=B", "C B A", "C B A"}, {"", "B", "B", "B"});
-        row("stops answering, then answers", "", {"A*", "A!", "A*"}, {"A", "", "A"});
-        row("one not answering can't be picked", "", {"A B!", "=B", "=A"}, {"", "", "A"});
-        row("the --drive can go too", "d", {"d", "A*", "A* d"}, {"d", "", ""});
+        row("the first --drive wins over a PSP stick", u"d"_s, {u"A* d e"_s, u"A* B* d e"_s},
+            {u"d"_s, u"d"_s});
+        row("else a PSP stick", u""_s, {u"A B* C*"_s}, {u"B"_s});
+        row("a PSP stick appearing while nothing is chosen", u""_s, {u"A"_s, u"A B"_s, u"A B*"_s},
+            {u""_s, u""_s, u"B"_s});
+        row("the chosen one goes: never another; then back", u""_s,
+            {u"A* B*"_s, u"=B"_s, u"A*"_s, u"A* B"_s, u"A* B*"_s},
+            {u"A"_s, u"B"_s, u""_s, u""_s, u"B"_s});
+        row("kept at a new place", u""_s, {u"A B"_s, u"=B"_s, u"C B A"_s, u"C B A"_s},
+            {u""_s, u"B"_s, u"B"_s, u"B"_s});
+        row("stops answering, then answers", u""_s, {u"A*"_s, u"A!"_s, u"A*"_s},
+            {u"A"_s, u""_s, u"A"_s});
+        row("one not answering can't be picked", u""_s, {u"A B!"_s, u"=B"_s, u"=A"_s},
+            {u""_s, u""_s, u"A"_s});
+        row("the --drive can go too", u"d"_s, {u"d"_s, u"A*"_s, u"A* d"_s}, {u"d"_s, u""_s, u""_s});
     }
     void choosesAsVolumesComeAndGo()
     {
@@ -178,7 +207,7 @@ private Q_SLOTS:
         for (const QString &step : std::as_const(steps)) {
             const QList<Entry> before = choice.entries();
             const QString drive = choice.drive();
-            if (step.startsWith('=')) {
+            if (step.startsWith(u'=')) {
                 const auto picked = std::find_if(before.cbegin(), before.cend(),
                                                  [&](auto &e) { return e.drive == step.mid(1); });
                 choice.choose(int(picked - before.cbegin()));
@@ -198,8 +227,8 @@ private Q_SLOTS:
     void looksAtEachPlaceOnceAtATime()
     {
         const ProbeClock::time_point t0;
-        const Place a{"/media/A", true, {}, {}};
-        const Place b{"/media/B", true, {}, {}};
+        const Place a{u"/media/A"_s, true, {}, {}};
+        const Place b{u"/media/B"_s, true, {}, {}};
         const auto state = [](const VolumeProbes &probes, const Place &place,
                               ProbeClock::time_point at) {
             return probes.seen(place, at).state;
