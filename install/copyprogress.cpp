@@ -78,6 +78,8 @@ QString progressFigures(const StickProgress &progress, std::optional<double> byt
 
 void ProgressDisplay::update(const StickProgress &progress, ProgressClock::time_point now)
 {
+    if (progress != m_progress || m_lastMove == ProgressClock::time_point())
+        m_lastMove = now;
     m_progress = progress;
     if (progress.phase == StickProgress::Phase::Copying)
         m_rate.add(now, progress.bytesDone);
@@ -126,16 +128,25 @@ ProgressView ProgressDisplay::view(ProgressClock::time_point now, const QLocale 
         break;
     case StickProgress::Phase::Verifying:
         view.action = QStringLiteral("Checking what the stick kept…");
+        view.barMaximum = barSteps;
+        if (m_progress.bytesTotal > 0)
+            view.barValue = int(m_progress.bytesDone * barSteps / m_progress.bytesTotal);
         break;
     case StickProgress::Phase::Writing:
         view.action = QStringLiteral("Writing to the stick…");
         view.button = ProgressView::Button::None;
-        return view;
+        break;
     }
-    if (m_stoppingSince) {
+    if (now - m_lastMove >= silenceAfter)
+        view.action = QStringLiteral("The stick is not answering. Waiting for it…");
+    if (m_stoppingSince && view.button != ProgressView::Button::None) {
         view.action = QStringLiteral("Stopping…");
-        view.button = now - *m_stoppingSince >= closeAnywayAfter ? ProgressView::Button::CloseAnyway
-                                                                 : ProgressView::Button::None;
+        view.button = ProgressView::Button::None;
+        if (now - *m_stoppingSince >= closeAnywayAfter) {
+            view.button = ProgressView::Button::CloseAnyway;
+            view.figures = QStringLiteral("Close anyway ends the installer now; the next "
+                                          "installation removes what this one left.");
+        }
     }
     return view;
 }

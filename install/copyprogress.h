@@ -14,6 +14,8 @@ using ProgressClock = std::chrono::steady_clock;
 
 // How long "Stopping…" shows before "Close anyway" is offered.
 inline constexpr std::chrono::seconds closeAnywayAfter{5};
+// How long a job may make no progress before the stick shows as not answering.
+inline constexpr std::chrono::seconds silenceAfter{2};
 
 // The speed of a copy over its last three seconds.
 class TransferRate
@@ -42,7 +44,7 @@ struct ProgressView
         CloseAnyway
     };
     QString action;  // "Copying Orvex/calc.js", "Stopping…", ...
-    QString figures; // see progressFigures; may be empty
+    QString figures; // see progressFigures, or what Close anyway does; may be empty
     int barValue = 0;
     int barMaximum = 0; // 0: a busy bar
     Button button = Button::Cancel;
@@ -56,7 +58,7 @@ class ProgressDisplay
 {
 public:
     // The job's latest progress; given on every refresh, so that the speed of a
-    // stalled copy falls.
+    // stalled copy falls and a job that moves no more shows so.
     void update(const StickProgress &progress, ProgressClock::time_point now);
     // The user or a signal asked the job to stop. False while the files are put
     // in place: that is never interrupted.
@@ -68,6 +70,7 @@ public:
 
 private:
     StickProgress m_progress;
+    ProgressClock::time_point m_lastMove;
     TransferRate m_rate;
     std::optional<ProgressClock::time_point> m_stoppingSince;
 };

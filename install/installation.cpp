@@ -246,9 +246,21 @@ Result<std::unique_ptr<stick::File>> Installation::openPayloadFile(const QByteAr
 
 ByteSource Installation::payloadFile(const QByteArray &relative, qint64 size)
 {
+    // Each block moved, written or read back, is progress: a stick that
+    // stops answering shows as soon as blocks stop moving.
     return [this, relative, size](const ByteSink &sink) {
         auto source = openPayloadFile(relative);
-        return source.ok() ? readBlocks(*source.value(), size, sink) : source.status();
+        if (!source.ok())
+            return source.status();
+        return readBlocks(*source.value(), size, [&](QByteArrayView bytes) {
+            Status taken = sink(bytes);
+            if (taken.ok()) {
+                StickProgress next = m_shown;
+                next.bytesDone += bytes.size();
+                report(next);
+            }
+            return taken;
+        });
     };
 }
 
@@ -263,9 +275,17 @@ Status Installation::undo(Status why)
     return why;
 }
 
+void Installation::report(const StickProgress &progress)
+{
+    m_shown = progress;
+    if (m_report)
+        m_report(m_shown);
+}
+
 Status Installation::copy(const ProgressCallback &progress, const std::atomic<bool> &cancel)
 {
-    StickProgress shown{
+    m_report = progress;
+    m_shown = {
         StickProgress::Phase::Copying, 0, int(m_plan.files.size()), 0, m_plan.totalBytes, {}};
     m_transaction = std::make_unique<StickTransaction>(m_session.root());
     QList<QByteArray> folders = m_session.missingFolders();
@@ -284,20 +304,19 @@ Status Installation::copy(const ProgressCallback &progress, const std::atomic<bo
     for (const PayloadPlan::File &file : std::as_const(m_plan.files)) {
         if (cancel.load())
             return undo(Status::cancelled());
-        shown.currentFile = QFile::decodeName(file.name);
-        if (progress)
-            progress(shown);
+        StickProgress next = m_shown;
+        next.currentFile = QFile::decodeName(file.name);
+        report(next);
         if (Status written =
                 m_transaction->writeFile(placed(file.name), payloadFile(file.name, file.size));
             !written.ok())
             return undo(written);
-        ++shown.filesDone;
-        shown.bytesDone += file.size;
+        ++m_shown.filesDone;
     }
     m_payloadOpen.reset();
-    shown.currentFile.clear();
-    if (progress)
-        progress(shown);
+    StickProgress done = m_shown;
+    done.currentFile.clear();
+    report(done);
     return {};
 }
 
@@ -328,19 +347,12 @@ Status Installation::finish(bool protectedPage, const QString &passcode,
     for (const QByteArray &file : std::as_const(m_obsolete))
         m_transaction->removeAfterRenames(placed(file), target);
 
-    StickProgress shown{StickProgress::Phase::Verifying,
-                        int(m_plan.files.size()),
-                        int(m_plan.files.size()),
-                        m_plan.totalBytes,
-                        m_plan.totalBytes,
-                        {}};
-    if (progress)
-        progress(shown);
+    m_report = progress;
+    const int files = int(m_plan.files.size());
+    report({StickProgress::Phase::Verifying, files, files, 0, m_plan.totalBytes, {}});
     if (Status verified = m_transaction->verify(cancel); !verified.ok())
         return undo(verified);
-    shown.phase = StickProgress::Phase::Writing;
-    if (progress)
-        progress(shown);
+    report({StickProgress::Phase::Writing, files, files, m_plan.totalBytes, m_plan.totalBytes, {}});
     if (Status committed = m_transaction->commit(); !committed.ok()) {
         QList<QByteArray> updated = m_transaction->placed();
         QList<QByteArray> orvex = m_transaction->written();

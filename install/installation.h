@@ -50,6 +50,8 @@ private:
     Status removeLeftovers();
     Status checkRoom();
     ByteSource payloadFile(const QByteArray &relative, qint64 size);
+    // Tells the job's progress callback where the job stands.
+    void report(const StickProgress &progress);
     Result<std::unique_ptr<stick::File>> openPayloadFile(const QByteArray &relative);
     Status undo(Status why);
     QString unchanged() const;
@@ -59,6 +61,8 @@ private:
     QString m_stickState;
     QString m_passcodeOnStick;
     int m_leftoversRemoved = 0;
+    ProgressCallback m_report; // the running job's
+    StickProgress m_shown;     // what it was told last
 
     std::unique_ptr<stick::Folder> m_payload;
     PayloadPlan m_plan;

@@ -28,6 +28,8 @@ struct StickProgress
     qint64 bytesDone = 0;
     qint64 bytesTotal = 0;
     QString currentFile; // relative to the Orvex folder, "/"-separated
+
+    friend bool operator==(const StickProgress &, const StickProgress &) = default;
 };
 
 using ProgressCallback = std::function<void(const StickProgress &)>;

@@ -106,14 +106,17 @@ private Q_SLOTS:
         QTest::newRow("copying: the bar follows the bytes")
             << Phase::Copying << -1 << 0 << "Copying Orvex/js/a.js"
             << "250/1000" << Button::Cancel << false;
-        QTest::newRow("reading back")
+        QTest::newRow("reading back: the bar follows the bytes")
             << Phase::Verifying << -1 << 0 << "Checking what the stick kept…"
-            << "0/0" << Button::Cancel << false;
+            << "250/1000" << Button::Cancel << false;
         QTest::newRow("removing: the bar follows the files")
             << Phase::Removing << -1 << 0 << "Removing Orvex/js/a.js"
             << "500/1000" << Button::Cancel << false;
         QTest::newRow("writing is not stopped")
-            << Phase::Writing << 0 << 9000 << "Writing to the stick…"
+            << Phase::Writing << 0 << 1999 << "Writing to the stick…"
+            << "0/0" << Button::None << false;
+        QTest::newRow("no move for 2 s: the stick not answering")
+            << Phase::Writing << -1 << 2000 << "The stick is not answering. Waiting for it…"
             << "0/0" << Button::None << false;
         QTest::newRow("stopping") << Phase::Copying << 1000 << 5999 << "Stopping…"
                                   << "250/1000" << Button::None << false;
@@ -139,7 +142,9 @@ private Q_SLOTS:
         const ProgressView view = display.view(ms(at), QLocale::c());
         QTEST(view.action, "action");
         QTEST(QString(u"%1/%2"_s).arg(view.barValue).arg(view.barMaximum), "bar");
-        QCOMPARE(view.figures.isEmpty(), view.barMaximum == 0);
+        QCOMPARE(view.figures.isEmpty(), view.barMaximum == 0 || phase == Phase::Verifying);
+        QCOMPARE(view.figures.startsWith(u"Close anyway ends the installer now"_s),
+                 view.button == Button::CloseAnyway);
         QTEST(view.button, "button");
         QTEST(display.cancelHoldsForNextJob(), "holdsForNextJob");
     }
