@@ -32,8 +32,14 @@ Status DriveSession::open(const Contexts &contexts, QString &context)
 {
     context = contexts.drive;
     auto root = m_fileSystem.openRoot(m_drive);
-    if (!root.ok())
-        return root.status();
+    if (!root.ok()) {
+        if (root.status().failure().error != ENOENT)
+            return root.status();
+        context.clear();
+        return Status::refusal({}, QStringLiteral("The drive %1 is not there: it was "
+                                                  "disconnected, or its name is mistyped.")
+                                       .arg(m_drive));
+    }
     m_root = std::move(root.value());
     // Nothing may change between the checks and the writes: the lock comes first.
     if (Status locked = m_root->lock(); !locked.ok()) {
@@ -42,6 +48,17 @@ Status DriveSession::open(const Contexts &contexts, QString &context)
         context.clear();
         return Status::refusal({}, QStringLiteral("Another installation or removal on this "
                                                   "drive is running."));
+    }
+    // A stick that takes no writes is told so before anything else of it.
+    const Result<stick::Space> space = m_root->space();
+    if (!space.ok())
+        return space.status();
+    if (space->readOnly) {
+        context.clear();
+        return Status::refusal({}, QStringLiteral("The stick is write-protected or mounted "
+                                                  "read-only: nothing can be written to %1.\r\n"
+                                                  "Make it writable, then try again.")
+                                       .arg(m_drive));
     }
     if (Status pages = readPages(); !pages.ok()) {
         context.clear();

@@ -6,14 +6,32 @@ namespace orvex::room {
 
 namespace {
 
-constexpr qint64 mebibyte = 1024 * 1024;
+constexpr qint64 kibibyte = 1024;
+constexpr qint64 mebibyte = 1024 * kibibyte;
 constexpr qint64 largestCluster = 32 * 1024;
 
-// Bytes in MiB, rounded up to a tenth, in the same form whatever the locale.
-QString mebibytes(qint64 bytes)
+// A figure of the room message: bytes on a grid of one unit, KiB or a tenth
+// of a MiB, counted in tenths of a byte so that both grids are whole numbers.
+struct Figure
 {
-    const qint64 tenths = (bytes * 10 + mebibyte - 1) / mebibyte;
-    return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+    qint64 tenthBytes = 0;
+    bool inMebibytes = false;
+
+    QString text() const
+    {
+        if (!inMebibytes)
+            return QStringLiteral("%1 KiB").arg(tenthBytes / (10 * kibibyte));
+        const qint64 tenths = tenthBytes / mebibyte;
+        return QStringLiteral("%1.%2 MiB").arg(tenths / 10).arg(tenths % 10);
+    }
+};
+
+// `bytes` on the grid of the unit, rounded up or down.
+Figure onGrid(qint64 bytes, bool inMebibytes, bool up)
+{
+    const qint64 grid = inMebibytes ? mebibyte : 10 * kibibyte;
+    const qint64 tenthBytes = bytes * 10;
+    return {(up ? (tenthBytes + grid - 1) / grid : tenthBytes / grid) * grid, inMebibytes};
 }
 
 } // namespace
@@ -36,11 +54,15 @@ Status check(qint64 needed, qint64 free, const QString &job)
 {
     if (needed <= free)
         return {};
-    const QString more = mebibytes(needed - free);
-    return Status::refusal(
-        {}, QStringLiteral("The stick needs %1 MiB more: the %2 needs %3 MiB and %4 MiB are free. "
-                           "Free at least %1 MiB and try again.")
-                .arg(more, job, mebibytes(needed), mebibytes(free)));
+    // One unit for all three figures, so that the sentence adds up as read:
+    // the need rounded up, the free room rounded down, the difference exact.
+    const bool inMebibytes = needed >= mebibyte;
+    const Figure need = onGrid(needed, inMebibytes, true);
+    const Figure room = onGrid(free, inMebibytes, false);
+    const QString more = Figure{need.tenthBytes - room.tenthBytes, inMebibytes}.text();
+    return Status::refusal({}, QStringLiteral("The stick needs %1 more: the %2 needs %3 and %4 "
+                                              "are free. Free at least %1 and try again.")
+                                   .arg(more, job, need.text(), room.text()));
 }
 
 } // namespace orvex::room

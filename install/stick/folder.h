@@ -48,6 +48,7 @@ struct Space
 {
     qint64 blockSize = 0;
     qint64 freeBlocks = 0;
+    bool readOnly = false; // mounted read-only, or write-protected
 };
 
 enum class Open

@@ -283,7 +283,7 @@ public:
         if (::fstatvfs(m_fd, &status) != 0)
             return Status::systemError(m_path, errno);
         const auto blockSize = qint64(status.f_frsize != 0 ? status.f_frsize : status.f_bsize);
-        return Space{blockSize, qint64(status.f_bavail)};
+        return Space{blockSize, qint64(status.f_bavail), (status.f_flag & ST_RDONLY) != 0};
     }
 
     FileSystemKind fileSystemKind() const override { return kernel::fileSystemKind(m_fd); }

@@ -125,7 +125,7 @@ fat_missing=$root_only
 [ -z "$fat_missing" ] && ! command -v fusefat > /dev/null && fat_missing="fusefat is not installed"
 [ -z "$fat_missing" ] && [ ! -e /dev/fuse ] && fat_missing="no /dev/fuse here"
 
-case_ read_only 1 "Read-only file system" \
+case_ read_only 1 "The stick is write-protected or mounted read-only: nothing can be written to" \
     'tmpfs_drive "$drive" 16m && printf "a\r\n" > "$(bookmarks)" && mount -o remount,ro "$drive"' \
     'mount -o remount,rw "$drive"' "$root_only"
 case_ bookmarks_read_only 1 "Permission denied" \

@@ -260,8 +260,8 @@ private Q_SLOTS:
         } rows[] = {
             {"no drive", "", "", "",
              u"No drive was chosen. Connect the PSP in USB mode and choose its drive."_s},
-            {"drive not a folder", "Y", "/D/no", "",
-             QString(copy).replace(u"/D"_s, u"/D/no"_s) + u"/D/no: "_s + systemText(ENOENT)},
+            {"drive not there", "Y", "/D/no", "",
+             u"The drive /D/no is not there: it was disconnected, or its name is mistyped."_s},
             {"no PSP folder", "Y", "/D", "rm -r D/PSP",
              u"The drive /D has no PSP folder, so it is not a PSP memory stick.\r\nOn the PSP, "_s
              "choose Settings, then USB Connection, and choose the drive that appears."},

@@ -111,11 +111,19 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("free");
         QTest::addColumn<QString>("shortage");
         const qint64 mib = 1 << 20;
-        QTest::newRow("fits exactly") << 5 * mib << 5 * mib << "";
-        QTest::newRow("one byte short, each size rounded up")
+        QTest::newRow("fits exactly") << 5 * mib << 5 * mib << u""_s;
+        QTest::newRow("one byte short: the need up, the free room down")
             << 5 * mib + 1 << 5 * mib
-            << "The stick needs 0.1 MiB more: the removal needs 5.1 MiB and 5.0 MiB are free. "
-               "Free at least 0.1 MiB and try again.";
+            << u"The stick needs 0.1 MiB more: the removal needs 5.1 MiB and 5.0 MiB are free. "
+               "Free at least 0.1 MiB and try again."_s;
+        QTest::newRow("below 1 MiB in KiB") << qint64(102401) << qint64(61439)
+                                            << u"The stick needs 42 KiB more: the removal needs "
+                                               "101 KiB and 59 KiB are free. Free at least 42 "
+                                               "KiB and try again."_s;
+        QTest::newRow("one unit for all, so that it adds up")
+            << 2 * mib << qint64(1024000)
+            << u"The stick needs 1.1 MiB more: the removal needs 2.0 MiB and 0.9 MiB are free. "
+               "Free at least 1.1 MiB and try again."_s;
     }
 
     void room()
