@@ -45,7 +45,6 @@ CommandLine wrong(const QString &error)
     CommandLine line;
     line.action = CommandLine::Action::Error;
     line.error = error;
-    line.helpText = usage;
     return line;
 }
 

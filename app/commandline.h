@@ -22,7 +22,7 @@ struct CommandLine
     bool password = false;  // unattended: install the password-protected bookmark
     QString passcode;       // unattended, protected: the passcode chosen; empty: keep or make one
     QString error;          // why the command line is wrong, for Action::Error
-    QString helpText;       // the usage text, for Help and Error
+    QString helpText;       // the usage text, for Help
 };
 
 // Reads the arguments (the program's name first). Needs no application object,

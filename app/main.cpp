@@ -38,7 +38,7 @@ int runWithoutWindow(int argc, char *argv[], const orvex::CommandLine &line)
         return orvex::runUnattended(orvex::payloadFolder(QCoreApplication::applicationDirPath()),
                                     line, out, errors);
     default:
-        errors << "orvex-installer: " << line.error << "\n\n" << line.helpText;
+        errors << "orvex-installer: " << line.error << "\nTry 'orvex-installer --help'.\n";
         return 2;
     }
 }

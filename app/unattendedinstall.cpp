@@ -32,8 +32,10 @@ public:
             answer = m_answers.isEmpty() ? MessageAnswer::No : m_answers.takeFirst();
             text += answer == MessageAnswer::Yes ? QStringLiteral(" Yes") : QStringLiteral(" No");
         }
-        QTextStream &stream = request.icon == MessageIcon::Critical ? m_errors : m_out;
-        stream << text << "\n\n";
+        // A failure is told as the program's own, as command-line tools do.
+        const bool failure = request.icon == MessageIcon::Critical;
+        QTextStream &stream = failure ? m_errors : m_out;
+        stream << (failure ? QStringLiteral("orvex-installer: ") : QString()) << text << "\n\n";
         stream.flush();
         return answer;
     }

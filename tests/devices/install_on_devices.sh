@@ -285,8 +285,10 @@ if [ -n "$hung_skip" ]; then skip window_beside_a_hung_stick "$hung_skip"; else
     report window_beside_a_hung_stick "$why"
 fi
 
-env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" > /dev/null 2>&1
-report wrong_command_line "$([ $? = 2 ] || echo "not exit status 2")"
+# A wrong command line: its one line and where to read more, status 2.
+out=$(env -u DISPLAY "$app/orvex-installer" --unattended --drive "$work" 2>&1)
+report wrong_command_line "$([ $? = 2 ] && [ "$(wc -l <<< "$out")" = 2 ] &&
+    [ "$(tail -n 1 <<< "$out")" = "Try 'orvex-installer --help'." ] || echo "status $? or: $out")"
 
 echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" = 0 ]
