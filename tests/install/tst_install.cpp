@@ -368,6 +368,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<stick::FileSystemKind>("kind");
         QTest::addColumn<QStringList>("calls"); // O the installed Orvex folder, B the bookmarks
+        QTest::addColumn<QStringList>("removalFlushes");
         const QStringList made = {u"mkdir D/PSP/COMMON"_s, u"mkdir O"_s, u"mkdir O/css"_s};
         const QStringList bookmark = {u"write B"_s, u"fsync B"_s, u"close B"_s};
         const auto written = [](bool flushed) {
@@ -388,13 +389,18 @@ private Q_SLOTS:
         QTest::newRow("kernel file system: the whole file system flushed, then the root")
             << stick::FileSystemKind::Fat
             << made + written(false) + QStringList{u"syncfs D"_s, u"fsync D"_s} + renamed +
-                   QStringList{u"syncfs D"_s, u"fsync D"_s} + bookmark;
+                   QStringList{u"syncfs D"_s, u"fsync D"_s} + bookmark
+            << QStringList{u"syncfs D"_s, u"fsync D"_s,  u"syncfs D"_s,
+                           u"fsync D"_s,  u"syncfs D"_s, u"fsync D"_s};
         QTest::newRow("user-space file system: each file, then each folder changed")
             << stick::FileSystemKind::UserSpace
             << made + written(true) + QStringList{u"fsync D"_s} + renamed +
                    QStringList{u"fsync O/css"_s, u"fsync O"_s, u"fsync D/PSP/COMMON"_s,
                                u"fsync D/PSP"_s, u"fsync D"_s} +
-                   bookmark;
+                   bookmark
+            << QStringList{u"fsync B.orvex-part"_s,         u"fsync D"_s,
+                           u"fsync D/PSP/SYSTEM/BROWSER"_s, u"fsync D"_s,
+                           u"fsync D/PSP/COMMON"_s,         u"fsync D"_s};
     }
 
     // Every file is on the device and read back before any is renamed into place, and
@@ -404,13 +410,17 @@ private Q_SLOTS:
         QFETCH(stick::FileSystemKind, kind);
         m_stick->kind = kind;
         QVERIFY(spoil(u"rm -r D/PSP/COMMON"_s));
+        const auto calls = [this](const QRegularExpression &kept) {
+            return m_stick->calls.filter(kept)
+                .replaceInStrings(u"/D/PSP/COMMON/Orvex"_s, u"O"_s)
+                .replaceInStrings(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"B"_s)
+                .replaceInStrings(u"/D"_s, u"D"_s);
+        };
         QCOMPARE(install(u"YN"_s), InstallOutcome::Completed);
-        QStringList calls = m_stick->calls;
-        calls.replaceInStrings(u"/D/PSP/COMMON/Orvex"_s, u"O"_s)
-            .replaceInStrings(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"B"_s)
-            .replaceInStrings(u"/D"_s, u"D"_s);
-        QTEST(calls, "calls");
+        QTEST(calls(QRegularExpression(u"."_s)), "calls");
         QVERIFY(unlocked());
+        QCOMPARE(runRemoval(environment(u"Y"_s, {})), InstallOutcome::Completed);
+        QTEST(calls(QRegularExpression(u"^(fsync|syncfs) "_s)), "removalFlushes");
     }
 
     // A cancelled passcode asks the question again, and so does an invalid one.
@@ -589,6 +599,12 @@ private Q_SLOTS:
         }
 
         QTEST(after, "after");
+        // An addition alone is appended; any other change rewrites the file.
+        using Change = BookmarksFile::Change;
+        QCOMPARE(change.value(), before.isNull()            ? Change::Create
+                                 : after == before          ? Change::None
+                                 : after.startsWith(before) ? Change::Append
+                                                            : Change::Rewrite);
     }
 
     void removal_data()

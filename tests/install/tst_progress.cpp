@@ -147,6 +147,9 @@ private Q_SLOTS:
                  view.button == Button::CloseAnyway);
         QTEST(view.button, "button");
         QTEST(display.cancelHoldsForNextJob(), "holdsForNextJob");
+        // An empty payload has no bar to fill.
+        display.update(copying(0, 0, 0, 0, {}), ms(at));
+        QCOMPARE(display.view(ms(at), QLocale::c()).barValue, 0);
     }
 };
 
