@@ -1,12 +1,15 @@
 // The drive list's rules: which mounts it offers, how it reads the mount
 // table, what each entry says, which drive it chooses as volumes come, go and
-// stop answering, and when a place is looked at, with a clock of the test's.
+// stop answering, and when a place is looked at, with a clock of the test's;
+// which steps eject a stick through a disk service of the test's.
 #include "drives/volumeprobes.h"
+#include "recordingdiskservice.h"
 
 #include <QTest>
 
 using namespace orvex::drives;
 using namespace std::chrono_literals;
+Q_DECLARE_METATYPE(EjectOutcome::State)
 
 namespace {
 
@@ -232,6 +235,73 @@ private Q_SLOTS:
         QCOMPARE(probes.want({a, b}, t0 + 16s), QStringList({b.path}));
         QCOMPARE(state(probes, b, t0 + 16s), ProbeState::Pending);
         QCOMPARE(probes.nextDeadline(t0 + 16s), t0 + 18s);
+    }
+
+    // The drive's volume, mounted at `mountedAt` (none: the service has no
+    // volume), with the `traits` named, is ejected by the steps `taken`; the
+    // step named `failing` fails.
+    void ejectsAsTheServiceAllows_data()
+    {
+        QTest::addColumn<QString>("mountedAt");
+        QTest::addColumn<QString>("traits");
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<EjectOutcome::State>("state");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char *name, const QString &mountedAt, const QString &traits,
+                            const QString &failing, const QStringList &taken,
+                            EjectOutcome::State state, const QString &text) {
+            QTest::newRow(name) << mountedAt << traits << failing << taken << state << text;
+        };
+        using S = EjectOutcome::State;
+        const QString unmount = "Unmount /b/sdb1", ejected = "The stick was ejected. You can now "
+                                                             "leave USB mode on the PSP.";
+        const QString notManaged = "The stick was not ejected: the system's disk service does "
+                                   "not manage /media/u/PSP.";
+        const QString busy = "The stick could not be ejected: Error unmounting /dev/sdz1: target "
+                             "is busy. Close the programs that use it, then eject it from your "
+                             "file manager.";
+        row("no service, or not its volume", {}, {}, {}, {}, S::NotOffered, notManaged);
+        row("mounted elsewhere", "/media/u/PSP2 /media/u", "powerOff", {}, {}, S::NotOffered,
+            notManaged);
+        row("a system disk", "/media/u/PSP", "system powerOff", {}, {}, S::NotOffered,
+            "The stick was not ejected: /media/u/PSP is on one of the system's own disks.");
+        row("a loop device: the unmount only", "/media/u/PSP", "loop powerOff", {}, {unmount},
+            S::Ejected, ejected);
+        row("power off rather than eject", "/mnt/x /media/u/PSP/", "powerOff ejectable", {},
+            {unmount, "PowerOff /d/stick"}, S::Ejected, ejected);
+        row("eject", "/media/u/PSP", "ejectable", {}, {unmount, "Eject /d/stick"}, S::Ejected,
+            ejected);
+        row("neither: the unmount only", "/media/u/PSP", {}, {}, {unmount}, S::Ejected, ejected);
+        row("busy", "/media/u/PSP", "powerOff", "Unmount", {unmount}, S::Failed, busy);
+        row("power off fails", "/media/u/PSP", "powerOff", "PowerOff",
+            {unmount, "PowerOff /d/stick"}, S::Failed, busy);
+    }
+    void ejectsAsTheServiceAllows()
+    {
+        QFETCH(QString, mountedAt);
+        QFETCH(QString, traits);
+        QFETCH(QStringList, taken);
+        RecordingDiskService service;
+        QFETCH(QString, failing);
+        service.failing = failing;
+        const QStringList named = traits.split(' ');
+        const QString drive = named.contains("loop") ? QString() : "/d/stick";
+        const ManagedVolume volume{"/b/sdb1",
+                                   mountedAt.split(' '),
+                                   named.contains("system"),
+                                   named.contains("loop"),
+                                   drive,
+                                   named.contains("powerOff"),
+                                   named.contains("ejectable")};
+        if (!mountedAt.isEmpty())
+            service.managed = {{"/b/sda1", {"/"}, true, false, "/d/disk", false, false}, volume};
+        QCOMPARE(ejectOffered(service, "/media/u/PSP"), !taken.isEmpty());
+        QCOMPARE(service.taken, QStringList());
+        const EjectOutcome outcome = ejectAfter(service, "/media/u/PSP");
+        QCOMPARE(service.taken, taken);
+        QTEST(outcome.state, "state");
+        QTEST(outcome.text, "text");
     }
 };
 
