@@ -1,14 +1,18 @@
 // The command line and the unattended install's console: what each command
-// line asks for, which stream each message goes to, and the signals that cancel.
+// line asks for, which stream each message goes to, the eject once the job is
+// done, and the signals that cancel.
 #include "app/commandline.h"
 #include "app/signalcancel.h"
 #include "app/unattendedinstall.h"
 #include "install/passcode.h"
+#include "recordingdiskservice.h"
 #include "testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,11 +33,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("password");
         QTest::addColumn<QString>("passcode");
         QTest::addColumn<bool>("uninstall");
+        QTest::addColumn<bool>("eject");
         using A = CommandLine::Action;
         const auto row = [](const char *name, QStringList arguments, A action,
                             bool password = false, const QString &passcode = {},
-                            bool uninstall = false) {
-            QTest::newRow(name) << arguments << action << password << passcode << uninstall;
+                            bool uninstall = false, bool eject = false) {
+            QTest::newRow(name) << arguments << action << password << passcode << uninstall
+                                << eject;
         };
         const QStringList install = {u"--unattended"_s, u"--drive"_s, u"/a"_s, u"--password"_s};
         row("window", {}, A::ShowWindow);
@@ -58,6 +64,12 @@ private Q_SLOTS:
             false, {}, true);
         row("removal in the window", {u"--uninstall"_s}, A::ShowWindow, false, {}, true);
         row("removal with a password", install + QStringList{u"no"_s, u"--uninstall"_s}, A::Error);
+        row("an eject after an install", install + QStringList{u"no"_s, u"--eject"_s},
+            A::Unattended, false, {}, false, true);
+        row("an eject after a removal",
+            {u"--eject"_s, u"--uninstall"_s, u"--unattended"_s, u"--drive"_s, u"/a"_s},
+            A::Unattended, false, {}, true, true);
+        row("an eject in the window", {u"--eject"_s, u"--drive"_s, u"/a"_s}, A::Error);
         row("unknown option", {u"--bogus"_s}, A::Error);
         row("stray argument", {u"stray"_s}, A::Error);
         row("help alone", {u"-h"_s}, A::Help);
@@ -72,6 +84,7 @@ private Q_SLOTS:
         QTEST(line.password, "password");
         QTEST(line.passcode, "passcode");
         QTEST(line.uninstall && line.action != CommandLine::Action::Error, "uninstall");
+        QTEST(line.eject && line.action != CommandLine::Action::Error, "eject");
         QCOMPARE(line.error.isEmpty(), line.action != CommandLine::Action::Error);
         QCOMPARE(line.helpText.contains(u"--unattended"_s),
                  line.action == CommandLine::Action::Error ||
@@ -115,6 +128,92 @@ private Q_SLOTS:
                  qPrintable(out));
         QCOMPARE(testfiles::read(passcodeFile), orvex::passcode::fileText(u"13579"_s));
         QCOMPARE(errors, QString());
+    }
+
+    // With --eject, once the job is done and its lock and descriptors on the stick are gone,
+    // the stick (reached here through a link) is ejected and the outcome printed; a job that
+    // failed, or no --eject, asks nothing of the disk service.
+    void ejectsOnceTheJobIsDone_data()
+    {
+        QTest::addColumn<QString>("job");     // "install", "removal" or "failed install"
+        QTest::addColumn<QString>("managed"); // "stick", "system" or "no"
+        QTest::addColumn<bool>("eject");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // the last line, on standard error unless 0
+        const QString ejected = u"The stick was ejected. You can now leave USB mode on the PSP."_s;
+        QTest::newRow("installed, ejected") << u"install"_s << u"stick"_s << true << 0 << ejected;
+        QTest::newRow("removed, ejected") << u"removal"_s << u"stick"_s << true << 0 << ejected;
+        QTest::newRow("installed, busy")
+            << u"install busy"_s << u"stick"_s << true << 3
+            << u"The stick could not be ejected: Error unmounting /dev/sdz1: target is busy. "
+               "Close the programs that use it, then eject it from your file manager."_s;
+        QTest::newRow("removed, not managed")
+            << u"removal"_s << u"no"_s << true << 3
+            << u"The stick was not ejected: the system's disk service does not manage LINK."_s;
+        QTest::newRow("installed, a system disk")
+            << u"install"_s << u"system"_s << true << 3
+            << u"The stick was not ejected: LINK is on one of the system's own disks."_s;
+        QTest::newRow("no --eject") << u"install"_s << u"stick"_s << false << 0
+                                    << u"To access Orvex, simply choose the Orvex Tessary "
+                                       "bookmark in your PSP browser's bookmark section."_s;
+        QTest::newRow("a failed install") << u"failed install"_s << u"stick"_s << true << 1
+                                          << u"Nothing on the stick was changed."_s;
+    }
+    void ejectsOnceTheJobIsDone()
+    {
+        QFETCH(QString, job);
+        QFETCH(QString, managed);
+        QFETCH(bool, eject);
+        QTemporaryDir folder;
+        QVERIFY(testfiles::write(folder.filePath(u"A/Orvex/index.html"_s), "index"));
+        QVERIFY(testfiles::write(folder.filePath(u"A/pass.html"_s), "<DT>locked\r\n"));
+        QVERIFY(testfiles::write(folder.filePath(u"A/nopass.html"_s), "<DT>open\r\n"));
+        const QString stick = QDir(folder.path()).canonicalPath() + u"/D"_s;
+        const QString link = folder.filePath(u"LINK"_s);
+        QVERIFY(QDir().mkpath(stick + (job.startsWith(u"failed"_s) ? u""_s : u"/PSP"_s)));
+        QVERIFY(QFile::link(stick, link));
+
+        RecordingDiskService disks;
+        disks.failing = job.endsWith(u"busy"_s) ? u"Unmount"_s : QString();
+        if (managed != u"no"_s)
+            disks.managed = {{u"/b/sdb1"_s, {stick}, managed == u"system"_s, false, u"/d/s"_s}};
+        QStringList held; // what this process still holds on the stick at the unmount
+        disks.beforeStep = [&] {
+            for (const QFileInfo &fd :
+                 QDir(u"/proc/self/fd"_s).entryInfoList(QDir::AllEntries | QDir::System)) {
+                if ((fd.symLinkTarget() + u"/"_s).startsWith(stick + u"/"_s))
+                    held.append(fd.symLinkTarget());
+            }
+            const int root = ::open(QFile::encodeName(stick).constData(), O_RDONLY | O_DIRECTORY);
+            if (::flock(root, LOCK_EX | LOCK_NB) != 0)
+                held.append(u"the lock"_s);
+            ::close(root);
+        };
+        QString out, errors;
+        QTextStream outStream(&out), errorStream(&errors);
+        const auto run = [&](const QStringList &arguments, orvex::drives::DiskService *service) {
+            return orvex::runUnattended(
+                folder.filePath(u"A"_s),
+                orvex::parseCommandLine(
+                    QStringList{u"orvex-installer"_s, u"--unattended"_s, u"--drive"_s, link} +
+                    arguments),
+                outStream, errorStream, service);
+        };
+        const QStringList install = {u"--password"_s, u"no"_s};
+        if (job.startsWith(u"removal"_s))
+            QCOMPARE(run(install, nullptr), 0);
+        QStringList arguments =
+            job.startsWith(u"removal"_s) ? QStringList{u"--uninstall"_s} : install;
+        if (eject)
+            arguments.append(u"--eject"_s);
+        QFETCH(int, status);
+        QCOMPARE(run(arguments, &disks), status);
+        const QString &stream = status == 0 ? out : errors; // where the last line goes
+        QTEST(stream.trimmed().section(u'\n', -1).replace(link, u"LINK"_s), "said");
+        QCOMPARE(disks.taken, managed == u"stick"_s && eject && !job.startsWith(u"failed"_s)
+                                  ? QStringList{u"Unmount /b/sdb1"_s}
+                                  : QStringList());
+        QCOMPARE(held, QStringList());
     }
 
     void signalsCancel_data()
