@@ -131,56 +131,58 @@ private Q_SLOTS:
     }
 
     // With --eject, once the job is done and its lock and descriptors on the stick are gone,
-    // the stick (reached here through a link) is ejected and the outcome printed; a job that
-    // failed, or no --eject, asks nothing of the disk service.
+    // the stick (given through a link) is ejected, and the outcome is the last line: on
+    // standard error unless ejected. A failed job, or no --eject, asks the service nothing.
     void ejectsOnceTheJobIsDone_data()
     {
-        QTest::addColumn<QString>("job");     // "install", "removal" or "failed install"
-        QTest::addColumn<QString>("managed"); // "stick", "system" or "no"
-        QTest::addColumn<bool>("eject");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("pspStick");
+        QTest::addColumn<bool>("managed");
+        QTest::addColumn<QString>("failing");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("said"); // the last line, on standard error unless 0
-        const QString ejected = u"The stick was ejected. You can now leave USB mode on the PSP."_s;
-        QTest::newRow("installed, ejected") << u"install"_s << u"stick"_s << true << 0 << ejected;
-        QTest::newRow("removed, ejected") << u"removal"_s << u"stick"_s << true << 0 << ejected;
-        QTest::newRow("installed, busy")
-            << u"install busy"_s << u"stick"_s << true << 3
-            << u"The stick could not be ejected: Error unmounting /dev/sdz1: target is busy. "
-               "Close the programs that use it, then eject it from your file manager."_s;
+        QTest::addColumn<QString>("said"); // empty: not the eject's
+        namespace d = orvex::drives;
+        const QStringList install = {u"--password"_s, u"no"_s, u"--eject"_s};
+        const QStringList removal = {u"--uninstall"_s, u"--eject"_s};
+        QTest::newRow("installed, ejected")
+            << install << true << true << QString() << 0 << d::ejectedText();
+        QTest::newRow("removed, ejected")
+            << removal << true << true << QString() << 0 << d::ejectedText();
+        QTest::newRow("installed, busy") << install << true << true << u"Unmount"_s << 3
+                                         << d::notEjectedText(RecordingDiskService().reason);
         QTest::newRow("removed, not managed")
-            << u"removal"_s << u"no"_s << true << 3
-            << u"The stick was not ejected: the system's disk service does not manage LINK."_s;
-        QTest::newRow("installed, a system disk")
-            << u"install"_s << u"system"_s << true << 3
-            << u"The stick was not ejected: LINK is on one of the system's own disks."_s;
-        QTest::newRow("no --eject") << u"install"_s << u"stick"_s << false << 0
-                                    << u"To access Orvex, simply choose the Orvex Tessary "
-                                       "bookmark in your PSP browser's bookmark section."_s;
-        QTest::newRow("a failed install") << u"failed install"_s << u"stick"_s << true << 1
-                                          << u"Nothing on the stick was changed."_s;
+            << removal << true << false << QString() << 3 << d::notManagedText(u"LINK"_s);
+        QTest::newRow("no --eject")
+            << install.mid(0, 2) << true << true << QString() << 0 << QString();
+        QTest::newRow("a failed install")
+            << install << false << true << QString() << 1 << QString();
     }
     void ejectsOnceTheJobIsDone()
     {
-        QFETCH(QString, job);
-        QFETCH(QString, managed);
-        QFETCH(bool, eject);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, managed);
+        QFETCH(int, status);
+        QFETCH(QString, said);
         QTemporaryDir folder;
         QVERIFY(testfiles::write(folder.filePath(u"A/Orvex/index.html"_s), "index"));
         QVERIFY(testfiles::write(folder.filePath(u"A/pass.html"_s), "<DT>locked\r\n"));
         QVERIFY(testfiles::write(folder.filePath(u"A/nopass.html"_s), "<DT>open\r\n"));
         const QString stick = QDir(folder.path()).canonicalPath() + u"/D"_s;
         const QString link = folder.filePath(u"LINK"_s);
-        QVERIFY(QDir().mkpath(stick + (job.startsWith(u"failed"_s) ? u""_s : u"/PSP"_s)));
+        QFETCH(bool, pspStick);
+        QVERIFY(QDir().mkpath(stick + (pspStick ? u"/PSP"_s : QString())));
         QVERIFY(QFile::link(stick, link));
 
         RecordingDiskService disks;
-        disks.failing = job.endsWith(u"busy"_s) ? u"Unmount"_s : QString();
-        if (managed != u"no"_s)
-            disks.managed = {{u"/b/sdb1"_s, {stick}, managed == u"system"_s, false, u"/d/s"_s}};
-        QStringList held; // what this process still holds on the stick at the unmount
+        QFETCH(QString, failing);
+        disks.failing = failing;
+        if (managed)
+            disks.managed = {{u"/b/sdb1"_s, {stick}, false, false, u"/d/s"_s}};
+        QStringList held; // what this process still holds on the stick at a step
         disks.beforeStep = [&] {
-            for (const QFileInfo &fd :
-                 QDir(u"/proc/self/fd"_s).entryInfoList(QDir::AllEntries | QDir::System)) {
+            const auto fds =
+                QDir(u"/proc/self/fd"_s).entryInfoList(QDir::AllEntries | QDir::System);
+            for (const QFileInfo &fd : fds) {
                 if ((fd.symLinkTarget() + u"/"_s).startsWith(stick + u"/"_s))
                     held.append(fd.symLinkTarget());
             }
@@ -191,31 +193,19 @@ private Q_SLOTS:
         };
         QString out, errors;
         QTextStream outStream(&out), errorStream(&errors);
-        const auto run = [&](const QStringList &arguments, orvex::drives::DiskService *service) {
-            return orvex::runUnattended(
-                folder.filePath(u"A"_s),
-                orvex::parseCommandLine(
-                    QStringList{u"orvex-installer"_s, u"--unattended"_s, u"--drive"_s, link} +
-                    arguments),
-                outStream, errorStream, service);
-        };
-        const QStringList install = {u"--password"_s, u"no"_s};
-        if (job.startsWith(u"removal"_s))
-            QCOMPARE(run(install, nullptr), 0);
-        QStringList arguments =
-            job.startsWith(u"removal"_s) ? QStringList{u"--uninstall"_s} : install;
-        if (eject)
-            arguments.append(u"--eject"_s);
-        QFETCH(int, status);
-        QCOMPARE(run(arguments, &disks), status);
-        const QString &stream = status == 0 ? out : errors; // where the last line goes
-        QTEST(stream.trimmed().section(u'\n', -1).replace(link, u"LINK"_s), "said");
-        QCOMPARE(disks.taken, managed == u"stick"_s && eject && !job.startsWith(u"failed"_s)
-                                  ? QStringList{u"Unmount /b/sdb1"_s}
-                                  : QStringList());
+        const QStringList line = {u"orvex-installer"_s, u"--unattended"_s, u"--drive"_s, link};
+        QCOMPARE(orvex::runUnattended(folder.filePath(u"A"_s),
+                                      orvex::parseCommandLine(line + arguments), outStream,
+                                      errorStream, &disks),
+                 status);
+        if (!said.isEmpty())
+            QCOMPARE(
+                (status == 0 ? out : errors).trimmed().section(u'\n', -1).replace(link, u"LINK"_s),
+                said);
+        const bool asked = arguments.contains(u"--eject"_s) && pspStick && managed;
+        QCOMPARE(disks.taken, asked ? QStringList{u"Unmount /b/sdb1"_s} : QStringList());
         QCOMPARE(held, QStringList());
     }
-
     void signalsCancel_data()
     {
         QTest::addColumn<int>("signal");
