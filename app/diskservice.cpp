@@ -125,9 +125,11 @@ public:
         const QDBusMessage reply =
             QDBusConnection::systemBus().call(call, QDBus::Block, stepTimeoutMs);
         qCDebug(lcEject) << method << object << reply.errorName() << reply.errorMessage();
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            return Status::refusal({}, reply.errorMessage());
-        return {};
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            return {};
+        return Status::refusal({}, reply.errorMessage().isEmpty()
+                                       ? QStringLiteral("the disk service did not answer")
+                                       : reply.errorMessage());
     }
 };
 
