@@ -149,6 +149,8 @@ check "the stick could not be mounted again" mount_stick "$stick_loop"
 # shellcheck disable=SC2217 # sleep holds the file open, as a program that uses the stick does
 sleep 60 < "$bookmarks" &
 holder=$!
+holding() { [ "$(readlink "/proc/$holder/fd/0")" = "$bookmarks" ]; }
+check "the file was not held open" within10s holding
 run_installer "$stick" --password yes --passcode 2468 --eject
 check "$(told)" outcome 3 errors "The stick could not be ejected: Error unmounting $stick_loop: target is busy. Close the programs that use it, then eject it from your file manager."
 check "the stick was unmounted" mounted "$stick_loop"
