@@ -12,7 +12,8 @@ namespace {
 const QString usage = QStringLiteral(
     "Usage: orvex-installer [--uninstall] [--drive PATH]...\n"
     "       orvex-installer --unattended --drive PATH --password yes|no [--passcode DIGITS]\n"
-    "       orvex-installer --uninstall --unattended --drive PATH\n"
+    "                       [--eject]\n"
+    "       orvex-installer --uninstall --unattended --drive PATH [--eject]\n"
     "\n"
     "Installs the Orvex Tessary web application on a PSP memory stick, or removes it.\n"
     "\n"
@@ -26,17 +27,22 @@ const QString usage = QStringLiteral(
     "  --unattended          Installs to the one --drive PATH without a window: the\n"
     "                        confirmation is taken as given, information is printed to\n"
     "                        standard output and failures to standard error. Exit status:\n"
-    "                        0 installed, 1 failed, 2 wrong command line.\n"
+    "                        0 installed, 1 failed, 2 wrong command line, 3 installed but\n"
+    "                        not ejected (--eject).\n"
     "  --password yes|no     With --unattended: whether the bookmark opens the passcode\n"
     "                        page.\n"
     "  --passcode DIGITS     With --password yes: the passcode (4 to 8 digits) that opens\n"
     "                        Orvex Tessary on the PSP. Without it the passcode already on\n"
     "                        the stick is kept; if there is none, a random 4-digit one is\n"
     "                        made and printed.\n"
+    "  --eject               With --unattended: once installed or removed, unmounts the\n"
+    "                        stick through the system's disk service (UDisks2) and powers\n"
+    "                        it off or ejects it, so that it is safe to remove, and says\n"
+    "                        so. A drive the disk service does not manage is not ejected.\n"
     "  --uninstall           Removes PSP/COMMON/Orvex and the Orvex bookmark instead of\n"
     "                        installing, leaving everything else on the stick as it was.\n"
     "                        Exit status with --unattended: 0 removed or nothing there,\n"
-    "                        1 failed, 2 wrong command line.\n"
+    "                        1 failed, 2 wrong command line, 3 removed but not ejected.\n"
     "  -h, --help            Shows this help.\n"
     "  -v, --version         Shows the version.\n");
 
@@ -61,7 +67,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption passcodeOption(QStringLiteral("passcode"), {},
                                             QStringLiteral("DIGITS"));
     const QCommandLineOption uninstall(QStringLiteral("uninstall"), {});
-    parser.addOptions({help, version, drive, unattended, password, passcodeOption, uninstall});
+    const QCommandLineOption eject(QStringLiteral("eject"), {});
+    parser.addOptions(
+        {help, version, drive, unattended, password, passcodeOption, uninstall, eject});
     if (!parser.parse(arguments))
         return wrong(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -87,8 +95,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.isSet(unattended)) {
         if (parser.isSet(password) || parser.isSet(passcodeOption))
             return wrong(QStringLiteral("--password and --passcode are only for --unattended."));
+        if (parser.isSet(eject))
+            return wrong(QStringLiteral("--eject is only for --unattended."));
         return line;
     }
+    line.eject = parser.isSet(eject);
     if (line.drives.size() != 1)
         return wrong(QStringLiteral("--unattended needs exactly one --drive PATH."));
     line.action = CommandLine::Action::Unattended;

@@ -21,6 +21,7 @@ struct CommandLine
     bool uninstall = false; // remove Orvex Tessary instead of installing it
     bool password = false;  // unattended: install the password-protected bookmark
     QString passcode;       // unattended, protected: the passcode chosen; empty: keep or make one
+    bool eject = false;     // unattended: eject the stick once the job is done
     QString error;          // why the command line is wrong, for Action::Error
     QString helpText;       // the usage text, for Help
 };

@@ -35,6 +35,7 @@ int runWithoutWindow(int argc, char *argv[], const orvex::CommandLine &line)
         out << "orvex-installer " << ORVEX_VERSION << '\n';
         return 0;
     case orvex::CommandLine::Action::Unattended:
+        orvex::armMachineAccess(); // the disk service, for --eject
         return orvex::runUnattended(orvex::payloadFolder(QCoreApplication::applicationDirPath()),
                                     line, out, errors);
     default:

@@ -1,5 +1,6 @@
 #include "app/unattendedinstall.h"
 
+#include "app/diskservice.h"
 #include "app/signalcancel.h"
 #include "install/installprocedure.h"
 #include "install/passcode.h"
@@ -72,10 +73,10 @@ StickRunner consoleRunner(std::atomic<bool> &cancel, std::atomic<bool> &mustFini
     };
 }
 
-} // namespace
-
-int runUnattended(const QString &applicationFolder, const CommandLine &line, QTextStream &out,
-                  QTextStream &errors)
+// The install or the removal; its objects, and with them its lock and its
+// descriptors on the stick, are gone when it returns.
+InstallOutcome runJob(const QString &applicationFolder, const CommandLine &line, QTextStream &out,
+                      QTextStream &errors)
 {
     ConsolePresenter console(
         {MessageAnswer::Yes, line.password ? MessageAnswer::Yes : MessageAnswer::No}, out, errors);
@@ -88,7 +89,7 @@ int runUnattended(const QString &applicationFolder, const CommandLine &line, QTe
         applicationFolder, line.drives.first(), console, {}, consoleRunner(cancel, mustFinish)};
     environment.unattended = true;
     if (line.uninstall)
-        return runRemoval(environment) == InstallOutcome::Completed ? 0 : 1;
+        return runRemoval(environment);
     environment.choosePasscode = [&](const QString &onStick) {
         if (!line.passcode.isEmpty())
             return line.passcode;
@@ -105,7 +106,28 @@ int runUnattended(const QString &applicationFolder, const CommandLine &line, QTe
         }
         return made;
     };
-    return runInstall(environment) == InstallOutcome::Completed ? 0 : 1;
+    return runInstall(environment);
+}
+
+} // namespace
+
+int runUnattended(const QString &applicationFolder, const CommandLine &line, QTextStream &out,
+                  QTextStream &errors, drives::DiskService *disks)
+{
+    if (runJob(applicationFolder, line, out, errors) != InstallOutcome::Completed)
+        return 1;
+    if (!line.eject)
+        return 0;
+    // The job is over: a signal now ends the program, and the service ends what it began.
+    std::unique_ptr<drives::DiskService> machine;
+    if (!disks)
+        disks = (machine = machineDiskService()).get();
+    const drives::EjectOutcome ejected = drives::ejectAfter(*disks, line.drives.first());
+    const bool done = ejected.state == drives::EjectOutcome::State::Ejected;
+    QTextStream &stream = done ? out : errors;
+    stream << ejected.text << "\n\n";
+    stream.flush();
+    return done ? 0 : 3;
 }
 
 } // namespace orvex

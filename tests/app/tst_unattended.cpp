@@ -1,14 +1,18 @@
 // The command line and the unattended install's console: what each command
-// line asks for, which stream each message goes to, and the signals that cancel.
+// line asks for, which stream each message goes to, the eject once the job is
+// done, and the signals that cancel.
 #include "app/commandline.h"
 #include "app/signalcancel.h"
 #include "app/unattendedinstall.h"
 #include "install/passcode.h"
+#include "recordingdiskservice.h"
 #include "testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,11 +33,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("password");
         QTest::addColumn<QString>("passcode");
         QTest::addColumn<bool>("uninstall");
+        QTest::addColumn<bool>("eject");
         using A = CommandLine::Action;
         const auto row = [](const char *name, QStringList arguments, A action,
                             bool password = false, const QString &passcode = {},
-                            bool uninstall = false) {
-            QTest::newRow(name) << arguments << action << password << passcode << uninstall;
+                            bool uninstall = false, bool eject = false) {
+            QTest::newRow(name) << arguments << action << password << passcode << uninstall
+                                << eject;
         };
         const QStringList install = {u"--unattended"_s, u"--drive"_s, u"/a"_s, u"--password"_s};
         row("window", {}, A::ShowWindow);
@@ -58,6 +64,12 @@ private Q_SLOTS:
             false, {}, true);
         row("removal in the window", {u"--uninstall"_s}, A::ShowWindow, false, {}, true);
         row("removal with a password", install + QStringList{u"no"_s, u"--uninstall"_s}, A::Error);
+        row("an eject after an install", install + QStringList{u"no"_s, u"--eject"_s},
+            A::Unattended, false, {}, false, true);
+        row("an eject after a removal",
+            {u"--eject"_s, u"--uninstall"_s, u"--unattended"_s, u"--drive"_s, u"/a"_s},
+            A::Unattended, false, {}, true, true);
+        row("an eject in the window", {u"--eject"_s, u"--drive"_s, u"/a"_s}, A::Error);
         row("unknown option", {u"--bogus"_s}, A::Error);
         row("stray argument", {u"stray"_s}, A::Error);
         row("help alone", {u"-h"_s}, A::Help);
@@ -72,6 +84,7 @@ private Q_SLOTS:
         QTEST(line.password, "password");
         QTEST(line.passcode, "passcode");
         QTEST(line.uninstall && line.action != CommandLine::Action::Error, "uninstall");
+        QTEST(line.eject && line.action != CommandLine::Action::Error, "eject");
         QCOMPARE(line.error.isEmpty(), line.action != CommandLine::Action::Error);
         QCOMPARE(line.helpText.contains(u"--unattended"_s),
                  line.action == CommandLine::Action::Help);
@@ -116,6 +129,82 @@ private Q_SLOTS:
         QCOMPARE(errors, QString());
     }
 
+    // With --eject, once the job is done and its lock and descriptors on the stick are gone,
+    // the stick (given through a link) is ejected, and the outcome is the last line: on
+    // standard error unless ejected. A failed job, or no --eject, asks the service nothing.
+    void ejectsOnceTheJobIsDone_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("pspStick");
+        QTest::addColumn<bool>("managed");
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // empty: not the eject's
+        namespace d = orvex::drives;
+        const QStringList install = {u"--password"_s, u"no"_s, u"--eject"_s};
+        const QStringList removal = {u"--uninstall"_s, u"--eject"_s};
+        QTest::newRow("installed, ejected")
+            << install << true << true << QString() << 0 << d::ejectedText();
+        QTest::newRow("removed, ejected")
+            << removal << true << true << QString() << 0 << d::ejectedText();
+        QTest::newRow("installed, busy") << install << true << true << u"Unmount"_s << 3
+                                         << d::notEjectedText(RecordingDiskService().reason);
+        QTest::newRow("removed, not managed")
+            << removal << true << false << QString() << 3 << d::notManagedText(u"LINK"_s);
+        QTest::newRow("no --eject")
+            << install.mid(0, 2) << true << true << QString() << 0 << QString();
+        QTest::newRow("a failed install")
+            << install << false << true << QString() << 1 << QString();
+    }
+    void ejectsOnceTheJobIsDone()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, managed);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QTemporaryDir folder;
+        QVERIFY(testfiles::write(folder.filePath(u"A/Orvex/index.html"_s), "index"));
+        QVERIFY(testfiles::write(folder.filePath(u"A/pass.html"_s), "<DT>locked\r\n"));
+        QVERIFY(testfiles::write(folder.filePath(u"A/nopass.html"_s), "<DT>open\r\n"));
+        const QString stick = QDir(folder.path()).canonicalPath() + u"/D"_s;
+        const QString link = folder.filePath(u"LINK"_s);
+        QFETCH(bool, pspStick);
+        QVERIFY(QDir().mkpath(stick + (pspStick ? u"/PSP"_s : QString())));
+        QVERIFY(QFile::link(stick, link));
+
+        RecordingDiskService disks;
+        QFETCH(QString, failing);
+        disks.failing = failing;
+        if (managed)
+            disks.managed = {{u"/b/sdb1"_s, {stick}, false, false, u"/d/s"_s}};
+        QStringList held; // what this process still holds on the stick at a step
+        disks.beforeStep = [&] {
+            const auto fds =
+                QDir(u"/proc/self/fd"_s).entryInfoList(QDir::AllEntries | QDir::System);
+            for (const QFileInfo &fd : fds) {
+                if ((fd.symLinkTarget() + u"/"_s).startsWith(stick + u"/"_s))
+                    held.append(fd.symLinkTarget());
+            }
+            const int root = ::open(QFile::encodeName(stick).constData(), O_RDONLY | O_DIRECTORY);
+            if (::flock(root, LOCK_EX | LOCK_NB) != 0)
+                held.append(u"the lock"_s);
+            ::close(root);
+        };
+        QString out, errors;
+        QTextStream outStream(&out), errorStream(&errors);
+        const QStringList line = {u"orvex-installer"_s, u"--unattended"_s, u"--drive"_s, link};
+        QCOMPARE(orvex::runUnattended(folder.filePath(u"A"_s),
+                                      orvex::parseCommandLine(line + arguments), outStream,
+                                      errorStream, &disks),
+                 status);
+        if (!said.isEmpty())
+            QCOMPARE(
+                (status == 0 ? out : errors).trimmed().section(u'\n', -1).replace(link, u"LINK"_s),
+                said);
+        const bool asked = arguments.contains(u"--eject"_s) && pspStick && managed;
+        QCOMPARE(disks.taken, asked ? QStringList{u"Unmount /b/sdb1"_s} : QStringList());
+        QCOMPARE(held, QStringList());
+    }
     void signalsCancel_data()
     {
         QTest::addColumn<int>("signal");

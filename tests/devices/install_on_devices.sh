@@ -7,6 +7,8 @@
 # Usage: install_on_devices.sh INSTALLER PAYLOAD_FOLDER WINDOW_TESTS
 set -u
 installer=$1 payload=$2 window_tests=$3
+# The namespace shares the machine's /run: no program here reaches its disk service.
+export DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/orvex-tests-bus
 namespace_missing=""
 if [ "$(id -u)" = 0 ] && [ -z "${ORVEX_DEVICES_NAMESPACE:-}" ]; then
     if unshare --mount --pid --fork true 2> /dev/null; then
