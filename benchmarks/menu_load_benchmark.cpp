@@ -19,6 +19,9 @@
 #include <memory>
 #include <vector>
 
+using orvex::Skin;
+using orvex::SkinPrivate;
+
 namespace {
 
 constexpr int titleCount = 8;

@@ -14,6 +14,9 @@
 #include <benchmark/benchmark.h>
 #include <vector>
 
+using orvex::Skin;
+using orvex::SkinPrivate;
+
 namespace {
 
 namespace sp = orvex::skinpainter;

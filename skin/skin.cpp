@@ -9,12 +9,14 @@
 
 Q_LOGGING_CATEGORY(lcSkin, "orvex.skin")
 
+namespace orvex {
+
 namespace {
 constexpr int designWidth = 8850;
 constexpr int designHeight = 2730;
 } // namespace
 
-namespace args = orvex::mouseargs;
+namespace args = mouseargs;
 
 Skin::Skin(QWidget *parent) : Skin(QString(), parent) {}
 
@@ -23,7 +25,7 @@ Skin::Skin(const QString &menuFolder, QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    resize(orvex::twips::toPixelSize(designWidth, designHeight));
+    resize(twips::toPixelSize(designWidth, designHeight));
     d->UserControl_Initialize();
     d->UserControl_Resize();
 }
@@ -57,6 +59,8 @@ bool Skin::menuVisible() const
 
 void Skin::setMenuVisible(bool visible)
 {
+    if (visible == menuVisible())
+        return;
     d->menus.menuBar()->setVisible(visible);
     Q_EMIT MenuVisibleChanged(visible);
 }
@@ -121,12 +125,12 @@ void Skin::setSkinPixmap(const QPixmap &picture)
     d->setSkin(picture.toImage());
 }
 
-void Skin::readProperties(const orvex::PropertyBag &bag)
+void Skin::readProperties(const PropertyBag &bag)
 {
     d->readProperties(bag);
 }
 
-void Skin::writeProperties(orvex::PropertyBag &bag) const
+void Skin::writeProperties(PropertyBag &bag) const
 {
     d->writeProperties(bag);
 }
@@ -141,12 +145,12 @@ bool Skin::isAttached() const
     return d->host.isAttached();
 }
 
-void Skin::setMessagePresenter(orvex::MessagePresenter *presenter)
+void Skin::setMessagePresenter(MessagePresenter *presenter)
 {
     d->setMessagePresenter(presenter);
 }
 
-void Skin::setMenuPresenter(orvex::MenuPresenter *presenter)
+void Skin::setMenuPresenter(MenuPresenter *presenter)
 {
     d->menus.setPresenter(presenter);
 }
@@ -195,6 +199,8 @@ void Skin::mouseDoubleClickEvent(QMouseEvent *event)
 void Skin::childEvent(QChildEvent *event)
 {
     if (event->type() == QEvent::ChildPolished && event->child()->isWidgetType())
-        orvex::HostAttachment::guardMouse(static_cast<QWidget *>(event->child()));
+        HostAttachment::guardMouse(static_cast<QWidget *>(event->child()));
     QWidget::childEvent(event);
 }
+
+} // namespace orvex

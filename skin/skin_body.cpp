@@ -5,6 +5,8 @@
 #include "core/frame/twips.h"
 #include "skin/skin_p.h"
 
+namespace orvex {
+
 void SkinPrivate::UserControl_MouseDown(int button, int shift, double x, double y)
 {
     Q_EMIT q->MouseDown(short(button), short(shift), float(x), float(y));
@@ -12,13 +14,13 @@ void SkinPrivate::UserControl_MouseDown(int button, int shift, double x, double 
 
 void SkinPrivate::UserControl_MouseMove(int button, int shift, double x, double y)
 {
-    const auto action = gesture.move(
-        button, x, y, orvex::twips::fromPixels(q->width()), orvex::twips::fromPixels(q->height()),
-        host.windowState() == orvex::HostAttachment::Maximised, host.isAttached());
-    if (action == orvex::ResizeGesture::MoveAction::Hover) {
+    const auto action =
+        gesture.move(button, x, y, twips::fromPixels(q->width()), twips::fromPixels(q->height()),
+                     host.windowState() == HostAttachment::Maximised, host.isAttached());
+    if (action == ResizeGesture::MoveAction::Hover) {
         showPointerShape();
         Q_EMIT q->MouseMove(short(button), short(shift), float(x), float(y));
-    } else if (action == orvex::ResizeGesture::MoveAction::DragWindow) {
+    } else if (action == ResizeGesture::MoveAction::DragWindow) {
         host.moveHost();
     }
     caption.ResetButtons();
@@ -26,15 +28,14 @@ void SkinPrivate::UserControl_MouseMove(int button, int shift, double x, double 
 
 void SkinPrivate::UserControl_MouseUp(int, int, double x, double y)
 {
-    const auto release =
-        gesture.release(x, y, host.windowState() == orvex::HostAttachment::Maximised);
+    const auto release = gesture.release(x, y, host.windowState() == HostAttachment::Maximised);
     if (release.ended) {
         if (host.host() && release.target) {
             QSize size = host.host()->size();
             if (release.target->width >= 0)
-                size.setWidth(orvex::twips::toPixelEdge(release.target->width));
+                size.setWidth(twips::toPixelEdge(release.target->width));
             if (release.target->height >= 0)
-                size.setHeight(orvex::twips::toPixelEdge(release.target->height));
+                size.setHeight(twips::toPixelEdge(release.target->height));
             host.host()->resize(size);
         }
         allocate();
@@ -44,5 +45,7 @@ void SkinPrivate::UserControl_MouseUp(int, int, double x, double y)
 
 void SkinPrivate::showPointerShape()
 {
-    q->setCursor(orvex::borderzone::cursorFor(gesture.shape()));
+    q->setCursor(borderzone::cursorFor(gesture.shape()));
 }
+
+} // namespace orvex

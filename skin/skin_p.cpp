@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 
+namespace orvex {
+
 namespace {
 
 constexpr int menuBarHeight = 240;
@@ -49,13 +51,12 @@ SkinPrivate::SkinPrivate(Skin *control, const QString &folder)
       m_messageBoxes(control)
 {
     skinpic->setObjectName(QStringLiteral("Skinpic"));
-    orvex::twips::setGeometry(skinpic, QRectF(2100, 1410, 3195, 855));
+    twips::setGeometry(skinpic, QRectF(2100, 1410, 3195, 855));
     skinpic->hide();
     putPicture(QImage(QStringLiteral(":/orvex/skin/default_skin.bmp")),
                QImage(QStringLiteral(":/orvex/skin/default_skin@2x.bmp")));
     body.setBackColor(control->palette().color(QPalette::Window));
 
-    using orvex::CaptionStrip;
     QObject::connect(&caption, &CaptionStrip::attachHintNeeded, q, [this] { showAttachHint(); });
     QObject::connect(&caption, &CaptionStrip::maximiseToggled, q, [this] {
         body.clear();
@@ -66,8 +67,8 @@ SkinPrivate::SkinPrivate(Skin *control, const QString &folder)
     QObject::connect(&caption, &CaptionStrip::doubleClicked, q, [this] { PaintFrame(); });
     QObject::connect(&caption, &CaptionStrip::restoreCellPainted, q,
                      [this] { setControlSize(host.host()->size()); });
-    QObject::connect(&menus, &orvex::MenuStrip::MenuClick, q, &Skin::MenuClick);
-    QObject::connect(&host, &orvex::HostAttachment::hostResized, q, [this] { followHost(); });
+    QObject::connect(&menus, &MenuStrip::MenuClick, q, &Skin::MenuClick);
+    QObject::connect(&host, &HostAttachment::hostResized, q, [this] { followHost(); });
 }
 
 QString SkinPrivate::attachHintText()
@@ -77,20 +78,20 @@ QString SkinPrivate::attachHintText()
 
 void SkinPrivate::showAttachHint()
 {
-    orvex::MessageRequest hint;
+    MessageRequest hint;
     hint.title = QGuiApplication::applicationDisplayName();
     hint.text = attachHintText();
     m_messages->show(hint);
 }
 
-void SkinPrivate::setMessagePresenter(orvex::MessagePresenter *presenter)
+void SkinPrivate::setMessagePresenter(MessagePresenter *presenter)
 {
     m_messages = presenter ? presenter : &m_messageBoxes;
 }
 
 void SkinPrivate::UserControl_Initialize()
 {
-    orvex::SurfaceWidget *titleBar = caption.titleBar();
+    SurfaceWidget *titleBar = caption.titleBar();
     titleBar->place(QRect(titleBar->pos(), QSize(q->width(), titleBar->height())));
     menus.LoadMenus(menuFolder);
 }
@@ -102,7 +103,7 @@ void SkinPrivate::Init_Skin(QWidget *window)
         qCWarning(lcSkin, "Init_Skin: no host window given");
         return;
     }
-    const QString remembered = orvex::rememberedskin::read(window->windowTitle());
+    const QString remembered = rememberedskin::read(window->windowTitle());
     PrepareHost();
     allocate();
     host.watchHost();
@@ -130,7 +131,7 @@ void SkinPrivate::followHost()
     }
 }
 
-void SkinPrivate::readProperties(const orvex::PropertyBag &bag)
+void SkinPrivate::readProperties(const PropertyBag &bag)
 {
     caption.setCaption(bag.read(QStringLiteral("Caption"), QString()).toString());
     buttonMax = bag.read(QStringLiteral("ButtonMax"), true).toBool();
@@ -139,10 +140,10 @@ void SkinPrivate::readProperties(const orvex::PropertyBag &bag)
     if (picture.cacheKey() != skin.picture.cacheKey())
         putPicture(picture);
     rememberSkin = bag.read(QStringLiteral("RememberSkin"), false).toBool();
-    menus.menuBar()->setVisible(bag.read(QStringLiteral("MenuVisible"), true).toBool());
+    q->setMenuVisible(bag.read(QStringLiteral("MenuVisible"), true).toBool());
 }
 
-void SkinPrivate::writeProperties(orvex::PropertyBag &bag) const
+void SkinPrivate::writeProperties(PropertyBag &bag) const
 {
     bag.write(QStringLiteral("Caption"), caption.caption(), QString());
     bag.writePicture(QStringLiteral("Skin"), skin.picture);
@@ -163,8 +164,7 @@ void SkinPrivate::ChangeSkin(const QString &path)
 {
     if (!host.isAttached() || !host.host())
         return;
-    if (const orvex::Status recorded =
-            orvex::rememberedskin::write(host.host()->windowTitle(), path);
+    if (const Status recorded = rememberedskin::write(host.host()->windowTitle(), path);
         !recorded.ok()) {
         qCWarning(lcSkin, "ChangeSkin: the skin choice was not recorded: %s",
                   qPrintable(recorded.failure().text()));
@@ -225,25 +225,27 @@ void SkinPrivate::PrepareHost()
 
 void SkinPrivate::LayoutBars()
 {
-    using namespace orvex::framelayout;
+    using namespace framelayout;
     caption.layOut(q->width(), buttonMax, buttonMin);
-    const double controlWidth = orvex::twips::fromPixels(q->width());
-    const double titleBarBottom = orvex::twips::fromPixels(caption.titleBar()->height());
-    menus.menuBar()->place(orvex::twips::toPixelRect(QRectF(
-        menuBarLeft, titleBarBottom + menuBarGap, controlWidth - menuBarInsets, menuBarHeight)));
+    const double controlWidth = twips::fromPixels(q->width());
+    const double titleBarBottom = twips::fromPixels(caption.titleBar()->height());
+    menus.menuBar()->place(twips::toPixelRect(QRectF(menuBarLeft, titleBarBottom + menuBarGap,
+                                                     controlWidth - menuBarInsets, menuBarHeight)));
     ShapeWindow();
 }
 
 void SkinPrivate::ShapeWindow()
 {
-    if (!orvex::windowshape::wantsRoundedWindow(skin.picture) || !host.isAttached() || !host.host())
+    if (!windowshape::wantsRoundedWindow(skin.picture) || !host.isAttached() || !host.host())
         return;
     // The region depends only on the control's size: build it once per size.
     if (m_maskSize != q->size()) {
-        m_mask = orvex::windowshape::roundedRegion(int(orvex::twips::fromPixels(q->width())),
-                                                   int(orvex::twips::fromPixels(q->height())));
+        m_mask = windowshape::roundedRegion(int(twips::fromPixels(q->width())),
+                                            int(twips::fromPixels(q->height())));
         m_maskSize = q->size();
     }
     host.host()->setMask(m_mask);
     rounded = true;
 }
+
+} // namespace orvex

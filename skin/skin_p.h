@@ -13,6 +13,8 @@
 #include <QRegion>
 #include <QSize>
 
+namespace orvex {
+
 // What a Skin is made of behind its public names: the caption strip, the menu
 // strip and the host attachment, the skin picture and the control's own
 // surface. It keeps the order of work of creation, attaching, layout and
@@ -32,8 +34,8 @@ public:
     void UserControl_Initialize();
     void Init_Skin(QWidget *host);
     void allocate();
-    void readProperties(const orvex::PropertyBag &bag);
-    void writeProperties(orvex::PropertyBag &bag) const;
+    void readProperties(const PropertyBag &bag);
+    void writeProperties(PropertyBag &bag) const;
     void setButtons(bool buttonMax, bool buttonMin);
 
     // Skin pictures.
@@ -62,27 +64,27 @@ public:
     void UserControl_MouseUp(int button, int shift, double x, double y);
 
     void showAttachHint();
-    void setMessagePresenter(orvex::MessagePresenter *presenter);
+    void setMessagePresenter(MessagePresenter *presenter);
     // A resize event of the control: lays it out unless it has that size already.
     void followOwnSize();
 
     Skin *const q;
     const QString menuFolder;
-    orvex::HostAttachment host;
-    orvex::skinpainter::SkinBitmap skin;
+    HostAttachment host;
+    skinpainter::SkinBitmap skin;
     QPixmap skinPixmap;
-    orvex::CaptionStrip caption;
-    orvex::MenuStrip menus;
+    CaptionStrip caption;
+    MenuStrip menus;
     QWidget *const skinpic;
-    orvex::Surface body;
-    orvex::ResizeGesture gesture;
+    Surface body;
+    ResizeGesture gesture;
     bool buttonMin = false;
     bool buttonMax = false;
     bool rememberSkin = false;
     bool rounded = false;
 
 private:
-    void paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight, double leftX);
+    void paintFrameOn(Surface &surface, double scaleWidth, double scaleHeight, double leftX);
     void followHost();
     void showPointerShape();
 
@@ -90,6 +92,8 @@ private:
     QSize m_laidOutSize;
     QSize m_maskSize;
     QRegion m_mask;
-    orvex::QtMessagePresenter m_messageBoxes;
-    orvex::MessagePresenter *m_messages = &m_messageBoxes;
+    QtMessagePresenter m_messageBoxes;
+    MessagePresenter *m_messages = &m_messageBoxes;
 };
+
+} // namespace orvex

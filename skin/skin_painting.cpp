@@ -4,8 +4,10 @@
 #include "core/frame/twips.h"
 #include "skin/skin_p.h"
 
-namespace sp = orvex::skinpainter;
-using orvex::twips::fromPixels;
+namespace orvex {
+
+namespace sp = skinpainter;
+using twips::fromPixels;
 
 void SkinPrivate::RepaintSkin()
 {
@@ -41,7 +43,7 @@ void SkinPrivate::PaintFrameOnResize()
     paintFrameOn(body, fromPixels(q->width()), fromPixels(q->height()), 10);
 }
 
-void SkinPrivate::paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight,
+void SkinPrivate::paintFrameOn(Surface &surface, double scaleWidth, double scaleHeight,
                                double leftX)
 {
     // Taking the body colour clears the surface; without one it is cleared to
@@ -61,3 +63,5 @@ void SkinPrivate::paintFrameOn(orvex::Surface &surface, double scaleWidth, doubl
                   sp::frameBottomEdge);
     q->update();
 }
+
+} // namespace orvex

@@ -5,7 +5,10 @@
 #include <QPointer>
 
 class QAction;
+
+namespace orvex {
 class Skin;
+}
 
 // The Skin control's task menu in Designer: "Edit Menus...", also run on a
 // double-click, opens the MenuItem page for the control.
@@ -15,7 +18,7 @@ class SkinTaskMenu final : public QObject, public QDesignerTaskMenuExtension
     Q_INTERFACES(QDesignerTaskMenuExtension)
 
 public:
-    SkinTaskMenu(Skin *skin, QObject *parent);
+    SkinTaskMenu(orvex::Skin *skin, QObject *parent);
 
     QAction *preferredEditAction() const override { return m_editMenus; }
     QList<QAction *> taskActions() const override { return {m_editMenus}; }
@@ -23,7 +26,7 @@ public:
 private:
     void editMenus();
 
-    QPointer<Skin> m_skin;
+    QPointer<orvex::Skin> m_skin;
     QAction *m_editMenus;
 };
 

@@ -28,7 +28,7 @@ QImage makeSkin(bool roundedKey, QRgb bodyColour)
     return skin;
 }
 
-SkinnedWindow::SkinnedWindow(const QString &menuFolder) : skin(new Skin(menuFolder, &host))
+SkinnedWindow::SkinnedWindow(const QString &menuFolder) : skin(new orvex::Skin(menuFolder, &host))
 {
     host.setWindowTitle(QStringLiteral("Skin Test Host"));
     host.resize(400, 300);

@@ -63,8 +63,8 @@ private Q_SLOTS:
         // Saved: its folder is the application folder at design time.
         form->setFileName(m_formFolder.filePath(QStringLiteral("installer.ui")));
         QVERIFY(form->setContents(QStringLiteral(R"(<ui version="4.0"><class>Installer</class>
- <widget class="QWidget" name="Installer"><widget class="Skin" name="Skin1"/></widget>
- <customwidgets><customwidget><class>Skin</class><extends>QWidget</extends>
+ <widget class="QWidget" name="Installer"><widget class="orvex::Skin" name="Skin1"/></widget>
+ <customwidgets><customwidget><class>orvex::Skin</class><extends>QWidget</extends>
   <header>skin.h</header><container>1</container></customwidget></customwidgets></ui>)")));
 
         // The plugin's control (a placeholder would have no ButtonMax).

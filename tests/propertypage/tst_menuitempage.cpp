@@ -116,7 +116,7 @@ private Q_SLOTS:
     void buttonMaxAppliesToTheSelection()
     {
         FakePageSite site;
-        Skin skin(site.folder.path(), nullptr);
+        orvex::Skin skin(site.folder.path(), nullptr);
         skin.setButtonMax(true);
         site.selection = {&skin};
         MenuItem page(site);

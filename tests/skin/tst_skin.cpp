@@ -35,7 +35,7 @@ private Q_SLOTS:
         QCOMPARE(at(screen, 0, 150), frameLeft);
         QCOMPARE(at(screen, 200, 150), QRgb(0x123456));
 
-        orvex::SurfaceWidget *titleBar = SkinPrivate::get(window.skin)->caption.titleBar();
+        orvex::SurfaceWidget *titleBar = orvex::SkinPrivate::get(window.skin)->caption.titleBar();
         mouse(QTest::MouseClick, titleBar, QPoint(374, 10), Qt::LeftButton);
         // The window grows later; the control follows, showing the restore cell.
         QTRY_VERIFY(window.host.width() > 400);
@@ -48,8 +48,8 @@ private Q_SLOTS:
         SkinnedWindow window;
         QVERIFY(QTest::qWaitForWindowExposed(&window.host));
         QWindow *handle = window.host.windowHandle();
-        QSignalSpy down(window.skin, &Skin::MouseDown);
-        QSignalSpy moved(window.skin, &Skin::MouseMove);
+        QSignalSpy down(window.skin, &orvex::Skin::MouseDown);
+        QSignalSpy moved(window.skin, &orvex::Skin::MouseMove);
         // Button 1 left, 2 right, 4 middle; Shift 1 Shift, 2 Ctrl, 4 Alt; twips.
         QTest::mousePress(handle, Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier, {200, 150});
         QTest::mousePress(handle, Qt::MiddleButton, {}, {200, 150});
@@ -85,13 +85,13 @@ private Q_SLOTS:
     {
         RecordingMessagePresenter messages;
         QWidget host;
-        auto *skin = new Skin(m_folder.path(), &host);
+        auto *skin = new orvex::Skin(m_folder.path(), &host);
         skin->setMessagePresenter(&messages);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         mouse(QTest::MouseMove, skin->findChild<QWidget *>(QStringLiteral("TitleBar")), stripPoint);
         QCOMPARE(messages.requests().size(), 1);
-        QCOMPARE(messages.requests().front().text, SkinPrivate::attachHintText());
+        QCOMPARE(messages.requests().front().text, orvex::SkinPrivate::attachHintText());
         // A resize from the body's corner has no host to act on.
         const QPoint corner = skin->rect().bottomRight();
         drag(skin, corner - QPoint(2, 2), corner - QPoint(6, 4));
@@ -110,13 +110,13 @@ private Q_SLOTS:
         doubled.setDevicePixelRatio(2); // as a reader gives a file named @2x
         QVERIFY(picture.save(m_folder.filePath("plain@2x.png")));
         SkinnedWindow window;
-        const orvex::skinpainter::SkinBitmap &skin = SkinPrivate::get(window.skin)->skin;
+        const orvex::skinpainter::SkinBitmap &skin = orvex::SkinPrivate::get(window.skin)->skin;
         window.skin->ChangeSkin(m_folder.filePath("plain.png"));
         QVERIFY(skin.picture2x.isNull());
         QVERIFY(window.host.mask().isEmpty()); // the test skin is not rounded
         window.skin->ChangeSkin(path);
         QCOMPARE(skin.picture2x, doubled);
-        QCOMPARE(at(SkinPrivate::get(window.skin)->body.image(), 200, 150), QRgb(0x336699));
+        QCOMPARE(at(orvex::SkinPrivate::get(window.skin)->body.image(), 200, 150), QRgb(0x336699));
         QCOMPARE(orvex::rememberedskin::read(QStringLiteral("Skin Test Host")), path);
         // The window takes its shape when the control is next laid out.
         window.host.resize(420, 320);
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&window.host));
         QStringList reported;
         // A host that changes the name it is passed changes what the item reports.
-        connect(window.skin, &Skin::MenuClick, this, [&reported](QString &itemName) {
+        connect(window.skin, &orvex::Skin::MenuClick, this, [&reported](QString &itemName) {
             reported.append(itemName);
             itemName = QStringLiteral("renamed");
         });

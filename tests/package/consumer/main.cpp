@@ -5,7 +5,7 @@
 
 // Programs built against this version keep working with later ones only while
 // the control holds nothing but its private part.
-static_assert(sizeof(Skin) == sizeof(QWidget) + sizeof(void *));
+static_assert(sizeof(orvex::Skin) == sizeof(QWidget) + sizeof(void *));
 
 // Decorates a shown window with the installed control, restored from a stored
 // design; fails unless the control took the window and painted its body.
@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Consumer"));
     window.resize(300, 200);
-    auto *skin = new Skin(&window);
+    auto *skin = new orvex::Skin(&window);
     orvex::PropertyBag design;
     design.write(QStringLiteral("ButtonMin"), false, true);
     skin->readProperties(design);
