@@ -4,8 +4,9 @@
 #include <QTimer>
 
 // Programs built against this version keep working with later ones only while
-// the control holds nothing but its private part.
-static_assert(sizeof(orvex::Skin) == sizeof(QWidget) + sizeof(void *));
+// the public classes hold nothing but their private parts.
+static_assert(sizeof(orvex::Skin) == sizeof(QWidget) + sizeof(void *) &&
+              sizeof(orvex::PropertyBag) == sizeof(void *));
 
 // Decorates a shown window with the installed control, restored from a stored
 // design; fails unless the control took the window and painted its body.
