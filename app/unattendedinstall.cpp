@@ -25,14 +25,16 @@ public:
 
     MessageAnswer show(const MessageRequest &request) override
     {
-        QString text = request.text;
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QString text = request.text();
         MessageAnswer answer = MessageAnswer::Ok;
-        if (request.buttons == MessageButtons::YesNo) {
+        if (request.buttons() == MessageButtons::YesNo) {
             answer = m_answers.isEmpty() ? MessageAnswer::No : m_answers.takeFirst();
             text += answer == MessageAnswer::Yes ? QStringLiteral(" Yes") : QStringLiteral(" No");
         }
-        QTextStream &stream = request.icon == MessageIcon::Critical ? m_errors : m_out;
+        if (!request.informativeText().isEmpty())
+            text += QStringLiteral("\n") + request.informativeText();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QTextStream &stream = request.icon() == MessageIcon::Critical ? m_errors : m_out;
         stream << text << "\n\n";
         stream.flush();
         return answer;

@@ -78,10 +78,7 @@ QString SkinPrivate::attachHintText()
 
 void SkinPrivate::showAttachHint()
 {
-    MessageRequest hint;
-    hint.title = QGuiApplication::applicationDisplayName();
-    hint.text = attachHintText();
-    m_messages->show(hint);
+    m_messages->show({QGuiApplication::applicationDisplayName(), attachHintText()});
 }
 
 void SkinPrivate::setMessagePresenter(MessagePresenter *presenter)

@@ -1,3 +1,4 @@
+#include <OrvexSkin/MessageRequest>
 #include <OrvexSkin/PropertyBag>
 #include <OrvexSkin/Skin>
 #include <QApplication>
@@ -6,7 +7,8 @@
 // Programs built against this version keep working with later ones only while
 // the public classes hold nothing but their private parts.
 static_assert(sizeof(orvex::Skin) == sizeof(QWidget) + sizeof(void *) &&
-              sizeof(orvex::PropertyBag) == sizeof(void *));
+              sizeof(orvex::PropertyBag) == sizeof(void *) &&
+              sizeof(orvex::MessageRequest) == sizeof(void *));
 
 // Decorates a shown window with the installed control, restored from a stored
 // design; fails unless the control took the window and painted its body.
