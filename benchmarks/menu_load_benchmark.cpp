@@ -67,14 +67,17 @@ void readAndSplitLines(benchmark::State &state)
 
 void buildModelFromLines(benchmark::State &state)
 {
-    const orvex::menufile::ReadResult read =
+    const auto read =
         orvex::menufile::read(orvex::menufile::path(folderWithMenuFile(int(state.range(0)))));
+    if (!read.ok() || !read.value())
+        state.SkipWithError("the menu file did not load");
+    const QStringList fileLines = read.ok() ? read.value().value_or(QStringList()) : QStringList();
     for (auto _ : state) {
         // Lines of their own, as the loader hands them over after reading.
         state.PauseTiming();
         QStringList lines;
-        lines.reserve(read.lines.size());
-        for (const QString &line : read.lines)
+        lines.reserve(fileLines.size());
+        for (const QString &line : fileLines)
             lines.append(QString(line.constData(), line.size()));
         state.ResumeTiming();
         benchmark::DoNotOptimize(orvex::menubar::build(std::move(lines)));
@@ -87,9 +90,8 @@ void loadModel(benchmark::State &state)
 {
     const QString &folder = folderWithMenuFile(int(state.range(0)));
     for (auto _ : state) {
-        const orvex::menubar::LoadResult result = orvex::menubar::load(folder);
-        if (result.status != orvex::menufile::ReadStatus::Loaded ||
-            result.menus.titles.size() != titleCount)
+        const orvex::Result<orvex::menubar::Menus> result = orvex::menubar::load(folder);
+        if (!result.ok() || result->titles.size() != titleCount)
             state.SkipWithError("the menu file did not load");
         benchmark::DoNotOptimize(result);
     }

@@ -136,24 +136,23 @@ void MenuItem::connectControls()
 
 void MenuItem::selectionChanged()
 {
-    const orvex::buttonoptions::ReadResult value =
-        orvex::buttonoptions::read(m_site.selectedObjects());
-    if (!value.ok) {
-        reportError(value.error);
+    const orvex::Result<bool> value = orvex::buttonoptions::read(m_site.selectedObjects());
+    if (!value.ok()) {
+        reportError(value.status().failure().text());
         return;
     }
-    m_buttonMax->setChecked(value.value);
+    m_buttonMax->setChecked(value.value());
 }
 
 bool MenuItem::apply()
 {
-    const QString error = orvex::buttonoptions::write(
+    const orvex::Status written = orvex::buttonoptions::write(
         m_site.selectedObjects(), m_buttonMax->isChecked(),
         [this](QObject *object, const char *name, const QVariant &value) {
             return m_site.writeProperty(object, name, value);
         });
-    if (!error.isEmpty()) {
-        reportError(error);
+    if (!written.ok()) {
+        reportError(written.failure().text());
         return false;
     }
     setChanged(false);

@@ -63,11 +63,11 @@ QLabel *MenuStrip::addTitle(const QString &text)
 
 void MenuStrip::LoadMenus(const QString &folder)
 {
-    const menubar::LoadResult loaded = menubar::load(folder);
-    if (const QString warning = loaded.warning(); !warning.isEmpty())
-        qCWarning(lcSkin, "%s", qPrintable(warning));
-    if (loaded.status == menufile::ReadStatus::Loaded) {
-        const menubar::Menus &menus = loaded.menus;
+    const Result<menubar::Menus> loaded = menubar::load(folder);
+    if (!loaded.ok()) {
+        qCWarning(lcSkin, "%s", qPrintable(menubar::unreadableWarning(loaded.status().failure())));
+    } else {
+        const menubar::Menus &menus = loaded.value();
         m_titles.front()->setText(menus.titles.front());
         m_titles.front()->adjustSize();
         for (qsizetype j = 1; j < menus.titles.size(); ++j) {

@@ -7,52 +7,50 @@ namespace orvex::buttonoptions {
 
 namespace {
 
+Status refused(const QString &why)
+{
+    return Status::refusal({}, why);
+}
+
 // The first selected object when it has the property; otherwise why not.
-QObject *firstWithProperty(const QList<QObject *> &selection, QString &error)
+Result<QObject *> firstWithProperty(const QList<QObject *> &selection)
 {
     QObject *object = selection.isEmpty() ? nullptr : selection.first();
-    if (!object) {
-        error = QStringLiteral("No control is selected.");
-        return nullptr;
-    }
+    if (!object)
+        return refused(QStringLiteral("No control is selected."));
     // Checked first: setting a property an object lacks would create a dynamic one.
     if (object->metaObject()->indexOfProperty(propertyName) < 0) {
-        error = QStringLiteral("The selected %1 \"%2\" has no property \"%3\".")
-                    .arg(QLatin1String(object->metaObject()->className()), object->objectName(),
-                         QLatin1String(propertyName));
-        return nullptr;
+        return refused(QStringLiteral("The selected %1 \"%2\" has no property \"%3\".")
+                           .arg(QLatin1String(object->metaObject()->className()),
+                                object->objectName(), QLatin1String(propertyName)));
     }
     return object;
 }
 
 } // namespace
 
-ReadResult read(const QList<QObject *> &selection)
+Result<bool> read(const QList<QObject *> &selection)
 {
-    ReadResult result;
-    QObject *object = firstWithProperty(selection, result.error);
-    if (!object)
-        return result;
-    const QVariant value = object->property(propertyName);
+    const Result<QObject *> object = firstWithProperty(selection);
+    if (!object.ok())
+        return object.status();
+    const QVariant value = object.value()->property(propertyName);
     if (!value.canConvert<bool>()) {
-        result.error = QStringLiteral("The property \"%1\" is not a yes/no value.")
-                           .arg(QLatin1String(propertyName));
-        return result;
+        return refused(QStringLiteral("The property \"%1\" is not a yes/no value.")
+                           .arg(QLatin1String(propertyName)));
     }
-    result.ok = true;
-    result.value = value.toBool();
-    return result;
+    return value.toBool();
 }
 
-QString write(const QList<QObject *> &selection, bool value, const PropertyWriter &writer)
+Status write(const QList<QObject *> &selection, bool value, const PropertyWriter &writer)
 {
-    QString error;
-    QObject *object = firstWithProperty(selection, error);
-    if (!object)
-        return error;
-    if (!writer(object, propertyName, QVariant(value)))
-        return QStringLiteral("The property \"%1\" could not be set.")
-            .arg(QLatin1String(propertyName));
+    const Result<QObject *> object = firstWithProperty(selection);
+    if (!object.ok())
+        return object.status();
+    if (!writer(object.value(), propertyName, QVariant(value))) {
+        return refused(QStringLiteral("The property \"%1\" could not be set.")
+                           .arg(QLatin1String(propertyName)));
+    }
     return {};
 }
 

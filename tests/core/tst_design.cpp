@@ -53,14 +53,17 @@ private Q_SLOTS:
                 written << object;
             return accepts;
         };
-        QCOMPARE(buttonoptions::write({}, false, writer), "No control is selected.");
-        const QString lacking = "has no property \"ButtonMax\"";
-        QVERIFY(buttonoptions::write({&plain, &control}, false, writer).contains(lacking));
-        const buttonoptions::ReadResult read = buttonoptions::read({&control, &plain});
-        QVERIFY(read.ok && read.value);
-        QCOMPARE(buttonoptions::write({&control, &plain}, false, writer), QString());
+        const auto why = [&](const QList<QObject *> &selection) {
+            const Status written = buttonoptions::write(selection, false, writer);
+            return written.ok() ? QString() : written.failure().text();
+        };
+        QCOMPARE(why({}), "No control is selected.");
+        QVERIFY(why({&plain, &control}).contains("has no property \"ButtonMax\""));
+        const Result<bool> read = buttonoptions::read({&control, &plain});
+        QVERIFY(read.ok() && read.value());
+        QCOMPARE(why({&control, &plain}), QString());
         accepts = false;
-        QVERIFY(buttonoptions::write({&control}, false, writer).contains("could not be set"));
+        QVERIFY(why({&control}).contains("could not be set"));
         QCOMPARE(written, (QList<QObject *>{&control, &control}));
     }
 };

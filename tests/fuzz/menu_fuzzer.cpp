@@ -59,7 +59,7 @@ void checkRecord(const QString &line)
         return;
     }
     require(record.name + u'!' + record.text == line, "name, separator and text make the line");
-    require(menufile::recordProblem(record).isEmpty(), "a read record can be written");
+    require(menufile::checkRecord(record).ok(), "a read record can be written");
     require(menufile::encodeRecord(record) == textlines::encodeLine(line),
             "a record writes back as its line");
 
