@@ -2,8 +2,8 @@
 // the same file and splitting its lines, for 10,000 and 100,000 lines; and the
 // control's full load with its title labels and menu actions.
 
+#include "core/menu/menubar.h"
 #include "core/menu/menufile.h"
-#include "core/menu/menumodel.h"
 #include "core/text/textlines.h"
 #include "skin/skin_p.h"
 

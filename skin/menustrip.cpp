@@ -1,6 +1,6 @@
 #include "core/frame/twips.h"
+#include "core/menu/menubar.h"
 #include "core/menu/menukeys.h"
-#include "core/menu/menumodel.h"
 #include "skin/menustrip_p.h"
 #include "skin/skinlogging_p.h"
 #include "skin/surface_p.h"

@@ -6,7 +6,9 @@
 #include <QAction>
 #include <QDesignerFormWindowInterface>
 
-SkinTaskMenu::SkinTaskMenu(orvex::Skin *skin, QObject *parent)
+namespace orvex {
+
+SkinTaskMenu::SkinTaskMenu(Skin *skin, QObject *parent)
     : QObject(parent), m_skin(skin), m_editMenus(new QAction(QStringLiteral("Edit Menus..."), this))
 {
     connect(m_editMenus, &QAction::triggered, this, &SkinTaskMenu::editMenus);
@@ -28,7 +30,9 @@ QObject *SkinTaskMenuFactory::createExtension(QObject *object, const QString &ii
 {
     if (iid != Q_TYPEID(QDesignerTaskMenuExtension))
         return nullptr;
-    if (auto *skin = qobject_cast<orvex::Skin *>(object))
+    if (auto *skin = qobject_cast<Skin *>(object))
         return new SkinTaskMenu(skin, parent);
     return nullptr;
 }
+
+} // namespace orvex

@@ -7,8 +7,8 @@
 class QAction;
 
 namespace orvex {
+
 class Skin;
-}
 
 // The Skin control's task menu in Designer: "Edit Menus...", also run on a
 // double-click, opens the MenuItem page for the control.
@@ -18,7 +18,7 @@ class SkinTaskMenu final : public QObject, public QDesignerTaskMenuExtension
     Q_INTERFACES(QDesignerTaskMenuExtension)
 
 public:
-    SkinTaskMenu(orvex::Skin *skin, QObject *parent);
+    SkinTaskMenu(Skin *skin, QObject *parent);
 
     QAction *preferredEditAction() const override { return m_editMenus; }
     QList<QAction *> taskActions() const override { return {m_editMenus}; }
@@ -26,7 +26,7 @@ public:
 private:
     void editMenus();
 
-    QPointer<orvex::Skin> m_skin;
+    QPointer<Skin> m_skin;
     QAction *m_editMenus;
 };
 
@@ -40,3 +40,5 @@ public:
 protected:
     QObject *createExtension(QObject *object, const QString &iid, QObject *parent) const override;
 };
+
+} // namespace orvex

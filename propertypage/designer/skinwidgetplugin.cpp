@@ -8,9 +8,11 @@
 #include <QExtensionManager>
 #include <QIcon>
 
+namespace orvex {
+
 SkinWidgetPlugin::SkinWidgetPlugin(QObject *parent) : QObject(parent)
 {
-    orvex::designer::startFolder();
+    designfolder::startFolder();
 }
 
 QString SkinWidgetPlugin::name() const
@@ -73,5 +75,7 @@ void SkinWidgetPlugin::initialize(QDesignerFormEditorInterface *core)
 
 QWidget *SkinWidgetPlugin::createWidget(QWidget *parent)
 {
-    return new orvex::Skin(orvex::designer::designFolderFor(parent), parent);
+    return new Skin(designfolder::forParent(parent), parent);
 }
+
+} // namespace orvex

@@ -1,5 +1,5 @@
 #include "core/design/rememberedskin.h"
-#include "propertypage/rules/buttonmax.h"
+#include "propertypage/rules/buttonoptions.h"
 
 #include <QFile>
 #include <QSettings>

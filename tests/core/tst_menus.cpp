@@ -1,5 +1,5 @@
+#include "core/menu/menubar.h"
 #include "core/menu/menukeys.h"
-#include "core/menu/menumodel.h"
 #include "core/text/textlines.h"
 #include "propertypage/rules/menudocument.h"
 #include "propertypage/rules/menueditor.h"

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes as a menu file to the line reader, the record split and
 // the menu model, and checks what must hold for every input.
+#include "core/menu/menubar.h"
 #include "core/menu/menufile.h"
-#include "core/menu/menumodel.h"
 #include "core/text/textlines.h"
 
 #include <algorithm>

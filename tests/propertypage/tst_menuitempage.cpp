@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using orvex::MenuItem;
+
 namespace {
 
 // A host with a fixed selection and folder; records the changed flags and messages.

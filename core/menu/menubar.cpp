@@ -1,4 +1,4 @@
-#include "core/menu/menumodel.h"
+#include "core/menu/menubar.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "propertypage/rules/buttonmax.h"
+#include "propertypage/rules/buttonoptions.h"
 
 #include <QMetaProperty>
 #include <QObject>
