@@ -106,7 +106,7 @@ void loadMenusIntoControl(benchmark::State &state)
     const QString folder = folderWithMenuFile(int(state.range(0)));
     for (auto _ : state) {
         Skin skin(folder, nullptr);
-        const orvex::MenuStrip &menus = SkinPrivate::get(&skin)->menus;
+        const orvex::MenuStrip &menus = SkinPrivate::get(&skin)->m_menus;
         if (menus.itemNames(0).size() < 2)
             state.SkipWithError("the menu file did not load");
         benchmark::DoNotOptimize(menus.titles());
@@ -123,7 +123,7 @@ void fillMenuOnFirstRequest(benchmark::State &state)
         state.PauseTiming();
         auto skin = std::make_unique<Skin>(folder, nullptr);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(SkinPrivate::get(skin.get())->menus.menu(0)->actions().size());
+        benchmark::DoNotOptimize(SkinPrivate::get(skin.get())->m_menus.menu(0)->actions().size());
         state.PauseTiming();
         skin.reset();
         state.ResumeTiming();

@@ -61,7 +61,7 @@ QLabel *MenuStrip::addTitle(const QString &text)
     return title;
 }
 
-void MenuStrip::LoadMenus(const QString &folder)
+void MenuStrip::loadMenus(const QString &folder)
 {
     const Result<menubar::Menus> loaded = menubar::load(folder);
     if (!loaded.ok()) {
@@ -154,7 +154,7 @@ int MenuStrip::menuCount() const
     return int(std::min<qsizetype>(m_titles.size(), menubar::slotCount));
 }
 
-void MenuStrip::MenuTitle_Click(int index)
+void MenuStrip::clickTitle(int index)
 {
     open(index, Opening::Pointer);
 }
@@ -204,7 +204,7 @@ bool MenuStrip::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&
             m_titles[index]->rect().contains(mouse->position().toPoint()))
-            MenuTitle_Click(int(index));
+            clickTitle(int(index));
         return true;
     }
     case QEvent::MouseButtonPress:

@@ -30,6 +30,13 @@ Failure failureOf(const QString &filePath, const QFileDevice &file)
     return {filePath, 0, file.errorString()};
 }
 
+// A menu file is a regular file that is not hidden.
+bool exists(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    return info.isFile() && !info.isHidden();
+}
+
 } // namespace
 
 bool isValidText(QStringView text)
@@ -45,12 +52,6 @@ bool isValidName(QStringView text)
 QString path(const QString &applicationFolder)
 {
     return QDir(applicationFolder).filePath(QStringLiteral("menu.txt"));
-}
-
-bool exists(const QString &filePath)
-{
-    const QFileInfo info(filePath);
-    return info.isFile() && !info.isHidden();
 }
 
 SplitLine splitLine(QString line)

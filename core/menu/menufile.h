@@ -43,10 +43,6 @@ bool isValidName(QStringView text);
 // The file's path in the given application folder.
 QString path(const QString &applicationFolder);
 
-// True only for an existing regular file that is not hidden (a folder or a
-// pipe named menu.txt is no menu file).
-bool exists(const QString &filePath);
-
 // The line split at its first "!". The name reuses the line's storage, so a
 // caller that moves in a line it alone holds saves one allocation.
 SplitLine splitLine(QString line);
@@ -58,8 +54,9 @@ qsizetype countMarkers(QStringView text);
 QString stripMarkers(QString text);
 
 // Every line of the file, without line ends; nothing when there is no menu
-// file (see exists()); a failure naming the file when it exists but could not
-// be opened or read.
+// file, only a regular file that is not hidden being one (a folder or a pipe
+// named menu.txt is not); a failure naming the file when it exists but could
+// not be opened or read.
 Result<std::optional<QStringList>> read(const QString &filePath);
 
 // Whether a record can be written so that it reads back unchanged, or why

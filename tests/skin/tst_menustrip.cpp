@@ -29,7 +29,7 @@ struct StripWindow
     {
         QVERIFY(testfiles::write(folder.filePath(QStringLiteral("menu.txt")), menuFile));
         strip = std::make_unique<MenuStrip>(&window);
-        strip->LoadMenus(folder.path());
+        strip->loadMenus(folder.path());
         strip->setPresenter(&menus);
         strip->menuBar()->place(QRect(6, 26, 400, 16));
         QObject::connect(strip.get(), &MenuStrip::MenuClick,

@@ -35,7 +35,7 @@ private Q_SLOTS:
         QCOMPARE(at(screen, 0, 150), frameLeft);
         QCOMPARE(at(screen, 200, 150), QRgb(0x123456));
 
-        orvex::SurfaceWidget *titleBar = orvex::SkinPrivate::get(window.skin)->caption.titleBar();
+        orvex::SurfaceWidget *titleBar = orvex::SkinPrivate::get(window.skin)->m_caption.titleBar();
         mouse(QTest::MouseClick, titleBar, QPoint(374, 10), Qt::LeftButton);
         // The window grows later; the control follows, showing the restore cell.
         QTRY_VERIFY(window.host.width() > 400);
@@ -110,13 +110,14 @@ private Q_SLOTS:
         doubled.setDevicePixelRatio(2); // as a reader gives a file named @2x
         QVERIFY(picture.save(m_folder.filePath("plain@2x.png")));
         SkinnedWindow window;
-        const orvex::skinpainter::SkinBitmap &skin = orvex::SkinPrivate::get(window.skin)->skin;
+        const orvex::skinpainter::SkinBitmap &skin = orvex::SkinPrivate::get(window.skin)->m_skin;
         window.skin->ChangeSkin(m_folder.filePath("plain.png"));
         QVERIFY(skin.picture2x.isNull());
         QVERIFY(window.host.mask().isEmpty()); // the test skin is not rounded
         window.skin->ChangeSkin(path);
         QCOMPARE(skin.picture2x, doubled);
-        QCOMPARE(at(orvex::SkinPrivate::get(window.skin)->body.image(), 200, 150), QRgb(0x336699));
+        QCOMPARE(at(orvex::SkinPrivate::get(window.skin)->m_body.image(), 200, 150),
+                 QRgb(0x336699));
         QCOMPARE(orvex::rememberedskin::read(QStringLiteral("Skin Test Host")), path);
         // The window takes its shape when the control is next laid out.
         window.host.resize(420, 320);
