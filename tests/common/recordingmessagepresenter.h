@@ -8,10 +8,9 @@
 class RecordingMessagePresenter final : public orvex::MessagePresenter
 {
 public:
-    // A box shown: its first parts as fields that tests read, and the whole request.
+    // A box shown: the request, with its text and default answer as fields to read.
     struct Box
     {
-        QString title;
         QString text;
         orvex::MessageAnswer defaultAnswer;
         orvex::MessageRequest request;
@@ -24,7 +23,7 @@ public:
 
     orvex::MessageAnswer show(const orvex::MessageRequest &request) override
     {
-        m_requests.append({request.title(), request.text(), request.defaultAnswer(), request});
+        m_requests.append({request.text(), request.defaultAnswer(), request});
         if (request.buttons() == orvex::MessageButtons::Ok)
             return orvex::MessageAnswer::Ok;
         return m_answers.isEmpty() ? orvex::MessageAnswer::No : m_answers.takeFirst();
@@ -41,10 +40,9 @@ public:
         return lines;
     }
 
-    // An informative text and the button labels show only when there are some.
+    // The informative text and the button labels only when there are some.
     static QString describe(const orvex::MessageRequest &request)
     {
-        using orvex::MessageAnswer;
         static const char *const icons[] = {"none", "information", "warning", "critical"};
         static const char *const answers[] = {"ok", "yes", "no"};
         QString line =
@@ -55,11 +53,11 @@ public:
                      QLatin1String(answers[int(request.defaultAnswer())]));
         if (!request.informativeText().isEmpty())
             line += QStringLiteral(" | ") + request.informativeText();
-        for (const MessageAnswer answer :
-             {MessageAnswer::Ok, MessageAnswer::Yes, MessageAnswer::No})
-            if (!request.buttonLabel(answer).isEmpty())
-                line += QStringLiteral(" | %1 \"%2\"")
-                            .arg(QLatin1String(answers[int(answer)]), request.buttonLabel(answer));
+        for (int answer = 0; answer < 3; ++answer) {
+            if (const QString label = request.buttonLabel(orvex::MessageAnswer(answer));
+                !label.isEmpty())
+                line += QStringLiteral(" | %1 \"%2\"").arg(QLatin1String(answers[answer]), label);
+        }
         return line;
     }
 
