@@ -101,7 +101,7 @@ private Q_SLOTS:
         QCOMPARE(shown(), (Repaint{Plain, Plain, Plain}));
     }
 
-    void resizeTargets()
+    void resizeGesture()
     {
         const auto target = [](PointerShape shape, double x, double y) {
             const borderzone::ResizeTarget target = borderzone::resizeTarget(shape, x, y);
@@ -112,10 +112,7 @@ private Q_SLOTS:
         QCOMPARE(target(SizeHorizontal, 3000, 9000), QSizeF(3750, -1));
         QCOMPARE(target(SizeVertical, 8000, 3000), QSizeF(-1, 3270));
         QCOMPARE(target(Arrow, 8000, 9000), QSizeF(-1, -1));
-    }
 
-    void resizeGesture()
-    {
         ResizeGesture gesture;
         const auto move = [&](int buttons, double x, double y, bool maximised, bool attached) {
             return gesture.move(buttons, x, y, 6000, 4000, maximised, attached);

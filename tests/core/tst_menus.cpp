@@ -52,13 +52,12 @@ private Q_SLOTS:
         QTest::addColumn<Lines>("record"); // name, text; no name without a "!"
         QTest::addColumn<qsizetype>("markers");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("split at the first \"!\"")
-            << u"Help!Help!"_s << list(u"Help,Help!") << 0LL << u"Help!"_s;
+        QTest::newRow("split at the first \"!\"; three full stops")
+            << u"x!...Help!"_s << list(u"x,...Help!") << 0LL << u"...Help!"_s;
         QTest::newRow("no \"!\"") << u"....Loose"_s << list(u"....Loose") << 1LL << u"Loose"_s;
-        QTest::newRow("markers, then the caption's own full stops")
+        QTest::newRow("two markers")
             << u"!........W.."_s << list(u",........W..") << 2LL << u"W.."_s;
         QTest::newRow("six full stops") << u"x!......"_s << list(u"x,......") << 1LL << u".."_s;
-        QTest::newRow("three full stops") << u"x!..."_s << list(u"x,...") << 0LL << u"..."_s;
     }
 
     void recordsOfLines()
@@ -78,16 +77,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("problem");
-        const QString notSingleByte = u"it contains a character that is not single-byte text"_s;
-        QTest::newRow("\"!\" and the last single-byte character in the text")
-            << u"\u00ff"_s << u"Help!\u00ff"_s << QString();
+        const QString lineBreak = u"it contains a line break"_s;
+        const QString wide = u"it contains a character that is not single-byte text"_s;
+        QTest::newRow("\"!\" in the text") << u"\u00ff"_s << u"Help!\u00ff"_s << QString();
         QTest::newRow("\"!\" in the name") << u"a!b"_s << QString() << u"the name contains \"!\""_s;
-        QTest::newRow("line break in the name")
-            << u"a\n"_s << QString() << u"it contains a line break"_s;
-        QTest::newRow("line break in the text")
-            << QString() << u"a\rb"_s << u"it contains a line break"_s;
-        QTest::newRow("not single-byte, in the name") << u"\u0100"_s << QString() << notSingleByte;
-        QTest::newRow("not single-byte, in the text") << QString() << u"\u20ac"_s << notSingleByte;
+        QTest::newRow("line break in the name") << u"a\n"_s << QString() << lineBreak;
+        QTest::newRow("line break in the text") << QString() << u"a\rb"_s << lineBreak;
+        QTest::newRow("wide in the name") << u"\u0100"_s << QString() << wide;
+        QTest::newRow("wide in the text") << QString() << u"\u20ac"_s << wide;
     }
 
     void recordTexts()
@@ -196,19 +193,16 @@ private Q_SLOTS:
 
     void stepsGoRound_data()
     {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<int>("to");
-        QTest::newRow("right") << 0 << 1 << 1;
-        QTest::newRow("right from the last") << 2 << 1 << 0;
-        QTest::newRow("left from the first") << 0 << -1 << 2;
+        QTest::addColumn<QList<int>>("step"); // from, direction, to; among three menus
+        QTest::newRow("right") << QList{0, 1, 1};
+        QTest::newRow("right from the last") << QList{2, 1, 0};
+        QTest::newRow("left from the first") << QList{0, -1, 2};
     }
 
     void stepsGoRound()
     {
-        QFETCH(int, from);
-        QFETCH(int, direction);
-        QTEST(menukeys::step(from, direction, 3), "to");
+        QFETCH(QList<int>, step);
+        QCOMPARE(menukeys::step(step[0], step[1], 3), step[2]);
     }
 
     void editRows_data()
