@@ -46,6 +46,7 @@ public:
 
     // Layout and window shape.
     void setControlSize(const QSize &size);
+    // Every size change: the surface sized, LayoutBars, then RepaintOnResize.
     void resizeParts();
     void prepareHost();
     void LayoutBars();

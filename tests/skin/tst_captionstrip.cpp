@@ -85,21 +85,15 @@ private Q_SLOTS:
         mouse(QTest::MouseRelease, m_window->strip.titleBar(), point, button);
     }
 
-    void doubleClickMaximisesWithTheMaximiseButtonOnly_data()
-    {
-        QTest::addColumn<bool>("buttonMax");
-        QTest::newRow("with the maximise button") << true;
-        QTest::newRow("without it") << false;
-    }
-
     void doubleClickMaximisesWithTheMaximiseButtonOnly()
     {
-        QFETCH(bool, buttonMax);
-        m_window->strip.layOut(400, buttonMax, true);
-        QSignalSpy doubleClicked(&m_window->strip, &orvex::CaptionStrip::doubleClicked);
-        mouse(QTest::MouseDClick, m_window->strip.titleBar(), stripPoint, Qt::LeftButton);
-        QCOMPARE(m_window->host.windowState().testFlag(Qt::WindowMaximized), buttonMax);
-        QCOMPARE(doubleClicked.count(), 1);
+        for (const bool buttonMax : {false, true}) {
+            m_window->strip.layOut(400, buttonMax, true);
+            QSignalSpy doubleClicked(&m_window->strip, &orvex::CaptionStrip::doubleClicked);
+            mouse(QTest::MouseDClick, m_window->strip.titleBar(), stripPoint, Qt::LeftButton);
+            QCOMPARE(m_window->host.windowState().testFlag(Qt::WindowMaximized), buttonMax);
+            QCOMPARE(doubleClicked.count(), 1);
+        }
     }
 
     void dragsOfTheFreeStripMoveTheHost()
