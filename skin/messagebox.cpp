@@ -45,8 +45,9 @@ MessageAnswer QtMessagePresenter::show(const MessageRequest &request)
                     m_parent);
     box.setTextFormat(Qt::PlainText);
     box.setInformativeText(request.informativeText());
-    // The box's own labels, by the names Qt gives them: the informative text
-    // would otherwise be read as rich text when it looks like some.
+    // The box's own labels, found by the names Qt gives them: the informative
+    // one would read text that looks like markup as rich text, and the icon's
+    // has no name of its own.
     if (auto *informative = box.findChild<QLabel *>(u"qt_msgbox_informativelabel"_s))
         informative->setTextFormat(Qt::PlainText);
     if (auto *icon = box.findChild<QLabel *>(u"qt_msgboxex_icon_label"_s))
