@@ -221,8 +221,8 @@ private Q_SLOTS:
         QTest::newRow("rows past the end")
             << list(u"a!A") << list(u"Nxt,Delete,Insert,Nxt,Nxt,c:X,n:x,up,down,next")
             << list(u"a!A,!") << QList{3, 0, 1};
-        QTest::newRow("next from row 0 up to the last row")
-            << abc << list(u"prev,next,next,next") << list(u"b!B,c!C,a!A") << QList{2, 0, 2};
+        QTest::newRow("Delete row 0, then next from row 0 up to the last row")
+            << abc << list(u"Delete,prev,next,next") << list(u"c!C,b!B") << QList{1, 0, 1};
         QTest::newRow("down takes one marker, keeps the level")
             << list(u"o!........Open,p!...") << list(u"down,click:1,down,up,down,Nxt,c:X")
             << list(u"o!....Open,p!...,!....X") << QList{2, 1, 1};

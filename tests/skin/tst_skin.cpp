@@ -5,6 +5,7 @@
 #include "skinhost.h"
 #include "testfiles.h"
 
+#include <OrvexSkin/PropertyBag>
 #include <QMenu>
 #include <QPainter>
 #include <QSettings>
@@ -161,7 +162,9 @@ private Q_SLOTS:
         QTest::keyClick(handle, Qt::Key_F10);
         QTest::keyClick(handle, Qt::Key_F, Qt::AltModifier);
         QCOMPARE(reported, (QStringList{u"quit"_s, u"renamed"_s}));
-        QCOMPARE(shown, (QList<QVariantList>{{false}, {true}}));
+        skin->setMenuVisible(false);
+        skin->readProperties({}); // a stored design without MenuVisible shows the strip
+        QCOMPARE(shown, (QList<QVariantList>{{false}, {true}, {false}, {true}}));
     }
 };
 
