@@ -82,7 +82,7 @@ public:
 
     orvex::MessageAnswer show(const orvex::MessageRequest &request) override
     {
-        qCDebug(lcWindow).noquote() << "message:" << request.text;
+        qCDebug(lcWindow).noquote() << "message:" << request.text();
         return m_shown.show(request);
     }
 

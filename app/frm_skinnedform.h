@@ -9,12 +9,12 @@
 #include <memory>
 
 class QLabel;
-class Skin;
 
 namespace orvex {
 
 class DriveList;
 class PictureButton;
+class Skin;
 class StickJobRunner;
 
 // The installer's only window: three instructions, the drive list, the Install

@@ -26,15 +26,17 @@ public:
 
     MessageAnswer show(const MessageRequest &request) override
     {
-        QString text = request.text;
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QString text = request.text();
         MessageAnswer answer = MessageAnswer::Ok;
-        if (request.buttons == MessageButtons::YesNo) {
+        if (request.buttons() == MessageButtons::YesNo) {
             answer = m_answers.isEmpty() ? MessageAnswer::No : m_answers.takeFirst();
             text += answer == MessageAnswer::Yes ? QStringLiteral(" Yes") : QStringLiteral(" No");
         }
+        if (!request.informativeText().isEmpty())
+            text += QStringLiteral("\n") + request.informativeText();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         // A failure is told as the program's own, as command-line tools do.
-        const bool failure = request.icon == MessageIcon::Critical;
+        const bool failure = request.icon() == MessageIcon::Critical;
         QTextStream &stream = failure ? m_errors : m_out;
         stream << (failure ? QStringLiteral("orvex-installer: ") : QString()) << text << "\n\n";
         stream.flush();

@@ -2,8 +2,8 @@
 // the same file and splitting its lines, for 10,000 and 100,000 lines; and the
 // control's full load with its title labels and menu actions.
 
+#include "core/menu/menubar.h"
 #include "core/menu/menufile.h"
-#include "core/menu/menumodel.h"
 #include "core/text/textlines.h"
 #include "skin/skin_p.h"
 
@@ -18,6 +18,9 @@
 #include <map>
 #include <memory>
 #include <vector>
+
+using orvex::Skin;
+using orvex::SkinPrivate;
 
 namespace {
 
@@ -64,14 +67,17 @@ void readAndSplitLines(benchmark::State &state)
 
 void buildModelFromLines(benchmark::State &state)
 {
-    const orvex::menufile::ReadResult read =
+    const auto read =
         orvex::menufile::read(orvex::menufile::path(folderWithMenuFile(int(state.range(0)))));
+    if (!read.ok() || !read.value())
+        state.SkipWithError("the menu file did not load");
+    const QStringList fileLines = read.ok() ? read.value().value_or(QStringList()) : QStringList();
     for (auto _ : state) {
         // Lines of their own, as the loader hands them over after reading.
         state.PauseTiming();
         QStringList lines;
-        lines.reserve(read.lines.size());
-        for (const QString &line : read.lines)
+        lines.reserve(fileLines.size());
+        for (const QString &line : fileLines)
             lines.append(QString(line.constData(), line.size()));
         state.ResumeTiming();
         benchmark::DoNotOptimize(orvex::menubar::build(std::move(lines)));
@@ -84,9 +90,8 @@ void loadModel(benchmark::State &state)
 {
     const QString &folder = folderWithMenuFile(int(state.range(0)));
     for (auto _ : state) {
-        const orvex::menubar::LoadResult result = orvex::menubar::load(folder);
-        if (result.status != orvex::menufile::ReadStatus::Loaded ||
-            result.menus.titles.size() != titleCount)
+        const orvex::Result<orvex::menubar::Menus> result = orvex::menubar::load(folder);
+        if (!result.ok() || result->titles.size() != titleCount)
             state.SkipWithError("the menu file did not load");
         benchmark::DoNotOptimize(result);
     }
@@ -101,7 +106,7 @@ void loadMenusIntoControl(benchmark::State &state)
     const QString folder = folderWithMenuFile(int(state.range(0)));
     for (auto _ : state) {
         Skin skin(folder, nullptr);
-        const orvex::MenuStrip &menus = SkinPrivate::get(&skin)->menus;
+        const orvex::MenuStrip &menus = SkinPrivate::get(&skin)->m_menus;
         if (menus.itemNames(0).size() < 2)
             state.SkipWithError("the menu file did not load");
         benchmark::DoNotOptimize(menus.titles());
@@ -118,7 +123,7 @@ void fillMenuOnFirstRequest(benchmark::State &state)
         state.PauseTiming();
         auto skin = std::make_unique<Skin>(folder, nullptr);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(SkinPrivate::get(skin.get())->menus.menu(0)->actions().size());
+        benchmark::DoNotOptimize(SkinPrivate::get(skin.get())->m_menus.menu(0)->actions().size());
         state.PauseTiming();
         skin.reset();
         state.ResumeTiming();

@@ -14,6 +14,9 @@
 #include <benchmark/benchmark.h>
 #include <vector>
 
+using orvex::Skin;
+using orvex::SkinPrivate;
+
 namespace {
 
 namespace sp = orvex::skinpainter;
@@ -53,7 +56,7 @@ Installer &installer()
 
 void checkAttached(benchmark::State &state, const Installer &installer)
 {
-    if (!installer.skin->isAttached() || !installer.parts.rounded ||
+    if (!installer.skin->isAttached() || !installer.parts.m_rounded ||
         installer.skin->size() != installerSize)
         state.SkipWithError("the control is not attached, rounded and installer-sized");
 }
@@ -63,8 +66,8 @@ void fullRepaint(benchmark::State &state)
     SkinPrivate &parts = installer().parts;
     checkAttached(state, installer());
     for (auto _ : state) {
-        parts.RepaintSkin();
-        benchmark::DoNotOptimize(parts.body.image().constBits());
+        parts.repaintSkin();
+        benchmark::DoNotOptimize(parts.m_body.image().constBits());
     }
 }
 
@@ -73,8 +76,8 @@ void resize(benchmark::State &state)
     SkinPrivate &parts = installer().parts;
     checkAttached(state, installer());
     for (auto _ : state) {
-        parts.UserControl_Resize();
-        benchmark::DoNotOptimize(parts.body.image().constBits());
+        parts.resizeParts();
+        benchmark::DoNotOptimize(parts.m_body.image().constBits());
     }
 }
 

@@ -3,7 +3,7 @@
 #include "core/frame/twips.h"
 #include "propertypage/propertypagesite.h"
 #include "propertypage/recordtextvalidator.h"
-#include "propertypage/rules/buttonmax.h"
+#include "propertypage/rules/buttonoptions.h"
 
 #include <OrvexSkin/messagebox.h>
 #include <QCheckBox>
@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+namespace orvex {
+
 namespace {
 
 template <typename Control>
@@ -22,7 +24,7 @@ Control *place(QWidget *parent, const char *name, int left, int top, int width, 
 {
     auto *control = new Control(parent);
     control->setObjectName(QLatin1String(name));
-    orvex::twips::setGeometry(control, QRectF(left, top, width, height));
+    twips::setGeometry(control, QRectF(left, top, width, height));
     return control;
 }
 
@@ -66,7 +68,7 @@ void updateRows(QListWidget *list, const QStringList &rows)
 
 } // namespace
 
-MenuItem::MenuItem(orvex::PropertyPageSite &site, QWidget *parent)
+MenuItem::MenuItem(PropertyPageSite &site, QWidget *parent)
     : QWidget(parent), m_site(site), m_document(site.applicationFolder(), site.messagePresenter())
 {
     buildControls();
@@ -79,18 +81,17 @@ void MenuItem::buildControls()
 {
     setObjectName(QStringLiteral("MenuItem"));
     // The controls are placed by hand, so the page asks for its design size.
-    setMinimumSize(orvex::twips::toPixelSize(widthTwips, heightTwips));
+    setMinimumSize(twips::toPixelSize(widthTwips, heightTwips));
     resize(minimumSize());
 
     m_frame = place<QGroupBox>(this, "Frame1", 75, 0, 6840, 7965);
     m_frame->setTitle(QStringLiteral("Add Menu"));
     m_caption = place<QLineEdit>(m_frame, "txtCaption", 1245, 450, 3585, 405);
     m_caption->setValidator(
-        new orvex::RecordTextValidator(orvex::RecordTextValidator::Field::Caption, m_caption));
+        new RecordTextValidator(RecordTextValidator::Field::Caption, m_caption));
     place<QLabel>(m_frame, "Label1", 285, 540, 675, 225)->setText(QStringLiteral("Caption"));
     m_name = place<QLineEdit>(m_frame, "txtname", 1245, 930, 3585, 405);
-    m_name->setValidator(
-        new orvex::RecordTextValidator(orvex::RecordTextValidator::Field::Name, m_name));
+    m_name->setValidator(new RecordTextValidator(RecordTextValidator::Field::Name, m_name));
     place<QLabel>(m_frame, "Label2", 315, 1050, 555, 255)->setText(QStringLiteral("Name"));
     m_ok = placeButton(m_frame, "OK", QStringLiteral("OK"), 5385, 450, 1275, 405);
     m_cancel = placeButton(m_frame, "Cancel", QStringLiteral("Cancel"), 5355, 990, 1275, 405);
@@ -117,7 +118,7 @@ void MenuItem::buildControls()
 
 void MenuItem::connectControls()
 {
-    using Editor = orvex::menueditor::MenuEditor;
+    using Editor = menueditor::MenuEditor;
     connect(m_caption, &QLineEdit::textChanged, this, &MenuItem::captionChanged);
     connect(m_name, &QLineEdit::textChanged, this, &MenuItem::nameChanged);
     connect(m_captionList, &QListWidget::itemSelectionChanged, this, &MenuItem::captionRowClicked);
@@ -136,24 +137,23 @@ void MenuItem::connectControls()
 
 void MenuItem::selectionChanged()
 {
-    const orvex::buttonoptions::ReadResult value =
-        orvex::buttonoptions::read(m_site.selectedObjects());
-    if (!value.ok) {
-        reportError(value.error);
+    const Result<bool> value = buttonoptions::read(m_site.selectedObjects());
+    if (!value.ok()) {
+        reportError(value.status().failure().text());
         return;
     }
-    m_buttonMax->setChecked(value.value);
+    m_buttonMax->setChecked(value.value());
 }
 
 bool MenuItem::apply()
 {
-    const QString error = orvex::buttonoptions::write(
-        m_site.selectedObjects(), m_buttonMax->isChecked(),
-        [this](QObject *object, const char *name, const QVariant &value) {
-            return m_site.writeProperty(object, name, value);
-        });
-    if (!error.isEmpty()) {
-        reportError(error);
+    const Status written =
+        buttonoptions::write(m_site.selectedObjects(), m_buttonMax->isChecked(),
+                             [this](QObject *object, const char *name, const QVariant &value) {
+                                 return m_site.writeProperty(object, name, value);
+                             });
+    if (!written.ok()) {
+        reportError(written.failure().text());
         return false;
     }
     setChanged(false);
@@ -168,8 +168,8 @@ void MenuItem::setChanged(bool changed)
 
 void MenuItem::reportError(const QString &text)
 {
-    m_site.messagePresenter().show({QStringLiteral("MenuItem"), text, orvex::MessageIcon::Warning,
-                                    orvex::MessageButtons::Ok, orvex::MessageAnswer::Ok});
+    m_site.messagePresenter().show({QStringLiteral("MenuItem"), text, MessageIcon::Warning,
+                                    MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 void MenuItem::showRows()
@@ -218,8 +218,10 @@ void MenuItem::nextRowClicked()
     showRows();
 }
 
-void MenuItem::runAndShow(void (orvex::menueditor::MenuEditor::*operation)())
+void MenuItem::runAndShow(void (menueditor::MenuEditor::*operation)())
 {
     (m_editor.*operation)();
     showRows();
 }
+
+} // namespace orvex

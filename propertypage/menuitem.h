@@ -12,8 +12,8 @@ class QListWidget;
 class QPushButton;
 
 namespace orvex {
+
 class PropertyPageSite;
-}
 
 // The property page of the Skin control: an editor for the menus in menu.txt
 // (saved by its own OK button) and the control's ButtonMax option (written
@@ -28,7 +28,7 @@ public:
     static constexpr int heightTwips = 8010;
 
     // Loads the menus of the site's application folder at once.
-    explicit MenuItem(orvex::PropertyPageSite &site, QWidget *parent = nullptr);
+    explicit MenuItem(PropertyPageSite &site, QWidget *parent = nullptr);
 
     // The host handed the page a new selection: shows its ButtonMax.
     void selectionChanged();
@@ -37,7 +37,7 @@ public:
     bool apply();
     bool isChanged() const { return m_changed; }
 
-    const orvex::menueditor::MenuEditor &editor() const { return m_editor; }
+    const menueditor::MenuEditor &editor() const { return m_editor; }
 
 private:
     void buildControls();
@@ -51,11 +51,11 @@ private:
     void nameChanged(const QString &text);
     void captionRowClicked();
     void nextRowClicked();
-    void runAndShow(void (orvex::menueditor::MenuEditor::*operation)());
+    void runAndShow(void (menueditor::MenuEditor::*operation)());
 
-    orvex::PropertyPageSite &m_site;
-    orvex::menueditor::MenuEditor m_editor;
-    orvex::menueditor::MenuDocument m_document;
+    PropertyPageSite &m_site;
+    menueditor::MenuEditor m_editor;
+    menueditor::MenuDocument m_document;
     bool m_changed = false;
 
     QGroupBox *m_frame = nullptr;
@@ -74,3 +74,5 @@ private:
     QListWidget *m_nameList = nullptr;
     QCheckBox *m_buttonMax = nullptr;
 };
+
+} // namespace orvex

@@ -89,18 +89,18 @@ void CaptionStrip::layOut(int controlWidth, bool buttonMax, bool buttonMin)
 
 void CaptionStrip::repaint(bool rounded)
 {
-    PaintTitleBar(rounded);
+    paintTitleBar(rounded);
     paintLooks(m_looks.reset());
 }
 
 void CaptionStrip::repaintOnResize(bool rounded)
 {
     clear();
-    PaintTitleBar(rounded);
+    paintTitleBar(rounded);
     m_looks.reset();
-    PaintCloseButton();
-    PaintMinButton();
-    PaintMaxButton(HostAttachment::Normal);
+    paintCloseButton();
+    paintMinButton();
+    paintMaxButton(WindowState::Normal);
 }
 
 void CaptionStrip::clear()
@@ -108,7 +108,7 @@ void CaptionStrip::clear()
     m_titleBar->surface().clear();
 }
 
-void CaptionStrip::PaintTitleBar(bool rounded)
+void CaptionStrip::paintTitleBar(bool rounded)
 {
     QImage &strip = m_titleBar->surface().image();
     sp::copyPiece(strip, m_skin,
@@ -133,57 +133,57 @@ void CaptionStrip::paintButton(const ButtonSpan &span, int sourceCell)
     m_titleBar->update();
 }
 
-void CaptionStrip::PaintCloseButton()
+void CaptionStrip::paintCloseButton()
 {
     paintButton(m_spans.close, sp::closeCell);
 }
 
-void CaptionStrip::PaintCloseHover()
+void CaptionStrip::paintCloseHover()
 {
     paintButton(m_spans.close, sp::closeHoverCell);
 }
 
-void CaptionStrip::PaintMinButton()
+void CaptionStrip::paintMinButton()
 {
     paintButton(m_spans.minimise, sp::minimiseCell);
 }
 
-void CaptionStrip::PaintMinHover()
+void CaptionStrip::paintMinHover()
 {
     paintButton(m_spans.minimise, sp::minimiseHoverCell);
 }
 
-void CaptionStrip::PaintMaxButton(int windowState)
+void CaptionStrip::paintMaxButton(WindowState state)
 {
     if (!m_spans.maximise.present())
         return;
-    const bool maximised = windowState == HostAttachment::Maximised;
+    const bool maximised = state == WindowState::Maximised;
     paintButton(m_spans.maximise, maximised ? sp::restoreCell : sp::maximiseCell);
     m_buttonProxies[2]->setAccessibleName(maximised ? tr("Restore") : tr("Maximise"));
     if (maximised && m_host.host())
         Q_EMIT restoreCellPainted();
 }
 
-void CaptionStrip::PaintMaxHover(int windowState)
+void CaptionStrip::paintMaxHover(WindowState state)
 {
-    paintButton(m_spans.maximise, windowState == HostAttachment::Maximised ? sp::restoreHoverCell
-                                                                           : sp::maximiseHoverCell);
+    paintButton(m_spans.maximise,
+                state == WindowState::Maximised ? sp::restoreHoverCell : sp::maximiseHoverCell);
 }
 
 void CaptionStrip::paintLooks(const CaptionButtonLooks::Repaint &repaint)
 {
     using Look = CaptionButtonLooks::Look;
     if (repaint.close)
-        *repaint.close == Look::Hover ? PaintCloseHover() : PaintCloseButton();
+        *repaint.close == Look::Hover ? paintCloseHover() : paintCloseButton();
     if (repaint.minimise)
-        *repaint.minimise == Look::Hover ? PaintMinHover() : PaintMinButton();
+        *repaint.minimise == Look::Hover ? paintMinHover() : paintMinButton();
     if (repaint.maximise) {
-        const int state = m_host.windowState();
-        *repaint.maximise == Look::Hover ? PaintMaxHover(state) : PaintMaxButton(state);
+        const WindowState state = m_host.windowState();
+        *repaint.maximise == Look::Hover ? paintMaxHover(state) : paintMaxButton(state);
     }
 }
 
-void CaptionStrip::ResetButtons()
+void CaptionStrip::resetButtons()
 {
     if (!m_host.isAttached()) {
         Q_EMIT attachHintNeeded();
@@ -192,7 +192,7 @@ void CaptionStrip::ResetButtons()
     paintLooks(m_looks.reset());
 }
 
-void CaptionStrip::TitleBar_MouseMove(int button, int, double x, double)
+void CaptionStrip::titleBarMouseMove(int button, int, double x, double)
 {
     if (!m_host.isAttached()) {
         Q_EMIT attachHintNeeded();
@@ -200,20 +200,20 @@ void CaptionStrip::TitleBar_MouseMove(int button, int, double x, double)
     }
     const auto hit = framelayout::hitButton(m_spans, x);
     paintLooks(m_looks.moveOver(hit));
-    if (!hit && m_host.windowState() != HostAttachment::Maximised && (button & leftButton))
+    if (!hit && m_host.windowState() != WindowState::Maximised && (button & leftButton))
         m_host.moveHost();
 }
 
-void CaptionStrip::CapLabel_MouseMove(int button, int, double x, double y)
+void CaptionStrip::capLabelMouseMove(int button, int, double x, double y)
 {
     if (!m_host.isAttached()) {
         Q_EMIT attachHintNeeded();
         return;
     }
-    TitleBar_MouseMove(button, 0, x, y);
+    titleBarMouseMove(button, 0, x, y);
 }
 
-void CaptionStrip::TitleBar_MouseDown(int, int, double x, double)
+void CaptionStrip::titleBarMouseDown(int, int, double x, double)
 {
     if (!m_host.isAttached() || !m_host.host()) {
         Q_EMIT attachHintNeeded();
@@ -230,25 +230,24 @@ void CaptionStrip::pressCaptionButton(CaptionButton button)
         m_host.closeHost();
         break;
     case CaptionButton::Minimise:
-        m_host.setWindowState(HostAttachment::Minimised);
+        m_host.setWindowState(WindowState::Minimised);
         paintLooks(m_looks.press(button));
         break;
     case CaptionButton::Maximise:
         clear();
-        m_host.setWindowState(m_host.windowState() != HostAttachment::Normal
-                                  ? HostAttachment::Normal
-                                  : HostAttachment::Maximised);
+        m_host.setWindowState(m_host.windowState() != WindowState::Normal ? WindowState::Normal
+                                                                          : WindowState::Maximised);
         Q_EMIT maximiseToggled();
         break;
     }
 }
 
-void CaptionStrip::TitleBar_DblClick()
+void CaptionStrip::titleBarDoubleClick()
 {
     if (m_buttonMax && m_host.host()) {
-        m_host.setWindowState(m_host.windowState() == HostAttachment::Maximised
-                                  ? HostAttachment::Normal
-                                  : HostAttachment::Maximised);
+        m_host.setWindowState(m_host.windowState() == WindowState::Maximised
+                                  ? WindowState::Normal
+                                  : WindowState::Maximised);
     }
     Q_EMIT doubleClicked();
 }
@@ -273,13 +272,13 @@ bool CaptionStrip::eventFilter(QObject *watched, QEvent *event)
     const int shift = mouseargs::shift(mouse->modifiers());
     if (watched == m_capLabel) {
         if (type == QEvent::MouseMove)
-            CapLabel_MouseMove(mouseargs::buttons(mouse->buttons()), shift, at.x(), at.y());
+            capLabelMouseMove(mouseargs::buttons(mouse->buttons()), shift, at.x(), at.y());
     } else if (type == QEvent::MouseMove) {
-        TitleBar_MouseMove(mouseargs::buttons(mouse->buttons()), shift, at.x(), at.y());
+        titleBarMouseMove(mouseargs::buttons(mouse->buttons()), shift, at.x(), at.y());
     } else if (type == QEvent::MouseButtonPress) {
-        TitleBar_MouseDown(mouseargs::button(mouse->button()), shift, at.x(), at.y());
+        titleBarMouseDown(mouseargs::button(mouse->button()), shift, at.x(), at.y());
     } else if (type == QEvent::MouseButtonDblClick) {
-        TitleBar_DblClick();
+        titleBarDoubleClick();
     }
     return true;
 }

@@ -16,6 +16,7 @@ namespace orvex {
 class CaptionButtonProxy;
 class HostAttachment;
 class SurfaceWidget;
+enum class WindowState;
 
 // The caption strip TitleBar with the caption text CapLabel and an invisible
 // button over each caption button for screen readers. It paints the caption
@@ -40,8 +41,6 @@ public:
     // Every layout: the strip as wide as the control and 300 twips high, and
     // the button spans for the buttons switched on.
     void layOut(int controlWidth, bool buttonMax, bool buttonMin);
-    const framelayout::ButtonSpans &spans() const { return m_spans; }
-    const CaptionButtonLooks &looks() const { return m_looks; }
 
     // The full repaint: caption piece, then every button plain.
     void repaint(bool rounded);
@@ -50,14 +49,14 @@ public:
     void repaintOnResize(bool rounded);
     void clear();
     // Every button plain; the attach hint instead before attachment.
-    void ResetButtons();
-    // The maximise button, or the restore button in state 2.
-    void PaintMaxButton(int windowState);
+    void resetButtons();
+    // The maximise button, or the restore button for a maximised window.
+    void paintMaxButton(WindowState state);
 
-    void TitleBar_MouseMove(int button, int shift, double x, double y);
-    void TitleBar_MouseDown(int button, int shift, double x, double y);
-    void TitleBar_DblClick();
-    void CapLabel_MouseMove(int button, int shift, double x, double y);
+    void titleBarMouseMove(int button, int shift, double x, double y);
+    void titleBarMouseDown(int button, int shift, double x, double y);
+    void titleBarDoubleClick();
+    void capLabelMouseMove(int button, int shift, double x, double y);
 
 Q_SIGNALS:
     void attachHintNeeded();
@@ -74,13 +73,13 @@ protected:
 
 private:
     void pressCaptionButton(framelayout::CaptionButton button);
-    void PaintTitleBar(bool rounded);
+    void paintTitleBar(bool rounded);
     void paintButton(const framelayout::ButtonSpan &span, int sourceCell);
-    void PaintCloseButton();
-    void PaintCloseHover();
-    void PaintMinButton();
-    void PaintMinHover();
-    void PaintMaxHover(int windowState);
+    void paintCloseButton();
+    void paintCloseHover();
+    void paintMinButton();
+    void paintMinHover();
+    void paintMaxHover(WindowState state);
     void paintLooks(const CaptionButtonLooks::Repaint &repaint);
 
     HostAttachment &m_host;

@@ -27,27 +27,27 @@ void HostAttachment::makeBorderless()
         m_host->show();
 }
 
-int HostAttachment::windowState() const
+WindowState HostAttachment::windowState() const
 {
     if (!m_host)
-        return Normal;
+        return WindowState::Normal;
     const Qt::WindowStates state = m_host->windowState();
     if (state.testFlag(Qt::WindowMinimized))
-        return Minimised;
+        return WindowState::Minimised;
     if (state.testFlag(Qt::WindowMaximized))
-        return Maximised;
-    return Normal;
+        return WindowState::Maximised;
+    return WindowState::Normal;
 }
 
-void HostAttachment::setWindowState(int state)
+void HostAttachment::setWindowState(WindowState state)
 {
     if (!m_host)
         return;
     Qt::WindowStates states =
         m_host->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (state == Minimised)
+    if (state == WindowState::Minimised)
         states |= Qt::WindowMinimized;
-    else if (state == Maximised)
+    else if (state == WindowState::Maximised)
         states |= Qt::WindowMaximized;
     m_host->setWindowState(states);
 }

@@ -11,6 +11,15 @@ class QWidget;
 
 namespace orvex {
 
+// The host window's state as the control sees it, by the numbers the design
+// gives the three.
+enum class WindowState
+{
+    Normal = 0,
+    Minimised = 1,
+    Maximised = 2
+};
+
 // The control's tie to its host window: the host and the Attached flag, the
 // host made borderless, its window state, its children kept from handing mouse
 // events on to the control, and moves of its window with the pointer.
@@ -19,14 +28,6 @@ class HostAttachment final : public QObject
     Q_OBJECT
 
 public:
-    // Host window states as the control sees them.
-    enum WindowState
-    {
-        Normal = 0,
-        Minimised = 1,
-        Maximised = 2
-    };
-
     // `control` is the Skin itself, which its host's children rules leave alone.
     explicit HostAttachment(QWidget *control) : m_control(control) {}
 
@@ -43,9 +44,9 @@ public:
     // Takes the host's system caption and frame away, showing it again when
     // it was shown (a change of flags hides a window).
     void makeBorderless();
-    // 0 normal, 1 minimised, 2 maximised; Normal without a host.
-    int windowState() const;
-    void setWindowState(int state);
+    // Normal without a host.
+    WindowState windowState() const;
+    void setWindowState(WindowState state);
     void closeHost();
 
     // A press on the strip or the body: a left-button press holds the host

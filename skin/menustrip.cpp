@@ -1,6 +1,6 @@
 #include "core/frame/twips.h"
+#include "core/menu/menubar.h"
 #include "core/menu/menukeys.h"
-#include "core/menu/menumodel.h"
 #include "skin/menustrip_p.h"
 #include "skin/skinlogging_p.h"
 #include "skin/surface_p.h"
@@ -61,13 +61,13 @@ QLabel *MenuStrip::addTitle(const QString &text)
     return title;
 }
 
-void MenuStrip::LoadMenus(const QString &folder)
+void MenuStrip::loadMenus(const QString &folder)
 {
-    const menubar::LoadResult loaded = menubar::load(folder);
-    if (const QString warning = loaded.warning(); !warning.isEmpty())
-        qCWarning(lcSkin, "%s", qPrintable(warning));
-    if (loaded.status == menufile::ReadStatus::Loaded) {
-        const menubar::Menus &menus = loaded.menus;
+    const Result<menubar::Menus> loaded = menubar::load(folder);
+    if (!loaded.ok()) {
+        qCWarning(lcSkin, "%s", qPrintable(menubar::unreadableWarning(loaded.status().failure())));
+    } else {
+        const menubar::Menus &menus = loaded.value();
         m_titles.front()->setText(menus.titles.front());
         m_titles.front()->adjustSize();
         for (qsizetype j = 1; j < menus.titles.size(); ++j) {
@@ -154,7 +154,7 @@ int MenuStrip::menuCount() const
     return int(std::min<qsizetype>(m_titles.size(), menubar::slotCount));
 }
 
-void MenuStrip::MenuTitle_Click(int index)
+void MenuStrip::clickTitle(int index)
 {
     open(index, Opening::Pointer);
 }
@@ -204,7 +204,7 @@ bool MenuStrip::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&
             m_titles[index]->rect().contains(mouse->position().toPoint()))
-            MenuTitle_Click(int(index));
+            clickTitle(int(index));
         return true;
     }
     case QEvent::MouseButtonPress:

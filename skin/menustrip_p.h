@@ -37,7 +37,7 @@ public:
 
     // Reads menu.txt in `folder` into titles, items and names, and gives the
     // titles their keys. Run once, at creation.
-    void LoadMenus(const QString &folder);
+    void loadMenus(const QString &folder);
 
     // Not owned; null restores the real pop-up menus.
     void setPresenter(MenuPresenter *presenter);
@@ -50,7 +50,7 @@ public:
     QStringList itemNames(int slot) const;
 
     // A click on title `index`: drops its menu down under the strip.
-    void MenuTitle_Click(int index);
+    void clickTitle(int index);
 
 Q_SIGNALS:
     // An item was chosen; the name is the stored one, which the receiver may change.
@@ -83,7 +83,7 @@ private:
     QLabel *m_highlighted = nullptr;
     QList<QLabel *> m_titles;
     std::array<QMenu *, 8> m_menus{};
-    // Items made by LoadMenus that join their menu when it is first asked for.
+    // Items made by loadMenus that join their menu when it is first asked for.
     mutable std::array<QList<QAction *>, 8> m_pendingItems;
     std::array<QStringList, 8> m_itemNames;
     MenuPresenter *m_presenter = nullptr;

@@ -39,28 +39,62 @@ QByteArray bitmapFile(const QImage &picture)
 
 } // namespace
 
-qsizetype PropertyBag::indexOf(const QString &key) const
+class PropertyBagData : public QSharedData
 {
-    for (qsizetype i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].key.compare(key, Qt::CaseInsensitive) == 0)
-            return i;
+public:
+    struct Entry
+    {
+        QString key;
+        QVariant value; // bool, qint64, QString, or QByteArray of a bitmap file
+        bool isPicture = false;
+    };
+
+    qsizetype indexOf(const QString &key) const
+    {
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (entries[i].key.compare(key, Qt::CaseInsensitive) == 0)
+                return i;
+        }
+        return -1;
     }
-    return -1;
-}
+
+    void store(Entry entry)
+    {
+        const qsizetype index = indexOf(entry.key);
+        if (index >= 0)
+            entries[index] = std::move(entry);
+        else
+            entries.append(std::move(entry));
+    }
+
+    void remove(const QString &key)
+    {
+        const qsizetype index = indexOf(key);
+        if (index >= 0)
+            entries.removeAt(index);
+    }
+
+    QList<Entry> entries;
+};
+
+PropertyBag::PropertyBag() : d(new PropertyBagData) {}
+PropertyBag::PropertyBag(const PropertyBag &other) = default;
+PropertyBag &PropertyBag::operator=(const PropertyBag &other) = default;
+PropertyBag::~PropertyBag() = default;
 
 bool PropertyBag::contains(const QString &key) const
 {
-    return indexOf(key) >= 0;
+    return d->indexOf(key) >= 0;
 }
 
 bool operator==(const PropertyBag &a, const PropertyBag &b)
 {
-    if (a.m_entries.size() != b.m_entries.size())
+    if (a.d->entries.size() != b.d->entries.size())
         return false;
-    for (const PropertyBag::Entry &entry : a.m_entries) {
-        const qsizetype index = b.indexOf(entry.key);
-        if (index < 0 || b.m_entries[index].value != entry.value ||
-            b.m_entries[index].isPicture != entry.isPicture)
+    for (const PropertyBagData::Entry &entry : a.d->entries) {
+        const qsizetype index = b.d->indexOf(entry.key);
+        if (index < 0 || b.d->entries[index].value != entry.value ||
+            b.d->entries[index].isPicture != entry.isPicture)
             return false;
     }
     return true;
@@ -69,17 +103,17 @@ bool operator==(const PropertyBag &a, const PropertyBag &b)
 QStringList PropertyBag::keys() const
 {
     QStringList result;
-    for (const Entry &entry : m_entries)
+    for (const PropertyBagData::Entry &entry : d->entries)
         result.append(entry.key);
     return result;
 }
 
 QVariant PropertyBag::read(const QString &key, const QVariant &defaultValue) const
 {
-    const qsizetype index = indexOf(key);
-    if (index < 0 || m_entries[index].isPicture)
+    const qsizetype index = d->indexOf(key);
+    if (index < 0 || d->entries[index].isPicture)
         return defaultValue;
-    const QVariant &value = m_entries[index].value;
+    const QVariant &value = d->entries[index].value;
     if (defaultValue.typeId() == QMetaType::Bool)
         return value.typeId() == QMetaType::Bool ? value : QVariant(value.toLongLong() != 0);
     if (defaultValue.isValid() && value.canConvert(defaultValue.metaType())) {
@@ -92,50 +126,36 @@ QVariant PropertyBag::read(const QString &key, const QVariant &defaultValue) con
 
 QImage PropertyBag::readPicture(const QString &key, const QImage &defaultPicture) const
 {
-    const qsizetype index = indexOf(key);
-    if (index < 0 || !m_entries[index].isPicture)
+    const qsizetype index = d->indexOf(key);
+    if (index < 0 || !d->entries[index].isPicture)
         return defaultPicture;
     QImage picture;
-    if (!picture.loadFromData(m_entries[index].value.toByteArray(), "BMP"))
+    if (!picture.loadFromData(d->entries[index].value.toByteArray(), "BMP"))
         return defaultPicture;
     return picture;
-}
-
-void PropertyBag::store(Entry entry)
-{
-    const qsizetype index = indexOf(entry.key);
-    if (index >= 0)
-        m_entries[index] = std::move(entry);
-    else
-        m_entries.append(std::move(entry));
-}
-
-void PropertyBag::remove(const QString &key)
-{
-    const qsizetype index = indexOf(key);
-    if (index >= 0)
-        m_entries.removeAt(index);
 }
 
 void PropertyBag::write(const QString &key, const QVariant &value, const QVariant &defaultValue)
 {
     const QVariant stored = normalised(value);
     if (stored == normalised(defaultValue)) {
-        remove(key);
+        // Left alone when absent, so that a bag shared with copies stays shared.
+        if (contains(key))
+            d->remove(key);
         return;
     }
-    store({key, stored, false});
+    d->store({key, stored, false});
 }
 
 void PropertyBag::writePicture(const QString &key, const QImage &picture)
 {
-    store({key, bitmapFile(picture), true});
+    d->store({key, bitmapFile(picture), true});
 }
 
 QByteArray PropertyBag::toText() const
 {
     QJsonObject object;
-    for (const Entry &entry : m_entries) {
+    for (const PropertyBagData::Entry &entry : d->entries) {
         if (entry.isPicture) {
             object.insert(entry.key,
                           QJsonObject{{pictureTag,
@@ -166,7 +186,7 @@ std::optional<PropertyBag> PropertyBag::fromText(const QByteArray &text, QString
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QJsonValue value = it.value();
         if (value.isBool()) {
-            bag.store({it.key(), value.toBool(), false});
+            bag.d->store({it.key(), value.toBool(), false});
         } else if (value.isDouble()) {
             // Stored numbers are whole 32-bit values; any other is left out, so
             // that reading it gives the default.
@@ -174,13 +194,13 @@ std::optional<PropertyBag> PropertyBag::fromText(const QByteArray &text, QString
             if (std::isfinite(number) && number == std::trunc(number) &&
                 number >= std::numeric_limits<qint32>::min() &&
                 number <= std::numeric_limits<qint32>::max())
-                bag.store({it.key(), static_cast<qint64>(number), false});
+                bag.d->store({it.key(), static_cast<qint64>(number), false});
         } else if (value.isString()) {
-            bag.store({it.key(), value.toString(), false});
+            bag.d->store({it.key(), value.toString(), false});
         } else if (value.isObject() && value.toObject().value(pictureTag).isString()) {
             const QByteArray bytes =
                 QByteArray::fromBase64(value.toObject().value(pictureTag).toString().toLatin1());
-            bag.store({it.key(), bytes, true});
+            bag.d->store({it.key(), bytes, true});
         } else {
             return fail(QStringLiteral("unsupported value for key \"%1\"").arg(it.key()));
         }

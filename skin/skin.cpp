@@ -9,12 +9,14 @@
 
 Q_LOGGING_CATEGORY(lcSkin, "orvex.skin")
 
+namespace orvex {
+
 namespace {
 constexpr int designWidth = 8850;
 constexpr int designHeight = 2730;
 } // namespace
 
-namespace args = orvex::mouseargs;
+namespace args = mouseargs;
 
 Skin::Skin(QWidget *parent) : Skin(QString(), parent) {}
 
@@ -23,9 +25,9 @@ Skin::Skin(const QString &menuFolder, QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    resize(orvex::twips::toPixelSize(designWidth, designHeight));
-    d->UserControl_Initialize();
-    d->UserControl_Resize();
+    resize(twips::toPixelSize(designWidth, designHeight));
+    d->initialize();
+    d->resizeParts();
 }
 
 Skin::~Skin() = default;
@@ -42,7 +44,7 @@ void Skin::allocate()
 
 QColor Skin::GetSkinTheme() const
 {
-    return d->body.backColor();
+    return d->m_body.backColor();
 }
 
 void Skin::Init_Skin(QWidget *host)
@@ -52,58 +54,60 @@ void Skin::Init_Skin(QWidget *host)
 
 bool Skin::menuVisible() const
 {
-    return !d->menus.menuBar()->isHidden();
+    return !d->m_menus.menuBar()->isHidden();
 }
 
 void Skin::setMenuVisible(bool visible)
 {
-    d->menus.menuBar()->setVisible(visible);
+    if (visible == menuVisible())
+        return;
+    d->m_menus.menuBar()->setVisible(visible);
     Q_EMIT MenuVisibleChanged(visible);
 }
 
 bool Skin::rememberSkin() const
 {
-    return d->rememberSkin;
+    return d->m_rememberSkin;
 }
 
 void Skin::setRememberSkin(bool remember)
 {
-    d->rememberSkin = remember;
+    d->m_rememberSkin = remember;
 }
 
 bool Skin::buttonMin() const
 {
-    return d->buttonMin;
+    return d->m_buttonMin;
 }
 
 void Skin::setButtonMin(bool show)
 {
-    d->setButtons(d->buttonMax, show);
+    d->setButtons(d->m_buttonMax, show);
 }
 
 bool Skin::buttonMax() const
 {
-    return d->buttonMax;
+    return d->m_buttonMax;
 }
 
 void Skin::setButtonMax(bool show)
 {
-    d->setButtons(show, d->buttonMin);
+    d->setButtons(show, d->m_buttonMin);
 }
 
 QString Skin::caption() const
 {
-    return d->caption.caption();
+    return d->m_caption.caption();
 }
 
 void Skin::setCaption(const QString &caption)
 {
-    d->caption.setCaption(caption);
+    d->m_caption.setCaption(caption);
 }
 
 const QImage &Skin::skin() const
 {
-    return d->skin.picture;
+    return d->m_skin.picture;
 }
 
 void Skin::setSkin(const QImage &picture)
@@ -113,7 +117,7 @@ void Skin::setSkin(const QImage &picture)
 
 QPixmap Skin::skinPixmap() const
 {
-    return d->skinPixmap;
+    return d->m_skinPixmap;
 }
 
 void Skin::setSkinPixmap(const QPixmap &picture)
@@ -121,40 +125,40 @@ void Skin::setSkinPixmap(const QPixmap &picture)
     d->setSkin(picture.toImage());
 }
 
-void Skin::readProperties(const orvex::PropertyBag &bag)
+void Skin::readProperties(const PropertyBag &bag)
 {
     d->readProperties(bag);
 }
 
-void Skin::writeProperties(orvex::PropertyBag &bag) const
+void Skin::writeProperties(PropertyBag &bag) const
 {
     d->writeProperties(bag);
 }
 
 QWidget *Skin::host() const
 {
-    return d->host.host();
+    return d->m_host.host();
 }
 
 bool Skin::isAttached() const
 {
-    return d->host.isAttached();
+    return d->m_host.isAttached();
 }
 
-void Skin::setMessagePresenter(orvex::MessagePresenter *presenter)
+void Skin::setMessagePresenter(MessagePresenter *presenter)
 {
     d->setMessagePresenter(presenter);
 }
 
-void Skin::setMenuPresenter(orvex::MenuPresenter *presenter)
+void Skin::setMenuPresenter(MenuPresenter *presenter)
 {
-    d->menus.setPresenter(presenter);
+    d->m_menus.setPresenter(presenter);
 }
 
 void Skin::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    d->body.show(painter, event->rect());
+    d->m_body.show(painter, event->rect());
 }
 
 void Skin::resizeEvent(QResizeEvent *event)
@@ -165,26 +169,25 @@ void Skin::resizeEvent(QResizeEvent *event)
 
 void Skin::mousePressEvent(QMouseEvent *event)
 {
-    d->host.grab(event);
+    d->m_host.grab(event);
     const QPointF at = args::position(event);
-    d->UserControl_MouseDown(args::button(event->button()), args::shift(event->modifiers()), at.x(),
-                             at.y());
+    d->bodyMouseDown(args::button(event->button()), args::shift(event->modifiers()), at.x(),
+                     at.y());
 }
 
 void Skin::mouseMoveEvent(QMouseEvent *event)
 {
-    d->host.track(event);
+    d->m_host.track(event);
     const QPointF at = args::position(event);
-    d->UserControl_MouseMove(args::buttons(event->buttons()), args::shift(event->modifiers()),
-                             at.x(), at.y());
+    d->bodyMouseMove(args::buttons(event->buttons()), args::shift(event->modifiers()), at.x(),
+                     at.y());
 }
 
 void Skin::mouseReleaseEvent(QMouseEvent *event)
 {
-    d->host.stopMoving();
+    d->m_host.stopMoving();
     const QPointF at = args::position(event);
-    d->UserControl_MouseUp(args::button(event->button()), args::shift(event->modifiers()), at.x(),
-                           at.y());
+    d->bodyMouseUp(args::button(event->button()), args::shift(event->modifiers()), at.x(), at.y());
 }
 
 void Skin::mouseDoubleClickEvent(QMouseEvent *event)
@@ -195,6 +198,8 @@ void Skin::mouseDoubleClickEvent(QMouseEvent *event)
 void Skin::childEvent(QChildEvent *event)
 {
     if (event->type() == QEvent::ChildPolished && event->child()->isWidgetType())
-        orvex::HostAttachment::guardMouse(static_cast<QWidget *>(event->child()));
+        HostAttachment::guardMouse(static_cast<QWidget *>(event->child()));
     QWidget::childEvent(event);
 }
+
+} // namespace orvex

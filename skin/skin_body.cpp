@@ -5,37 +5,38 @@
 #include "core/frame/twips.h"
 #include "skin/skin_p.h"
 
-void SkinPrivate::UserControl_MouseDown(int button, int shift, double x, double y)
+namespace orvex {
+
+void SkinPrivate::bodyMouseDown(int button, int shift, double x, double y)
 {
-    Q_EMIT q->MouseDown(short(button), short(shift), float(x), float(y));
+    Q_EMIT m_control->MouseDown(short(button), short(shift), float(x), float(y));
 }
 
-void SkinPrivate::UserControl_MouseMove(int button, int shift, double x, double y)
+void SkinPrivate::bodyMouseMove(int button, int shift, double x, double y)
 {
-    const auto action = gesture.move(
-        button, x, y, orvex::twips::fromPixels(q->width()), orvex::twips::fromPixels(q->height()),
-        host.windowState() == orvex::HostAttachment::Maximised, host.isAttached());
-    if (action == orvex::ResizeGesture::MoveAction::Hover) {
+    const auto action = m_gesture.move(
+        button, x, y, twips::fromPixels(m_control->width()), twips::fromPixels(m_control->height()),
+        m_host.windowState() == WindowState::Maximised, m_host.isAttached());
+    if (action == ResizeGesture::MoveAction::Hover) {
         showPointerShape();
-        Q_EMIT q->MouseMove(short(button), short(shift), float(x), float(y));
-    } else if (action == orvex::ResizeGesture::MoveAction::DragWindow) {
-        host.moveHost();
+        Q_EMIT m_control->MouseMove(short(button), short(shift), float(x), float(y));
+    } else if (action == ResizeGesture::MoveAction::DragWindow) {
+        m_host.moveHost();
     }
-    caption.ResetButtons();
+    m_caption.resetButtons();
 }
 
-void SkinPrivate::UserControl_MouseUp(int, int, double x, double y)
+void SkinPrivate::bodyMouseUp(int, int, double x, double y)
 {
-    const auto release =
-        gesture.release(x, y, host.windowState() == orvex::HostAttachment::Maximised);
+    const auto release = m_gesture.release(x, y, m_host.windowState() == WindowState::Maximised);
     if (release.ended) {
-        if (host.host() && release.target) {
-            QSize size = host.host()->size();
+        if (m_host.host() && release.target) {
+            QSize size = m_host.host()->size();
             if (release.target->width >= 0)
-                size.setWidth(orvex::twips::toPixelEdge(release.target->width));
+                size.setWidth(twips::toPixelEdge(release.target->width));
             if (release.target->height >= 0)
-                size.setHeight(orvex::twips::toPixelEdge(release.target->height));
-            host.host()->resize(size);
+                size.setHeight(twips::toPixelEdge(release.target->height));
+            m_host.host()->resize(size);
         }
         allocate();
     }
@@ -44,5 +45,7 @@ void SkinPrivate::UserControl_MouseUp(int, int, double x, double y)
 
 void SkinPrivate::showPointerShape()
 {
-    q->setCursor(orvex::borderzone::cursorFor(gesture.shape()));
+    m_control->setCursor(borderzone::cursorFor(m_gesture.shape()));
 }
+
+} // namespace orvex

@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 
+namespace orvex {
+
 namespace {
 
 constexpr int menuBarHeight = 240;
@@ -44,30 +46,31 @@ QImage loadDoubled(const QString &path)
 } // namespace
 
 SkinPrivate::SkinPrivate(Skin *control, const QString &folder)
-    : q(control), menuFolder(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder),
-      host(control), caption(control, host, skin), menus(control), skinpic(new QWidget(control)),
-      m_messageBoxes(control)
+    : m_control(control),
+      m_menuFolder(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder),
+      m_host(control), m_caption(control, m_host, m_skin), m_menus(control),
+      m_skinpic(new QWidget(control)), m_messageBoxes(control)
 {
-    skinpic->setObjectName(QStringLiteral("Skinpic"));
-    orvex::twips::setGeometry(skinpic, QRectF(2100, 1410, 3195, 855));
-    skinpic->hide();
+    m_skinpic->setObjectName(QStringLiteral("Skinpic"));
+    twips::setGeometry(m_skinpic, QRectF(2100, 1410, 3195, 855));
+    m_skinpic->hide();
     putPicture(QImage(QStringLiteral(":/orvex/skin/default_skin.bmp")),
                QImage(QStringLiteral(":/orvex/skin/default_skin@2x.bmp")));
-    body.setBackColor(control->palette().color(QPalette::Window));
+    m_body.setBackColor(control->palette().color(QPalette::Window));
 
-    using orvex::CaptionStrip;
-    QObject::connect(&caption, &CaptionStrip::attachHintNeeded, q, [this] { showAttachHint(); });
-    QObject::connect(&caption, &CaptionStrip::maximiseToggled, q, [this] {
-        body.clear();
+    QObject::connect(&m_caption, &CaptionStrip::attachHintNeeded, m_control,
+                     [this] { showAttachHint(); });
+    QObject::connect(&m_caption, &CaptionStrip::maximiseToggled, m_control, [this] {
+        m_body.clear();
         m_repaintWhenHostResized = true;
         allocate();
-        RepaintSkin();
+        repaintSkin();
     });
-    QObject::connect(&caption, &CaptionStrip::doubleClicked, q, [this] { PaintFrame(); });
-    QObject::connect(&caption, &CaptionStrip::restoreCellPainted, q,
-                     [this] { setControlSize(host.host()->size()); });
-    QObject::connect(&menus, &orvex::MenuStrip::MenuClick, q, &Skin::MenuClick);
-    QObject::connect(&host, &orvex::HostAttachment::hostResized, q, [this] { followHost(); });
+    QObject::connect(&m_caption, &CaptionStrip::doubleClicked, m_control, [this] { paintFrame(); });
+    QObject::connect(&m_caption, &CaptionStrip::restoreCellPainted, m_control,
+                     [this] { setControlSize(m_host.host()->size()); });
+    QObject::connect(&m_menus, &MenuStrip::MenuClick, m_control, &Skin::MenuClick);
+    QObject::connect(&m_host, &HostAttachment::hostResized, m_control, [this] { followHost(); });
 }
 
 QString SkinPrivate::attachHintText()
@@ -77,47 +80,44 @@ QString SkinPrivate::attachHintText()
 
 void SkinPrivate::showAttachHint()
 {
-    orvex::MessageRequest hint;
-    hint.title = QGuiApplication::applicationDisplayName();
-    hint.text = attachHintText();
-    m_messages->show(hint);
+    m_messages->show({QGuiApplication::applicationDisplayName(), attachHintText()});
 }
 
-void SkinPrivate::setMessagePresenter(orvex::MessagePresenter *presenter)
+void SkinPrivate::setMessagePresenter(MessagePresenter *presenter)
 {
     m_messages = presenter ? presenter : &m_messageBoxes;
 }
 
-void SkinPrivate::UserControl_Initialize()
+void SkinPrivate::initialize()
 {
-    orvex::SurfaceWidget *titleBar = caption.titleBar();
-    titleBar->place(QRect(titleBar->pos(), QSize(q->width(), titleBar->height())));
-    menus.LoadMenus(menuFolder);
+    SurfaceWidget *titleBar = m_caption.titleBar();
+    titleBar->place(QRect(titleBar->pos(), QSize(m_control->width(), titleBar->height())));
+    m_menus.loadMenus(m_menuFolder);
 }
 
 void SkinPrivate::Init_Skin(QWidget *window)
 {
-    host.attach(window);
+    m_host.attach(window);
     if (!window) {
         qCWarning(lcSkin, "Init_Skin: no host window given");
         return;
     }
-    const QString remembered = orvex::rememberedskin::read(window->windowTitle());
-    PrepareHost();
+    const QString remembered = rememberedskin::read(window->windowTitle());
+    prepareHost();
     allocate();
-    host.watchHost();
-    if (!remembered.isEmpty() && rememberSkin)
+    m_host.watchHost();
+    if (!remembered.isEmpty() && m_rememberSkin)
         ChangeSkin(remembered);
 }
 
 void SkinPrivate::allocate()
 {
-    if (!host.host()) {
+    if (!m_host.host()) {
         qCWarning(lcSkin, "allocate: the control has no host window");
         return;
     }
-    setControlSize(host.host()->size());
-    host.markAttached();
+    setControlSize(m_host.host()->size());
+    m_host.markAttached();
 }
 
 void SkinPrivate::followHost()
@@ -125,46 +125,45 @@ void SkinPrivate::followHost()
     allocate();
     if (m_repaintWhenHostResized) {
         m_repaintWhenHostResized = false;
-        RepaintSkin();
-        caption.PaintMaxButton(host.windowState());
+        repaintSkin();
+        m_caption.paintMaxButton(m_host.windowState());
     }
 }
 
-void SkinPrivate::readProperties(const orvex::PropertyBag &bag)
+void SkinPrivate::readProperties(const PropertyBag &bag)
 {
-    caption.setCaption(bag.read(QStringLiteral("Caption"), QString()).toString());
-    buttonMax = bag.read(QStringLiteral("ButtonMax"), true).toBool();
-    buttonMin = bag.read(QStringLiteral("ButtonMin"), true).toBool();
-    const QImage picture = bag.readPicture(QStringLiteral("Skin"), skin.picture);
-    if (picture.cacheKey() != skin.picture.cacheKey())
+    m_caption.setCaption(bag.read(QStringLiteral("Caption"), QString()).toString());
+    m_buttonMax = bag.read(QStringLiteral("ButtonMax"), true).toBool();
+    m_buttonMin = bag.read(QStringLiteral("ButtonMin"), true).toBool();
+    const QImage picture = bag.readPicture(QStringLiteral("Skin"), m_skin.picture);
+    if (picture.cacheKey() != m_skin.picture.cacheKey())
         putPicture(picture);
-    rememberSkin = bag.read(QStringLiteral("RememberSkin"), false).toBool();
-    menus.menuBar()->setVisible(bag.read(QStringLiteral("MenuVisible"), true).toBool());
+    m_rememberSkin = bag.read(QStringLiteral("RememberSkin"), false).toBool();
+    m_control->setMenuVisible(bag.read(QStringLiteral("MenuVisible"), true).toBool());
 }
 
-void SkinPrivate::writeProperties(orvex::PropertyBag &bag) const
+void SkinPrivate::writeProperties(PropertyBag &bag) const
 {
-    bag.write(QStringLiteral("Caption"), caption.caption(), QString());
-    bag.writePicture(QStringLiteral("Skin"), skin.picture);
-    bag.write(QStringLiteral("ButtonMax"), buttonMax, true);
-    bag.write(QStringLiteral("ButtonMin"), buttonMin, true);
-    bag.write(QStringLiteral("RememberSkin"), rememberSkin, false);
-    bag.write(QStringLiteral("MenuVisible"), !menus.menuBar()->isHidden(), true);
+    bag.write(QStringLiteral("Caption"), m_caption.caption(), QString());
+    bag.writePicture(QStringLiteral("Skin"), m_skin.picture);
+    bag.write(QStringLiteral("ButtonMax"), m_buttonMax, true);
+    bag.write(QStringLiteral("ButtonMin"), m_buttonMin, true);
+    bag.write(QStringLiteral("RememberSkin"), m_rememberSkin, false);
+    bag.write(QStringLiteral("MenuVisible"), !m_menus.menuBar()->isHidden(), true);
 }
 
 void SkinPrivate::setButtons(bool max, bool min)
 {
-    buttonMax = max;
-    buttonMin = min;
-    UserControl_Resize();
+    m_buttonMax = max;
+    m_buttonMin = min;
+    resizeParts();
 }
 
 void SkinPrivate::ChangeSkin(const QString &path)
 {
-    if (!host.isAttached() || !host.host())
+    if (!m_host.isAttached() || !m_host.host())
         return;
-    if (const orvex::Status recorded =
-            orvex::rememberedskin::write(host.host()->windowTitle(), path);
+    if (const Status recorded = rememberedskin::write(m_host.host()->windowTitle(), path);
         !recorded.ok()) {
         qCWarning(lcSkin, "ChangeSkin: the skin choice was not recorded: %s",
                   qPrintable(recorded.failure().text()));
@@ -175,75 +174,77 @@ void SkinPrivate::ChangeSkin(const QString &path)
         if (!picture.isNull())
             putPicture(picture, loadDoubled(path));
     }
-    RepaintSkin();
+    repaintSkin();
 }
 
 void SkinPrivate::putPicture(const QImage &picture, const QImage &picture2x)
 {
-    skin.picture = picture.convertToFormat(QImage::Format_RGB32);
-    skin.picture2x = picture2x.size() == picture.size() * 2
-                         ? picture2x.convertToFormat(QImage::Format_RGB32)
-                         : QImage();
-    skinPixmap = QPixmap::fromImage(skin.picture);
+    m_skin.picture = picture.convertToFormat(QImage::Format_RGB32);
+    m_skin.picture2x = picture2x.size() == picture.size() * 2
+                           ? picture2x.convertToFormat(QImage::Format_RGB32)
+                           : QImage();
+    m_skinPixmap = QPixmap::fromImage(m_skin.picture);
 }
 
 void SkinPrivate::setSkin(const QImage &picture)
 {
     putPicture(picture);
-    if (host.isAttached())
-        RepaintSkin();
+    if (m_host.isAttached())
+        repaintSkin();
 }
 
 void SkinPrivate::setControlSize(const QSize &size)
 {
-    q->resize(size);
+    m_control->resize(size);
     if (size != m_laidOutSize)
-        UserControl_Resize();
+        resizeParts();
 }
 
 void SkinPrivate::followOwnSize()
 {
-    if (q->size() != m_laidOutSize)
-        UserControl_Resize();
+    if (m_control->size() != m_laidOutSize)
+        resizeParts();
 }
 
-void SkinPrivate::UserControl_Resize()
+void SkinPrivate::resizeParts()
 {
-    m_laidOutSize = q->size();
-    body.resize(q->size(), q->devicePixelRatioF());
+    m_laidOutSize = m_control->size();
+    m_body.resize(m_control->size(), m_control->devicePixelRatioF());
     LayoutBars();
     RepaintOnResize();
 }
 
-void SkinPrivate::PrepareHost()
+void SkinPrivate::prepareHost()
 {
-    host.makeBorderless();
-    caption.placeForHost();
-    caption.setCaption(host.host()->windowTitle());
-    setControlSize(QSize(q->width(), host.host()->height()));
+    m_host.makeBorderless();
+    m_caption.placeForHost();
+    m_caption.setCaption(m_host.host()->windowTitle());
+    setControlSize(QSize(m_control->width(), m_host.host()->height()));
 }
 
 void SkinPrivate::LayoutBars()
 {
-    using namespace orvex::framelayout;
-    caption.layOut(q->width(), buttonMax, buttonMin);
-    const double controlWidth = orvex::twips::fromPixels(q->width());
-    const double titleBarBottom = orvex::twips::fromPixels(caption.titleBar()->height());
-    menus.menuBar()->place(orvex::twips::toPixelRect(QRectF(
+    using namespace framelayout;
+    m_caption.layOut(m_control->width(), m_buttonMax, m_buttonMin);
+    const double controlWidth = twips::fromPixels(m_control->width());
+    const double titleBarBottom = twips::fromPixels(m_caption.titleBar()->height());
+    m_menus.menuBar()->place(twips::toPixelRect(QRectF(
         menuBarLeft, titleBarBottom + menuBarGap, controlWidth - menuBarInsets, menuBarHeight)));
-    ShapeWindow();
+    shapeWindow();
 }
 
-void SkinPrivate::ShapeWindow()
+void SkinPrivate::shapeWindow()
 {
-    if (!orvex::windowshape::wantsRoundedWindow(skin.picture) || !host.isAttached() || !host.host())
+    if (!windowshape::wantsRoundedWindow(m_skin.picture) || !m_host.isAttached() || !m_host.host())
         return;
     // The region depends only on the control's size: build it once per size.
-    if (m_maskSize != q->size()) {
-        m_mask = orvex::windowshape::roundedRegion(int(orvex::twips::fromPixels(q->width())),
-                                                   int(orvex::twips::fromPixels(q->height())));
-        m_maskSize = q->size();
+    if (m_maskSize != m_control->size()) {
+        m_mask = windowshape::roundedRegion(int(twips::fromPixels(m_control->width())),
+                                            int(twips::fromPixels(m_control->height())));
+        m_maskSize = m_control->size();
     }
-    host.host()->setMask(m_mask);
-    rounded = true;
+    m_host.host()->setMask(m_mask);
+    m_rounded = true;
 }
+
+} // namespace orvex

@@ -13,6 +13,8 @@
 #include <QRegion>
 #include <QSize>
 
+namespace orvex {
+
 // What a Skin is made of behind its public names: the caption strip, the menu
 // strip and the host attachment, the skin picture and the control's own
 // surface. It keeps the order of work of creation, attaching, layout and
@@ -23,17 +25,16 @@ public:
     SkinPrivate(Skin *control, const QString &menuFolder);
 
     static SkinPrivate *get(Skin *skin) { return skin->d.get(); }
-    static const SkinPrivate *get(const Skin *skin) { return skin->d.get(); }
 
     // The attach hint's text, as shown by handlers that run before Init_Skin.
     static QString attachHintText();
 
     // Creation, attaching and design-time properties.
-    void UserControl_Initialize();
+    void initialize();
     void Init_Skin(QWidget *host);
     void allocate();
-    void readProperties(const orvex::PropertyBag &bag);
-    void writeProperties(orvex::PropertyBag &bag) const;
+    void readProperties(const PropertyBag &bag);
+    void writeProperties(PropertyBag &bag) const;
     void setButtons(bool buttonMax, bool buttonMin);
 
     // Skin pictures.
@@ -45,44 +46,45 @@ public:
 
     // Layout and window shape.
     void setControlSize(const QSize &size);
-    void UserControl_Resize();
-    void PrepareHost();
+    // Every size change: the surface sized, LayoutBars, then RepaintOnResize.
+    void resizeParts();
+    void prepareHost();
     void LayoutBars();
-    void ShapeWindow();
+    void shapeWindow();
 
     // Painting.
-    void RepaintSkin();
+    void repaintSkin();
     void RepaintOnResize();
-    void PaintFrame();
-    void PaintFrameOnResize();
+    void paintFrame();
+    void paintFrameOnResize();
 
     // The control body's pointer rules; X and Y in twips.
-    void UserControl_MouseDown(int button, int shift, double x, double y);
-    void UserControl_MouseMove(int button, int shift, double x, double y);
-    void UserControl_MouseUp(int button, int shift, double x, double y);
+    void bodyMouseDown(int button, int shift, double x, double y);
+    void bodyMouseMove(int button, int shift, double x, double y);
+    void bodyMouseUp(int button, int shift, double x, double y);
 
     void showAttachHint();
-    void setMessagePresenter(orvex::MessagePresenter *presenter);
+    void setMessagePresenter(MessagePresenter *presenter);
     // A resize event of the control: lays it out unless it has that size already.
     void followOwnSize();
 
-    Skin *const q;
-    const QString menuFolder;
-    orvex::HostAttachment host;
-    orvex::skinpainter::SkinBitmap skin;
-    QPixmap skinPixmap;
-    orvex::CaptionStrip caption;
-    orvex::MenuStrip menus;
-    QWidget *const skinpic;
-    orvex::Surface body;
-    orvex::ResizeGesture gesture;
-    bool buttonMin = false;
-    bool buttonMax = false;
-    bool rememberSkin = false;
-    bool rounded = false;
+    Skin *const m_control;
+    const QString m_menuFolder;
+    HostAttachment m_host;
+    skinpainter::SkinBitmap m_skin;
+    QPixmap m_skinPixmap;
+    CaptionStrip m_caption;
+    MenuStrip m_menus;
+    QWidget *const m_skinpic;
+    Surface m_body;
+    ResizeGesture m_gesture;
+    bool m_buttonMin = false;
+    bool m_buttonMax = false;
+    bool m_rememberSkin = false;
+    bool m_rounded = false;
 
 private:
-    void paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight, double leftX);
+    void paintFrameOn(Surface &surface, double scaleWidth, double scaleHeight, double leftX);
     void followHost();
     void showPointerShape();
 
@@ -90,6 +92,8 @@ private:
     QSize m_laidOutSize;
     QSize m_maskSize;
     QRegion m_mask;
-    orvex::QtMessagePresenter m_messageBoxes;
-    orvex::MessagePresenter *m_messages = &m_messageBoxes;
+    QtMessagePresenter m_messageBoxes;
+    MessagePresenter *m_messages = &m_messageBoxes;
 };
+
+} // namespace orvex

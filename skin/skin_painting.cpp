@@ -4,60 +4,66 @@
 #include "core/frame/twips.h"
 #include "skin/skin_p.h"
 
-namespace sp = orvex::skinpainter;
-using orvex::twips::fromPixels;
+namespace orvex {
 
-void SkinPrivate::RepaintSkin()
+namespace sp = skinpainter;
+using twips::fromPixels;
+
+void SkinPrivate::repaintSkin()
 {
-    if (!host.isAttached())
+    if (!m_host.isAttached())
         return;
-    caption.repaint(rounded);
-    PaintFrame();
-    menus.menuBar()->surface().setBackColor(body.backColor());
-    menus.menuBar()->update();
-    q->update();
+    m_caption.repaint(m_rounded);
+    paintFrame();
+    m_menus.menuBar()->surface().setBackColor(m_body.backColor());
+    m_menus.menuBar()->update();
+    m_control->update();
 }
 
 void SkinPrivate::RepaintOnResize()
 {
-    caption.repaintOnResize(rounded);
-    PaintFrameOnResize();
-    menus.menuBar()->surface().setBackColor(body.backColor());
-    menus.menuBar()->update();
-    q->update();
+    m_caption.repaintOnResize(m_rounded);
+    paintFrameOnResize();
+    m_menus.menuBar()->surface().setBackColor(m_body.backColor());
+    m_menus.menuBar()->update();
+    m_control->update();
 }
 
-void SkinPrivate::PaintFrame()
+void SkinPrivate::paintFrame()
 {
-    if (!host.isAttached() || !host.host()) {
+    if (!m_host.isAttached() || !m_host.host()) {
         showAttachHint();
         return;
     }
-    paintFrameOn(body, fromPixels(host.host()->width()), fromPixels(host.host()->height()), 0);
+    paintFrameOn(m_body, fromPixels(m_host.host()->width()), fromPixels(m_host.host()->height()),
+                 0);
 }
 
-void SkinPrivate::PaintFrameOnResize()
+void SkinPrivate::paintFrameOnResize()
 {
-    paintFrameOn(body, fromPixels(q->width()), fromPixels(q->height()), 10);
+    paintFrameOn(m_body, fromPixels(m_control->width()), fromPixels(m_control->height()), 10);
 }
 
-void SkinPrivate::paintFrameOn(orvex::Surface &surface, double scaleWidth, double scaleHeight,
+void SkinPrivate::paintFrameOn(Surface &surface, double scaleWidth, double scaleHeight,
                                double leftX)
 {
     // Taking the body colour clears the surface; without one it is cleared to
     // the colour it has, so the body is filled once per repaint.
-    if (const auto bodyColour = sp::bodyColour(skin.picture))
+    if (const auto bodyColour = sp::bodyColour(m_skin.picture))
         surface.setBackColor(*bodyColour);
     else
         surface.clear();
     QImage &image = surface.image();
     const double thickness = sp::frameThickness;
-    const double titleBarHeight = fromPixels(caption.titleBar()->height());
-    sp::copyPiece(image, skin, QRectF(leftX, 0, thickness, scaleHeight), sp::frameLeftEdge);
-    sp::copyPiece(image, skin, QRectF(scaleWidth - thickness, 0, thickness, scaleHeight),
+    const double titleBarHeight = fromPixels(m_caption.titleBar()->height());
+    sp::copyPiece(image, m_skin, QRectF(leftX, 0, thickness, scaleHeight), sp::frameLeftEdge);
+    sp::copyPiece(image, m_skin, QRectF(scaleWidth - thickness, 0, thickness, scaleHeight),
                   sp::frameRightEdge);
-    sp::copyPiece(image, skin, QRectF(0, titleBarHeight, scaleWidth, thickness), sp::frameTopStrip);
-    sp::copyPiece(image, skin, QRectF(0, scaleHeight - thickness, scaleWidth, thickness),
+    sp::copyPiece(image, m_skin, QRectF(0, titleBarHeight, scaleWidth, thickness),
+                  sp::frameTopStrip);
+    sp::copyPiece(image, m_skin, QRectF(0, scaleHeight - thickness, scaleWidth, thickness),
                   sp::frameBottomEdge);
-    q->update();
+    m_control->update();
 }
+
+} // namespace orvex

@@ -16,7 +16,6 @@ class Surface
 {
 public:
     QImage &image() { return m_image; }
-    const QImage &image() const { return m_image; }
 
     QColor backColor() const { return m_backColor; }
     // Takes a new back colour and clears to it.
@@ -44,7 +43,6 @@ public:
     explicit SurfaceWidget(QWidget *parent = nullptr);
 
     Surface &surface() { return m_surface; }
-    const Surface &surface() const { return m_surface; }
 
     // Moves and sizes the widget, and sizes its surface at once (a hidden
     // widget gets its resize event only when shown).

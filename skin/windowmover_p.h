@@ -22,7 +22,6 @@ public:
     void follow(QWidget *window, const QPoint &globalPointer);
     // Ends the move: the left button is up.
     void stop();
-    bool isMoving() const { return m_window != nullptr; }
 
 private:
     QPointer<QWidget> m_window;

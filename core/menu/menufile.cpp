@@ -24,6 +24,19 @@ bool isSingleByte(QStringView text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xff; });
 }
 
+// The file's own account of what went wrong.
+Failure failureOf(const QString &filePath, const QFileDevice &file)
+{
+    return {filePath, 0, file.errorString()};
+}
+
+// A menu file is a regular file that is not hidden.
+bool exists(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    return info.isFile() && !info.isHidden();
+}
+
 } // namespace
 
 bool isValidText(QStringView text)
@@ -39,12 +52,6 @@ bool isValidName(QStringView text)
 QString path(const QString &applicationFolder)
 {
     return QDir(applicationFolder).filePath(QStringLiteral("menu.txt"));
-}
-
-bool exists(const QString &filePath)
-{
-    const QFileInfo info(filePath);
-    return info.isFile() && !info.isHidden();
 }
 
 SplitLine splitLine(QString line)
@@ -71,27 +78,28 @@ QString stripMarkers(QString text)
     return text;
 }
 
-ReadResult read(const QString &filePath)
+Result<std::optional<QStringList>> read(const QString &filePath)
 {
     if (!exists(filePath))
-        return {};
+        return std::optional<QStringList>();
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        return {ReadStatus::Unreadable, {}, file.errorString()};
+        return failureOf(filePath, file);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {ReadStatus::Unreadable, {}, file.errorString()};
-    return {ReadStatus::Loaded, textlines::split(bytes), {}};
+        return failureOf(filePath, file);
+    return std::optional(textlines::split(bytes));
 }
 
-QString recordProblem(const Record &record)
+Status checkRecord(const Record &record)
 {
     if (record.name.contains(separator))
-        return QStringLiteral("the name contains \"!\"");
+        return Status::refusal({}, QStringLiteral("the name contains \"!\""));
     if (hasLineBreak(record.name) || hasLineBreak(record.text))
-        return QStringLiteral("it contains a line break");
+        return Status::refusal({}, QStringLiteral("it contains a line break"));
     if (!isSingleByte(record.name) || !isSingleByte(record.text))
-        return QStringLiteral("it contains a character that is not single-byte text");
+        return Status::refusal(
+            {}, QStringLiteral("it contains a character that is not single-byte text"));
     return {};
 }
 
@@ -100,33 +108,33 @@ QByteArray encodeRecord(const Record &record)
     return textlines::encodeLine(record.name + separator + record.text);
 }
 
-WriteResult write(const QString &filePath, const QList<Record> &records)
+Status write(const QString &filePath, const QList<Record> &records)
 {
     QByteArray bytes;
     for (qsizetype row = 0; row < records.size(); ++row) {
-        const QString problem = recordProblem(records[row]);
-        if (!problem.isEmpty())
-            return {false,
-                    QStringLiteral("record %1 cannot be saved: %2").arg(row + 1).arg(problem)};
+        if (const Status checked = checkRecord(records[row]); !checked.ok())
+            return Status::refusal(filePath, QStringLiteral("record %1 cannot be saved: %2")
+                                                 .arg(row + 1)
+                                                 .arg(checked.failure().why()));
         bytes += encodeRecord(records[row]);
     }
     QSaveFile file(filePath);
     // Unbuffered, so that every short write is seen here: a buffered QSaveFile
     // can commit a truncated file when its final flush writes short.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, file.errorString()};
+        return failureOf(filePath, file);
     for (qsizetype written = 0; written < bytes.size();) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0) {
-            const QString reason = file.errorString();
+            const Failure failure = failureOf(filePath, file);
             file.cancelWriting();
-            return {false, reason};
+            return failure;
         }
         written += count;
     }
     if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+        return failureOf(filePath, file);
+    return {};
 }
 
 } // namespace orvex::menufile

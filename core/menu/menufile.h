@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 
 // The menu definition file "menu.txt": one record per line, "name!text", where
 // the text is zero or more "...." level markers followed by the caption. The
@@ -28,26 +31,6 @@ struct SplitLine
     bool hasSeparator; // whether the line held a "!" at all
 };
 
-enum class ReadStatus
-{
-    Missing,   // no regular, non-hidden file at the path: nothing was read
-    Loaded,    // every line was read
-    Unreadable // the file exists but could not be opened or read
-};
-
-struct ReadResult
-{
-    ReadStatus status = ReadStatus::Missing;
-    QStringList lines; // without line ends; empty unless Loaded
-    QString error;     // the system's reason when Unreadable
-};
-
-struct WriteResult
-{
-    bool ok = false;
-    QString error; // why nothing was written, when not ok
-};
-
 // Each "...." at the start of a record's text puts its caption one level deeper.
 inline constexpr QStringView marker = u"....";
 
@@ -60,10 +43,6 @@ bool isValidName(QStringView text);
 // The file's path in the given application folder.
 QString path(const QString &applicationFolder);
 
-// True only for an existing regular file that is not hidden (a folder or a
-// pipe named menu.txt is no menu file).
-bool exists(const QString &filePath);
-
 // The line split at its first "!". The name reuses the line's storage, so a
 // caller that moves in a line it alone holds saves one allocation.
 SplitLine splitLine(QString line);
@@ -74,19 +53,23 @@ qsizetype countMarkers(QStringView text);
 // The text without its leading "...." groups (removed in place from the moved-in text).
 QString stripMarkers(QString text);
 
-// Every line of the file; see ReadStatus for the outcomes.
-ReadResult read(const QString &filePath);
+// Every line of the file, without line ends; nothing when there is no menu
+// file, only a regular file that is not hidden being one (a folder or a pipe
+// named menu.txt is not); a failure naming the file when it exists but could
+// not be opened or read.
+Result<std::optional<QStringList>> read(const QString &filePath);
 
-// Why a record cannot be written so that it reads back unchanged, or an empty
-// string: the name must not hold "!", neither part a line break, and every
+// Whether a record can be written so that it reads back unchanged, or why
+// not: the name must not hold "!", neither part a line break, and every
 // character must be single-byte.
-QString recordProblem(const Record &record);
+Status checkRecord(const Record &record);
 
-// "name!text" ended by CR LF; the record must have no problem.
+// "name!text" ended by CR LF; the record must pass checkRecord().
 QByteArray encodeRecord(const Record &record);
 
 // Replaces the file with one line per record, atomically and keeping the old
-// file's permissions. On failure the old file is left as it was.
-WriteResult write(const QString &filePath, const QList<Record> &records);
+// file's permissions. On failure, which names the file, the old file is left
+// as it was.
+Status write(const QString &filePath, const QList<Record> &records);
 
 } // namespace orvex::menufile

@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     window.resize(480, 300);
 
     // The control reads menu.txt from the program's folder when it is created.
-    auto *skin = new Skin(&window);
+    auto *skin = new orvex::Skin(&window);
     skin->setButtonMax(true);
     skin->setButtonMin(true);
     skin->setMenuVisible(true);
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     hint->move(24, 72);
 
     QTextStream out(stdout);
-    QObject::connect(skin, &Skin::MenuClick, &window, [&out, &window](QString &itemName) {
+    QObject::connect(skin, &orvex::Skin::MenuClick, &window, [&out, &window](QString &itemName) {
         out << itemName << Qt::endl;
         if (itemName == u"QuitItem")
             window.close();

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace orvex::designer {
+namespace orvex::designfolder {
 
 QString startFolder()
 {
@@ -12,16 +12,16 @@ QString startFolder()
     return folder;
 }
 
-QString designFolder(const QDesignerFormWindowInterface *form)
+QString forForm(const QDesignerFormWindowInterface *form)
 {
     if (form && !form->fileName().isEmpty())
         return QFileInfo(form->fileName()).absolutePath();
     return startFolder();
 }
 
-QString designFolderFor(QWidget *parent)
+QString forParent(QWidget *parent)
 {
-    return designFolder(parent ? QDesignerFormWindowInterface::findFormWindow(parent) : nullptr);
+    return forForm(parent ? QDesignerFormWindowInterface::findFormWindow(parent) : nullptr);
 }
 
-} // namespace orvex::designer
+} // namespace orvex::designfolder

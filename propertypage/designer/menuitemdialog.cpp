@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace orvex {
+
 MenuItemDialog::MenuItemDialog(QWidget *target, QDesignerFormWindowInterface *form, QWidget *parent)
     : QDialog(parent), m_target(target), m_form(form), m_presenter(this)
 {
@@ -52,7 +54,7 @@ void MenuItemDialog::setChanged(bool changed)
 
 QString MenuItemDialog::applicationFolder() const
 {
-    return orvex::designer::designFolder(m_form);
+    return designfolder::forForm(m_form);
 }
 
 bool MenuItemDialog::writeProperty(QObject *object, const char *name, const QVariant &value)
@@ -68,3 +70,5 @@ bool MenuItemDialog::applyChanges()
 {
     return !m_page->isChanged() || m_page->apply();
 }
+
+} // namespace orvex

@@ -6,14 +6,17 @@
 #include <QDialog>
 #include <QPointer>
 
-class MenuItem;
 class QDesignerFormWindowInterface;
 class QPushButton;
+
+namespace orvex {
+
+class MenuItem;
 
 // Designer's property dialog for one widget: the MenuItem page on a tab, with
 // OK, Cancel and Apply. Applying writes through the form window's cursor, so
 // that Designer records the change (marked form, undo step, saved .ui).
-class MenuItemDialog final : public QDialog, public orvex::PropertyPageSite
+class MenuItemDialog final : public QDialog, public PropertyPageSite
 {
     Q_OBJECT
 
@@ -25,7 +28,7 @@ public:
     QList<QObject *> selectedObjects() const override;
     void setChanged(bool changed) override;
     QString applicationFolder() const override;
-    orvex::MessagePresenter &messagePresenter() override { return m_presenter; }
+    MessagePresenter &messagePresenter() override { return m_presenter; }
     bool writeProperty(QObject *object, const char *name, const QVariant &value) override;
 
     // Applies the page when it has changes; false when that failed.
@@ -34,7 +37,9 @@ public:
 private:
     QPointer<QWidget> m_target;
     QPointer<QDesignerFormWindowInterface> m_form;
-    orvex::QtMessagePresenter m_presenter;
+    QtMessagePresenter m_presenter;
     QPushButton *m_apply = nullptr;
     MenuItem *m_page = nullptr;
 };
+
+} // namespace orvex

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
+namespace orvex {
+
 // The project's Designer plugin: the widgets it adds to the widget box.
 class SkinPluginCollection final : public QObject, public QDesignerCustomWidgetCollectionInterface
 {
@@ -17,3 +19,5 @@ public:
 private:
     QList<QDesignerCustomWidgetInterface *> m_widgets;
 };
+
+} // namespace orvex

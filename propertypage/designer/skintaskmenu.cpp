@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QDesignerFormWindowInterface>
 
+namespace orvex {
+
 SkinTaskMenu::SkinTaskMenu(Skin *skin, QObject *parent)
     : QObject(parent), m_skin(skin), m_editMenus(new QAction(QStringLiteral("Edit Menus..."), this))
 {
@@ -32,3 +34,5 @@ QObject *SkinTaskMenuFactory::createExtension(QObject *object, const QString &ii
         return new SkinTaskMenu(skin, parent);
     return nullptr;
 }
+
+} // namespace orvex

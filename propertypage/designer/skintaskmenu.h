@@ -5,6 +5,9 @@
 #include <QPointer>
 
 class QAction;
+
+namespace orvex {
+
 class Skin;
 
 // The Skin control's task menu in Designer: "Edit Menus...", also run on a
@@ -37,3 +40,5 @@ public:
 protected:
     QObject *createExtension(QObject *object, const QString &iid, QObject *parent) const override;
 };
+
+} // namespace orvex

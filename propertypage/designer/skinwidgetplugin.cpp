@@ -8,14 +8,16 @@
 #include <QExtensionManager>
 #include <QIcon>
 
+namespace orvex {
+
 SkinWidgetPlugin::SkinWidgetPlugin(QObject *parent) : QObject(parent)
 {
-    orvex::designer::startFolder();
+    designfolder::startFolder();
 }
 
 QString SkinWidgetPlugin::name() const
 {
-    return QStringLiteral("Skin");
+    return QStringLiteral("orvex::Skin");
 }
 
 QString SkinWidgetPlugin::group() const
@@ -52,7 +54,7 @@ bool SkinWidgetPlugin::isContainer() const
 QString SkinWidgetPlugin::domXml() const
 {
     return QStringLiteral(R"(<ui language="c++">
- <widget class="Skin" name="Skin1">
+ <widget class="orvex::Skin" name="Skin1">
   <property name="geometry">
    <rect><x>0</x><y>0</y><width>480</width><height>320</height></rect>
   </property>
@@ -73,5 +75,7 @@ void SkinWidgetPlugin::initialize(QDesignerFormEditorInterface *core)
 
 QWidget *SkinWidgetPlugin::createWidget(QWidget *parent)
 {
-    return new Skin(orvex::designer::designFolderFor(parent), parent);
+    return new Skin(designfolder::forParent(parent), parent);
 }
+
+} // namespace orvex

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
+namespace orvex {
+
 // Makes the Skin control available in Designer's widget box, as a container
 // in a group of its own, with the "Edit Menus..." task menu.
 class SkinWidgetPlugin final : public QObject, public QDesignerCustomWidgetInterface
@@ -30,3 +32,5 @@ public:
 private:
     bool m_initialized = false;
 };
+
+} // namespace orvex

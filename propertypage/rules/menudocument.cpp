@@ -21,22 +21,18 @@ MenuDocument::MenuDocument(const QString &applicationFolder, MessagePresenter &p
 
 void MenuDocument::load(MenuEditor &editor)
 {
-    const menufile::ReadResult result = menufile::read(m_path);
-    switch (result.status) {
-    case menufile::ReadStatus::Missing:
-        return;
-    case menufile::ReadStatus::Loaded:
-        editor.loadLines(result.lines);
-        return;
-    case menufile::ReadStatus::Unreadable:
-        m_confirmReplace = true;
-        m_presenter.show({messageTitle,
-                          QStringLiteral("The menu file could not be read, so the page starts "
-                                         "without menus.\n\n%1\n%2")
-                              .arg(QDir::toNativeSeparators(m_path), result.error),
-                          MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+    const Result<std::optional<QStringList>> read = menufile::read(m_path);
+    if (read.ok()) {
+        if (read.value())
+            editor.loadLines(*read.value());
         return;
     }
+    m_confirmReplace = true;
+    m_presenter.show({messageTitle,
+                      QStringLiteral("The menu file could not be read, so the page starts "
+                                     "without menus.\n\n%1\n%2")
+                          .arg(QDir::toNativeSeparators(m_path), read.status().failure().why()),
+                      MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 bool MenuDocument::save(const MenuEditor &editor)
@@ -51,11 +47,10 @@ bool MenuDocument::save(const MenuEditor &editor)
         if (answer != MessageAnswer::Yes)
             return false;
     }
-    const menufile::WriteResult result = menufile::write(m_path, editor.records());
-    if (!result.ok) {
+    if (const Status written = menufile::write(m_path, editor.records()); !written.ok()) {
         m_presenter.show({messageTitle,
                           QStringLiteral("The menus were not saved.\n\n%1\n%2")
-                              .arg(QDir::toNativeSeparators(m_path), result.error),
+                              .arg(QDir::toNativeSeparators(m_path), written.failure().why()),
                           MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
         return false;
     }

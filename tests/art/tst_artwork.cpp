@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 const QString repository = QStringLiteral(ORVEX_REPOSITORY_DIR "/");
 
 QImage picture(const QString &path)
@@ -14,7 +16,7 @@ QImage picture(const QString &path)
 
 QString doubleScaleName(const QString &path)
 {
-    return QString(path).replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+    return QString(path).replace(u".bmp"_s, u"@2x.bmp"_s);
 }
 
 // Every run of pixels along the rectangle's width (horizontal) or height is one colour.
@@ -38,13 +40,12 @@ private Q_SLOTS:
     {
         const QJsonObject design =
             QJsonDocument::fromJson(
-                testfiles::read(repository + QStringLiteral("app/resources/skin1.design.json")))
+                testfiles::read(repository + u"app/resources/skin1.design.json"_s))
                 .object();
-        const QByteArray stored = QByteArray::fromBase64(
-            design[QStringLiteral("skin")][QStringLiteral("bmp")].toString().toLatin1());
+        const QByteArray stored =
+            QByteArray::fromBase64(design[u"skin"_s][u"bmp"_s].toString().toLatin1());
         QVERIFY(!stored.isEmpty());
-        QVERIFY(stored ==
-                testfiles::read(repository + QStringLiteral("app/resources/installer_skin.bmp")));
+        QVERIFY(stored == testfiles::read(repository + u"app/resources/installer_skin.bmp"_s));
     }
 
     void doubleScaleIsTheSamePicture_data()
@@ -52,7 +53,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         for (const char *path : {"skin/resources/default_skin.bmp", "app/resources/install.bmp",
                                  "app/resources/cancel.bmp", "app/resources/remove.bmp"})
-            QTest::newRow(path) << QString(path);
+            QTest::newRow(path) << QString::fromLatin1(path);
     }
 
     // Scaled down, the double-scale picture is the single-scale one: nothing moved,
@@ -80,9 +81,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("scale");
-        QTest::newRow("default") << QStringLiteral("skin/resources/default_skin.bmp") << 1;
-        QTest::newRow("default @2x") << QStringLiteral("skin/resources/default_skin@2x.bmp") << 2;
-        QTest::newRow("installer") << QStringLiteral("app/resources/installer_skin.bmp") << 1;
+        QTest::newRow("default") << u"skin/resources/default_skin.bmp"_s << 1;
+        QTest::newRow("default @2x") << u"skin/resources/default_skin@2x.bmp"_s << 2;
+        QTest::newRow("installer") << u"app/resources/installer_skin.bmp"_s << 1;
     }
 
     // The key pixels at their places, and the pieces the control stretches uniform
@@ -92,7 +93,7 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(int, scale);
         const QImage skin = picture(path);
-        const QImage single = picture(QString(path).remove(QStringLiteral("@2x")));
+        const QImage single = picture(QString(path).remove(u"@2x"_s));
         for (QPoint key : {QPoint(0, 14), QPoint(164, 22)})
             QCOMPARE(skin.pixel(key * scale), single.pixel(key));
         // The caption's shading and lines lie on the same rows at both scales.
@@ -113,7 +114,7 @@ private Q_SLOTS:
         for (const auto &[piece, stretch] : pieces) {
             const QRect scaled(piece.topLeft() * scale, piece.size() * scale);
             QVERIFY2(uniformAlong(skin, scaled, stretch),
-                     qPrintable(QStringLiteral("%1,%2").arg(piece.x()).arg(piece.y())));
+                     qPrintable(u"%1,%2"_s.arg(piece.x()).arg(piece.y())));
         }
     }
 

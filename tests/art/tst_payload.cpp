@@ -4,10 +4,12 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 const QString payload = QStringLiteral(ORVEX_REPOSITORY_DIR "/app/payload/");
-const QString installerWritten = QStringLiteral("passcode.js"); // never shipped
+const QString installerWritten = u"passcode.js"_s; // never shipped
 const QRegularExpression
-    entry(R"x(^<dt><a href="file:/PSP/COMMON/(\S+)">Orvex Tessary[^<]*</a>$)x");
+    entry(uR"x(^<dt><a href="file:/PSP/COMMON/(\S+)">Orvex Tessary[^<]*</a>$)x"_s);
 
 class PayloadTest : public QObject
 {
@@ -18,8 +20,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("startPage");
-        QTest::newRow("open") << QString("nopass.html") << "Orvex/index.html";
-        QTest::newRow("passcode") << QString("pass.html") << "Orvex/lock.html";
+        QTest::newRow("open") << u"nopass.html"_s << u"Orvex/index.html"_s;
+        QTest::newRow("passcode") << u"pass.html"_s << u"Orvex/lock.html"_s;
     }
 
     // The installer appends the first line: one entry for a start page that is shipped.
@@ -35,14 +37,14 @@ private Q_SLOTS:
     // Pages, style sheets and scripts name only files shipped beside them, or passcode.js.
     void relativeLinksResolve()
     {
-        const QRegularExpression link("[\"']([\\w./-]+\\.(?:html|css|js|gif|png|jpg))[\"']");
+        const QRegularExpression link(u"[\"']([\\w./-]+\\.(?:html|css|js|gif|png|jpg))[\"']"_s);
         int links = 0;
-        for (const QFileInfo &file : QDir(payload + "Orvex").entryInfoList(QDir::Files)) {
+        for (const QFileInfo &file : QDir(payload + u"Orvex"_s).entryInfoList(QDir::Files)) {
             const QString text = QString::fromLatin1(testfiles::read(file.filePath()));
             for (const QRegularExpressionMatch &match : link.globalMatch(text)) {
                 const QString target = match.captured(1);
                 QVERIFY2(file.dir().exists(target) != (target == installerWritten),
-                         qPrintable(file.fileName() + " -> " + target));
+                         qPrintable(file.fileName() + u" -> "_s + target));
                 ++links;
             }
         }

@@ -8,6 +8,14 @@
 class RecordingMessagePresenter final : public orvex::MessagePresenter
 {
 public:
+    // A box shown: the request, with its text and default answer as fields to read.
+    struct Box
+    {
+        QString text;
+        orvex::MessageAnswer defaultAnswer;
+        orvex::MessageRequest request;
+    };
+
     explicit RecordingMessagePresenter(QList<orvex::MessageAnswer> answers = {})
         : m_answers(std::move(answers))
     {
@@ -15,34 +23,45 @@ public:
 
     orvex::MessageAnswer show(const orvex::MessageRequest &request) override
     {
-        m_requests.append(request);
-        if (request.buttons == orvex::MessageButtons::Ok)
+        m_requests.append({request.text(), request.defaultAnswer(), request});
+        if (request.buttons() == orvex::MessageButtons::Ok)
             return orvex::MessageAnswer::Ok;
         return m_answers.isEmpty() ? orvex::MessageAnswer::No : m_answers.takeFirst();
     }
 
-    const QList<orvex::MessageRequest> &requests() const { return m_requests; }
+    const QList<Box> &requests() const { return m_requests; }
 
     // The requests as readable lines, so that a failed comparison shows what differs.
     QStringList described() const
     {
         QStringList lines;
-        for (const orvex::MessageRequest &request : m_requests)
-            lines.append(describe(request));
+        for (const Box &box : m_requests)
+            lines.append(describe(box.request));
         return lines;
     }
 
+    // The informative text and the button labels only when there are some.
     static QString describe(const orvex::MessageRequest &request)
     {
         static const char *const icons[] = {"none", "information", "warning", "critical"};
         static const char *const answers[] = {"ok", "yes", "no"};
-        return QStringLiteral("[%1] %2 | icon %3 | %4 | default %5")
-            .arg(request.title, request.text, QLatin1String(icons[int(request.icon)]),
-                 QLatin1String(request.buttons == orvex::MessageButtons::YesNo ? "yes/no" : "ok"),
-                 QLatin1String(answers[int(request.defaultAnswer)]));
+        QString line =
+            QStringLiteral("[%1] %2 | icon %3 | %4 | default %5")
+                .arg(request.title(), request.text(), QLatin1String(icons[int(request.icon())]),
+                     QLatin1String(request.buttons() == orvex::MessageButtons::YesNo ? "yes/no"
+                                                                                     : "ok"),
+                     QLatin1String(answers[int(request.defaultAnswer())]));
+        if (!request.informativeText().isEmpty())
+            line += QStringLiteral(" | ") + request.informativeText();
+        for (int answer = 0; answer < 3; ++answer) {
+            if (const QString label = request.buttonLabel(orvex::MessageAnswer(answer));
+                !label.isEmpty())
+                line += QStringLiteral(" | %1 \"%2\"").arg(QLatin1String(answers[answer]), label);
+        }
+        return line;
     }
 
 private:
     QList<orvex::MessageAnswer> m_answers;
-    QList<orvex::MessageRequest> m_requests;
+    QList<Box> m_requests;
 };

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace skinhost {
 
 QImage makeSkin(bool roundedKey, QRgb bodyColour)
@@ -28,9 +30,9 @@ QImage makeSkin(bool roundedKey, QRgb bodyColour)
     return skin;
 }
 
-SkinnedWindow::SkinnedWindow(const QString &menuFolder) : skin(new Skin(menuFolder, &host))
+SkinnedWindow::SkinnedWindow(const QString &menuFolder) : skin(new orvex::Skin(menuFolder, &host))
 {
-    host.setWindowTitle(QStringLiteral("Skin Test Host"));
+    host.setWindowTitle(u"Skin Test Host"_s);
     host.resize(400, 300);
     host.move(40, 30);
     skin->setMessagePresenter(&messages);

@@ -47,7 +47,7 @@ struct SkinnedWindow
     RecordingMessagePresenter messages;
     MenusByFunction menus;
     QWidget host;
-    Skin *skin;
+    orvex::Skin *skin;
 };
 
 // Points on a 400-pixel caption strip: inside the close button (380-393),

@@ -1,5 +1,5 @@
 #include "core/design/rememberedskin.h"
-#include "propertypage/rules/buttonmax.h"
+#include "propertypage/rules/buttonoptions.h"
 
 #include <QFile>
 #include <QSettings>
@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace orvex;
+using namespace Qt::StringLiterals;
 
 class Control : public QObject
 {
@@ -30,16 +31,17 @@ private Q_SLOTS:
     void rememberedSkinIsKeptPerHost()
     {
         // A file where the organisation's folder should be: refused even for root.
-        QVERIFY(QFile(m_settings.filePath("OrvexTessary")).open(QIODevice::WriteOnly));
-        const Status refused = rememberedskin::write("Host", "/skins/blue.bmp");
+        QVERIFY(QFile(m_settings.filePath(u"OrvexTessary"_s)).open(QIODevice::WriteOnly));
+        const Status refused = rememberedskin::write(u"Host"_s, u"/skins/blue.bmp"_s);
         QVERIFY(!refused.ok());
         QCOMPARE(refused.failure().text(),
-                 m_settings.filePath("OrvexTessary/Host.conf") + ": cannot be written");
-        QVERIFY(QFile::remove(m_settings.filePath("OrvexTessary")));
+                 m_settings.filePath(u"OrvexTessary/Host.conf"_s) + u": cannot be written"_s);
+        QVERIFY(QFile::remove(m_settings.filePath(u"OrvexTessary"_s)));
 
-        QVERIFY(rememberedskin::write("Host/One%", "/skins/blue.bmp").ok());
-        QCOMPARE(rememberedskin::read("Host/One%"), QStringLiteral("/skins/blue.bmp"));
-        QCOMPARE(QSettings("OrvexTessary", "Host%2FOne%25").value("skin/main"), "/skins/blue.bmp");
+        QVERIFY(rememberedskin::write(u"Host/One%"_s, u"/skins/blue.bmp"_s).ok());
+        QCOMPARE(rememberedskin::read(u"Host/One%"_s), u"/skins/blue.bmp");
+        QCOMPARE(QSettings(u"OrvexTessary"_s, u"Host%2FOne%25"_s).value("skin/main"),
+                 u"/skins/blue.bmp"_s);
     }
 
     void buttonMaxOnTheFirstSelectedObject()
@@ -53,14 +55,17 @@ private Q_SLOTS:
                 written << object;
             return accepts;
         };
-        QCOMPARE(buttonoptions::write({}, false, writer), "No control is selected.");
-        const QString lacking = "has no property \"ButtonMax\"";
-        QVERIFY(buttonoptions::write({&plain, &control}, false, writer).contains(lacking));
-        const buttonoptions::ReadResult read = buttonoptions::read({&control, &plain});
-        QVERIFY(read.ok && read.value);
-        QCOMPARE(buttonoptions::write({&control, &plain}, false, writer), QString());
+        const auto why = [&](const QList<QObject *> &selection) {
+            const Status written = buttonoptions::write(selection, false, writer);
+            return written.ok() ? QString() : written.failure().text();
+        };
+        QCOMPARE(why({}), u"No control is selected.");
+        QVERIFY(why({&plain, &control}).contains(u"has no property \"ButtonMax\""));
+        const Result<bool> read = buttonoptions::read({&control, &plain});
+        QVERIFY(read.ok() && read.value());
+        QCOMPARE(why({&control, &plain}), QString());
         accepts = false;
-        QVERIFY(buttonoptions::write({&control}, false, writer).contains("could not be set"));
+        QVERIFY(why({&control}).contains(u"could not be set"));
         QCOMPARE(written, (QList<QObject *>{&control, &control}));
     }
 };

@@ -14,27 +14,49 @@ using enum framelayout::CaptionButton;
 using enum CaptionButtonLooks::Look;
 using Repaint = CaptionButtonLooks::Repaint;
 using Action = ResizeGesture::MoveAction;
+using Hit = std::optional<framelayout::CaptionButton>;
 
 class FrameTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void twipsRoundEachEdgeHalvesUp()
+    {
+        QVERIFY(twips::toPixelEdge(7.5) == 1 && twips::toPixelEdge(-7.5) == 0);
+        // Edges 7 and 14 round to pixels 0 and 1, though 7 twips alone round to 0.
+        QCOMPARE(twips::toPixelRect(QRectF(7, 8, 7, 7)), QRect(0, 1, 1, 0));
+    }
+
+    void buttonsAreHitInsideTheirSpansOnly_data()
+    {
+        QTest::addColumn<bool>("buttonMax");
+        QTest::addColumn<bool>("buttonMin");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("right");
+        QTest::addColumn<Hit>("button");
+        QTest::newRow("close") << true << true << 5700.0 << 5895.0 << Hit(Close);
+        QTest::newRow("maximise") << true << false << 5490.0 << 5670.0 << Hit(Maximise);
+        QTest::newRow("minimise, before maximise")
+            << true << true << 5280.0 << 5520.0 << Hit(Minimise);
+        QTest::newRow("minimise in maximise's place")
+            << false << true << 5490.0 << 5670.0 << Hit(Minimise);
+        QTest::newRow("both switched off") << false << false << 5280.0 << 5670.0 << Hit();
+    }
+
+    // Ends excluded.
     void buttonsAreHitInsideTheirSpansOnly()
     {
-        // Ends excluded; minimise before maximise, and in its place when it is switched off.
-        for (const auto &[buttonMax, buttonMin, left, right, button] :
-             {std::tuple(true, true, 5700.0, 5895.0, Close),
-              {true, false, 5490.0, 5670.0, Maximise},
-              {true, true, 5280.0, 5520.0, Minimise},
-              {false, true, 5490.0, 5670.0, Minimise}}) {
-            const auto spans = framelayout::buttonSpans(6000, buttonMax, buttonMin);
-            QVERIFY(framelayout::hitButton(spans, left) != button);
-            QCOMPARE(framelayout::hitButton(spans, left + 0.5), button);
-            QCOMPARE(framelayout::hitButton(spans, right - 0.5), button);
-            QVERIFY(framelayout::hitButton(spans, right) != button);
-        }
-        QVERIFY(!framelayout::hitButton(framelayout::buttonSpans(6000, false, false), 5600));
+        QFETCH(bool, buttonMax);
+        QFETCH(bool, buttonMin);
+        QFETCH(double, left);
+        QFETCH(double, right);
+        QFETCH(Hit, button);
+        const auto hit = [&](double x) {
+            return framelayout::hitButton(framelayout::buttonSpans(6000, buttonMax, buttonMin), x);
+        };
+        QVERIFY(hit(left + 0.5) == button && hit(right - 0.5) == button);
+        QVERIFY(!button || (hit(left) != button && hit(right) != button));
     }
 
     void edgeZonesAndPointerShapes_data()
@@ -111,46 +133,19 @@ private Q_SLOTS:
         QVERIFY(!gesture.release(7000, 5000, true).target);
     }
 
-    void pixelsAndSkinBitmap()
+    // Stretched without smoothing, copied rather than blended, and a source past
+    // the bitmap leaves that part of the destination as it was.
+    void copyPieceStretchesAndCopies()
     {
-        QVERIFY(twips::toPixelEdge(7.5) == 1 && twips::toPixelEdge(-7.5) == 0); // halves up
-        // Edges 7 and 14 round to pixels 0 and 1, though 7 twips alone round to 0.
-        QCOMPARE(twips::toPixelRect(QRectF(7, 8, 7, 7)), QRect(0, 1, 1, 0));
         const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255);
-        QImage skin(165, 23, QImage::Format_ARGB32);
-        skin.fill(Qt::black);
-        skin.setPixel(0, 0, qRgba(0, 0, 0, 0)); // copied, not blended
+        QImage skin(3, 1, QImage::Format_ARGB32), target(8, 1, QImage::Format_ARGB32);
+        skin.setPixel(0, 0, qRgba(0, 0, 0, 0));
         skin.setPixel(1, 0, red);
         skin.setPixel(2, 0, blue);
-        skin.setPixel(164, 22, qRgb(10, 20, 30));
-        QImage target(8, 1, QImage::Format_ARGB32);
         target.fill(Qt::white);
-        // Source pixels 0 to 3 doubled into 8 pixels: pixel 3 lies past the bitmap.
-        skinpainter::copyPiece(target, skin.copy(0, 0, 3, 1), QRectF(0, 0, 120, 15),
-                               QRectF(0, 0, 60, 15));
+        skinpainter::copyPiece(target, skin, QRectF(0, 0, 120, 15), QRectF(0, 0, 60, 15));
         const auto *row = reinterpret_cast<const QRgb *>(target.constScanLine(0));
         QCOMPARE(QList(row, row + 8), (QList<QRgb>{0, 0, red, red, blue, blue, white, white}));
-
-        QCOMPARE(skinpainter::bodyColour(skin), QColor(10, 20, 30));
-        QVERIFY(!skinpainter::bodyColour(skin.copy(0, 0, 164, 23)));
-        QVERIFY(!skinpainter::bodyColour(skin.copy(0, 0, 165, 22)));
-
-        skin.setPixel(0, 14, qRgba(255, 0, 255, 10)); // alpha does not count
-        QVERIFY(windowshape::wantsRoundedWindow(skin));
-        QVERIFY(!windowshape::wantsRoundedWindow(skin.copy(0, 0, 1, 14))); // no key pixel
-        skin.setPixel(0, 14, qRgb(255, 1, 255));
-        QVERIFY(!windowshape::wantsRoundedWindow(skin));
-        // Only the top-left corner of a 400 x 200 window is rounded, its first two columns cut.
-        const QRegion region = windowshape::roundedRegion(6000, 3000);
-        QCOMPARE(region.boundingRect(), QRect(QPoint(2, 0), QPoint(5999, 2999)));
-        // Each corner pinned on both sides of its curve (the far three lie outside the window).
-        for (const QPoint point : {QPoint(8, 0), QPoint(5993, 0), QPoint(5999, 4), QPoint(2, 2994),
-                                   QPoint(5, 2999), QPoint(5999, 2996), QPoint(5996, 2999)})
-            QVERIFY(!region.contains(point));
-        for (const QPoint point : {QPoint(2, 100), QPoint(9, 0), QPoint(2, 7), QPoint(399, 199),
-                                   QPoint(5992, 0), QPoint(5999, 5), QPoint(2, 2993),
-                                   QPoint(6, 2999), QPoint(5999, 2995), QPoint(5995, 2999)})
-            QVERIFY(region.contains(point));
     }
 
     void copiesFromThePictureForTheDensity_data()
@@ -170,7 +165,6 @@ private Q_SLOTS:
     {
         QFETCH(qreal, ratio);
         QFETCH(bool, doubled);
-        QFETCH(QList<QRgb>, row);
         QImage picture(2, 1, QImage::Format_RGB32), twice(4, 2, QImage::Format_RGB32);
         picture.setPixel(0, 0, 0xff0000);
         picture.setPixel(1, 0, 0x0000ff);
@@ -184,7 +178,7 @@ private Q_SLOTS:
         QList<QRgb> copied;
         for (int x = 0; x < target.width(); ++x)
             copied.append(target.pixel(x, 0) & 0xffffff);
-        QCOMPARE(copied, row);
+        QTEST(copied, "row");
     }
 
     // Between the two, the doubled drawing is scaled down with smoothing.
@@ -201,6 +195,36 @@ private Q_SLOTS:
                                QRectF(0, 0, 15, 15));
         const int grey = qRed(target.pixel(1, 1));
         QVERIFY2(grey > 0 && grey < 255, qPrintable(QString::number(grey)));
+    }
+
+    void bodyColourIsPixel164By22()
+    {
+        QImage skin(165, 23, QImage::Format_RGB32);
+        skin.setPixel(164, 22, qRgb(10, 20, 30));
+        QCOMPARE(skinpainter::bodyColour(skin), QColor(10, 20, 30));
+        QVERIFY(!skinpainter::bodyColour(skin.copy(0, 0, 164, 23)));
+        QVERIFY(!skinpainter::bodyColour(skin.copy(0, 0, 165, 22)));
+    }
+
+    void windowShape()
+    {
+        QImage skin(1, 15, QImage::Format_ARGB32);
+        skin.setPixel(0, 14, qRgba(255, 0, 255, 10)); // alpha does not count
+        QVERIFY(windowshape::wantsRoundedWindow(skin));
+        QVERIFY(!windowshape::wantsRoundedWindow(skin.copy(0, 0, 1, 14))); // no key pixel
+        skin.setPixel(0, 14, qRgb(255, 1, 255));
+        QVERIFY(!windowshape::wantsRoundedWindow(skin));
+        // Only the top-left corner of a 400 x 200 window is rounded, its first two columns cut.
+        const QRegion region = windowshape::roundedRegion(6000, 3000);
+        QCOMPARE(region.boundingRect(), QRect(QPoint(2, 0), QPoint(5999, 2999)));
+        // Each corner pinned on both sides of its curve (the far three lie outside the window).
+        for (const QPoint point : {QPoint(8, 0), QPoint(5993, 0), QPoint(5999, 4), QPoint(2, 2994),
+                                   QPoint(5, 2999), QPoint(5999, 2996), QPoint(5996, 2999)})
+            QVERIFY(!region.contains(point));
+        for (const QPoint point : {QPoint(2, 100), QPoint(9, 0), QPoint(2, 7), QPoint(399, 199),
+                                   QPoint(5992, 0), QPoint(5999, 5), QPoint(2, 2993),
+                                   QPoint(6, 2999), QPoint(5999, 2995), QPoint(5995, 2999)})
+            QVERIFY(region.contains(point));
     }
 };
 

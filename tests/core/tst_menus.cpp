@@ -1,5 +1,5 @@
+#include "core/menu/menubar.h"
 #include "core/menu/menukeys.h"
-#include "core/menu/menumodel.h"
 #include "core/text/textlines.h"
 #include "propertypage/rules/menudocument.h"
 #include "propertypage/rules/menueditor.h"
@@ -10,61 +10,116 @@
 #include <QTest>
 
 using namespace orvex;
+using namespace Qt::StringLiterals;
 using menueditor::MenuEditor;
 using Lines = QStringList;
+
+namespace {
+
+// A list written as one text, its entries between commas: u"a,,b" is "a", "", "b".
+Lines list(QStringView entries)
+{
+    return entries.isEmpty() ? Lines() : entries.toString().split(u',');
+}
+
+} // namespace
 
 class MenusTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void lineAndRecordRules()
+    void textLines_data()
     {
-        for (const auto &[bytes, lines] :
-             {std::pair(QByteArray("a\r\nb\nc\rd"), Lines{"a", "b", "c", "d"}), // CR LF, LF, CR
-              {QByteArray("\r\n\n\rb\r\n"), Lines{"", "", "", "b"}}, // LF CR is two line ends
-              {QByteArray(), Lines()}}) {
-            QCOMPARE(textlines::split(bytes), lines);
-            QCOMPARE(textlines::first(bytes), lines.value(0));
-        }
-        const menufile::SplitLine split = menufile::splitLine("Help!Help!");
-        QVERIFY(split.hasSeparator && (split.record == menufile::Record{"Help", "Help!"}));
-        const menufile::SplitLine plain = menufile::splitLine("....Loose");
-        QVERIFY(!plain.hasSeparator && (plain.record == menufile::Record{"", "....Loose"}));
-        for (const auto &[text, count, caption] :
-             {std::tuple("........W..", 2, "W.."), {"......", 1, ".."}, {"...", 0, "..."}}) {
-            QCOMPARE(menufile::countMarkers(QString(text)), count);
-            QCOMPARE(menufile::stripMarkers(text), caption);
-        }
-        QVERIFY(menufile::isValidText(u"Help!\u00ff") && !menufile::isValidName(u"Help!"));
-        QVERIFY(menufile::isValidName(u"\u00ff") && !menufile::isValidText(u"\u0100"));
-        QVERIFY(!menufile::isValidText(u"a\rb") && !menufile::isValidText(u"a\nb"));
-        for (const menufile::Record &record : {menufile::Record{"a\n", ""}, {"", "\rb"}})
-            QCOMPARE(menufile::recordProblem(record), "it contains a line break");
-        for (const menufile::Record &record : {menufile::Record{"\u20ac", ""}, {"", "\u20ac"}})
-            QVERIFY(menufile::recordProblem(record).contains("not single-byte"));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Lines>("lines");
+        QTest::newRow("CR LF, LF, CR") << "a\r\nb\nc\rd"_ba << list(u"a,b,c,d");
+        QTest::newRow("LF CR is two line ends") << "\r\n\n\rb\r\n"_ba << list(u",,,b");
+        QTest::newRow("nothing") << QByteArray() << Lines();
+    }
+
+    void textLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Lines, lines);
+        QCOMPARE(textlines::split(bytes), lines);
+        QCOMPARE(textlines::first(bytes), lines.value(0));
+    }
+
+    void recordsOfLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<Lines>("record"); // name, text; no name without a "!"
+        QTest::addColumn<qsizetype>("markers");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("split at the first \"!\"; three full stops")
+            << u"x!...Help!"_s << list(u"x,...Help!") << 0LL << u"...Help!"_s;
+        QTest::newRow("no \"!\"") << u"....Loose"_s << list(u"....Loose") << 1LL << u"Loose"_s;
+        QTest::newRow("two markers")
+            << u"!........W.."_s << list(u",........W..") << 2LL << u"W.."_s;
+        QTest::newRow("six full stops") << u"x!......"_s << list(u"x,......") << 1LL << u".."_s;
+    }
+
+    void recordsOfLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(Lines, record);
+        const menufile::SplitLine split = menufile::splitLine(line);
+        QCOMPARE(split.hasSeparator, record.size() == 2);
+        QCOMPARE(split.record,
+                 (menufile::Record{record.size() == 2 ? record[0] : QString(), record.last()}));
+        QTEST(menufile::countMarkers(split.record.text), "markers");
+        QTEST(menufile::stripMarkers(split.record.text), "caption");
+    }
+
+    void recordTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem");
+        const QString lineBreak = u"it contains a line break"_s;
+        const QString wide = u"it contains a character that is not single-byte text"_s;
+        QTest::newRow("\"!\" in the text") << u"\u00ff"_s << u"Help!\u00ff"_s << QString();
+        QTest::newRow("\"!\" in the name") << u"a!b"_s << QString() << u"the name contains \"!\""_s;
+        QTest::newRow("line break in the name") << u"a\n"_s << QString() << lineBreak;
+        QTest::newRow("line break in the text") << QString() << u"a\rb"_s << lineBreak;
+        QTest::newRow("wide in the name") << u"\u0100"_s << QString() << wide;
+        QTest::newRow("wide in the text") << QString() << u"\u20ac"_s << wide;
+    }
+
+    void recordTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        const Status checked = menufile::checkRecord({name, text});
+        QCOMPARE(checked.ok() ? QString() : checked.failure().why(), problem);
+        QCOMPARE(menufile::isValidName(name) && menufile::isValidText(text), problem.isEmpty());
     }
 
     void fileReadAndWrite()
     {
         QTemporaryDir dir;
         const QString path = menufile::path(dir.path());
-        QVERIFY(QDir(dir.path()).mkdir("menu.txt")); // a folder is no menu file
-        menubar::LoadResult result = menubar::load(dir.path());
-        QVERIFY(result.status == menufile::ReadStatus::Missing && result.warning().isEmpty());
+        QVERIFY(QDir(dir.path()).mkdir(u"menu.txt"_s)); // a folder is no menu file
+        Result<menubar::Menus> result = menubar::load(dir.path());
+        QVERIFY(result.ok() && result->titles == Lines{u"Menu"_s});
         // A link to a file that opens and then fails its first read, for root as well.
-        QVERIFY(QDir(dir.path()).rmdir("menu.txt") && QFile::link("/proc/self/mem", path));
+        QVERIFY(QDir(dir.path()).rmdir(u"menu.txt"_s) && QFile::link(u"/proc/self/mem"_s, path));
         result = menubar::load(dir.path());
-        QCOMPARE(result.warning(), "warning: cannot read the menu file " + path +
-                                       " (Input/output error); the design menus stay");
+        QCOMPARE(menubar::unreadableWarning(result.status().failure()),
+                 u"warning: cannot read the menu file "_s + path +
+                     u" (Input/output error); the design menus stay"_s);
         QString every; // every character of single-byte text but the line ends
         for (char16_t c = 0; c < 256; ++c)
             every += c == '\r' || c == '\n' ? u'!' : QChar(c);
-        QVERIFY(QFile::remove(path) && menufile::write(path, {{"T", "Top"}, {"", every}}).ok);
-        QCOMPARE(testfiles::read(path), "T!Top\r\n!" + every.toLatin1() + "\r\n");
-        QCOMPARE(menufile::write(path, {{"ok", ""}, {"a!b", ""}}).error,
-                 "record 2 cannot be saved: the name contains \"!\"");
-        QCOMPARE(menubar::load(dir.path()).menus.titles, (Lines{"Top", every}));
+        QVERIFY(QFile::remove(path) &&
+                menufile::write(path, {{u"T"_s, u"Top"_s}, {{}, every}}).ok());
+        QCOMPARE(testfiles::read(path), "T!Top\r\n!"_ba + every.toLatin1() + "\r\n"_ba);
+        const Status refused = menufile::write(path, {{u"ok"_s, {}}, {u"a!b"_s, {}}});
+        QCOMPARE(refused.failure().text(),
+                 path + u": record 2 cannot be saved: the name contains \"!\""_s);
+        QCOMPARE(menubar::load(dir.path())->titles, (Lines{u"Top"_s, every}));
     }
 
     void buildMenus_data()
@@ -73,16 +128,12 @@ private Q_SLOTS:
         QTest::addColumn<Lines>("titles");
         QTest::addColumn<Lines>("items"); // "slot|caption|name"
         QTest::newRow("items before the first title dropped, blank line a title")
-            << Lines{"a!....x", "T!Top", "b!....y", "", "....z"} << Lines{"Top", ""}
-            << Lines{"0|y|b", "1|z|b"};
+            << list(u"a!....x,T!Top,b!....y,,....z") << list(u"Top,") << list(u"0|y|b,1|z|b");
         QTest::newRow("a line without \"!\" keeps the name before it, none at first")
-            << Lines{"Top", "....a", "HelpMenu!Help", "....Loose", "i!....i", "....c"}
-            << Lines{"Top", "Help"} << Lines{"0|a|", "1|Loose|HelpMenu", "1|i|i", "1|c|i"};
-        QTest::newRow("markers, then the caption") << Lines{"T!Top", "x!........Deep", "y!...3"}
-                                                   << Lines{"Top", "...3"} << Lines{"0|Deep|x"};
-        QTest::newRow("ninth title has no items")
-            << Lines{"1", "2", "3", "4", "5", "6", "7", "8", "y!....Y", "9", "x!....X"}
-            << Lines{"1", "2", "3", "4", "5", "6", "7", "8", "9"} << Lines{"7|Y|y"};
+            << list(u"Top,....a,HelpMenu!Help,....Loose,i!....i,....c") << list(u"Top,Help")
+            << list(u"0|a|,1|Loose|HelpMenu,1|i|i,1|c|i");
+        QTest::newRow("ninth title has no items") << list(u"1,2,3,4,5,6,7,8,y!....Y,9,x!....X")
+                                                  << list(u"1,2,3,4,5,6,7,8,9") << list(u"7|Y|y");
     }
 
     void buildMenus()
@@ -92,7 +143,7 @@ private Q_SLOTS:
         Lines items;
         for (int slot = 0; slot < menubar::slotCount; ++slot)
             for (const menubar::Item &item : menus.items[slot])
-                items << QString("%1|%2|%3").arg(slot).arg(item.caption, item.name);
+                items << u"%1|%2|%3"_s.arg(slot).arg(item.caption, item.name);
         QTEST(menus.titles, "titles");
         QTEST(items, "items");
     }
@@ -101,33 +152,33 @@ private Q_SLOTS:
     {
         // One item and one title past the cap; B counts its items afresh.
         const menubar::Menus menus =
-            menubar::build(Lines{"A!A"} + Lines(menubar::countLimit + 1, "n!....item") +
-                           Lines{"B!B", "m!....b"} + Lines(menubar::countLimit - 1, "!title"));
+            menubar::build(list(u"A!A") + Lines(menubar::countLimit + 1, u"n!....item"_s) +
+                           list(u"B!B,m!....b") + Lines(menubar::countLimit - 1, u"!title"_s));
         QCOMPARE(menus.titles.size(), menubar::countLimit);
         QVERIFY(menus.items[0].size() == menubar::countLimit && menus.items[1].size() == 1);
 
         MenuEditor editor;
-        editor.setCaptionBox("X");
+        editor.setCaptionBox(u"X"_s);
         for (int i = 0; i <= MenuEditor::maxIndentLevel; ++i)
             editor.indent();
         QVERIFY(editor.indentLevel() == MenuEditor::maxIndentLevel &&
                 editor.captions().first().size() == 4 * MenuEditor::maxIndentLevel + 1);
     }
 
-    void menuKeys_data()
+    void mnemonics_data()
     {
         QTest::addColumn<Lines>("titles");
         QTest::addColumn<QList<int>>("mnemonics"); // title indexes
         QTest::addColumn<QString>("letters");
         QTest::newRow("unique first letters, any case")
-            << Lines{"File", "edit", "\u00e9t\u00e9"} << QList{0, 1, 2} << "FE\u00c9";
+            << list(u"File,edit,\u00e9t\u00e9") << QList{0, 1, 2} << u"FE\u00c9"_s;
         QTest::newRow("a letter two titles share, in any case")
-            << Lines{"Help", "File", "hints"} << QList{1} << "F";
+            << list(u"Help,File,hints") << QList{1} << u"F"_s;
         QTest::newRow("no letter first, no title, no menu")
-            << Lines{"", "1st", " Tab", "Go", "Ninth"} << QList{3} << "G";
+            << list(u",1st, Tab,Go,Ninth") << QList{3} << u"G"_s;
     }
 
-    void menuKeys()
+    void mnemonics()
     {
         QFETCH(Lines, titles);
         QList<int> indexes;
@@ -138,8 +189,20 @@ private Q_SLOTS:
         }
         QTEST(indexes, "mnemonics");
         QTEST(letters, "letters");
-        for (const auto &[from, direction, to] : {std::tuple(0, 1, 1), {2, 1, 0}, {0, -1, 2}})
-            QCOMPARE(menukeys::step(from, direction, 3), to);
+    }
+
+    void stepsGoRound_data()
+    {
+        QTest::addColumn<QList<int>>("step"); // from, direction, to; among three menus
+        QTest::newRow("right") << QList{0, 1, 1};
+        QTest::newRow("right from the last") << QList{2, 1, 0};
+        QTest::newRow("left from the first") << QList{0, -1, 2};
+    }
+
+    void stepsGoRound()
+    {
+        QFETCH(QList<int>, step);
+        QCOMPARE(menukeys::step(step[0], step[1], 3), step[2]);
     }
 
     void editRows_data()
@@ -148,30 +211,27 @@ private Q_SLOTS:
         QTest::addColumn<Lines>("script"); // c: and n: type into the boxes, click: picks a row
         QTest::addColumn<Lines>("records");
         QTest::addColumn<QList<int>>("row"); // current row, indent level, selected row
-        const Lines abc{"a!A", "b!B", "c!C"};
+        const Lines abc = list(u"a!A,b!B,c!C");
         QTest::newRow("title, then indented items, names padded")
-            << Lines() << Lines{"c:File", "Nxt", "up", "c:Open", "Nxt", "c:Save", "n:S"}
-            << Lines{"!File", "!....Open", "S!....Save"} << QList{2, 1, -1};
+            << Lines() << list(u"c:File,Nxt,up,c:Open,Nxt,c:Save,n:S")
+            << list(u"!File,!....Open,S!....Save") << QList{2, 1, -1};
         QTest::newRow("prev, then Nxt empties the boxes")
-            << abc << Lines{"click:2", "prev", "Nxt", "c:Z", "n:z", "Nxt", "n:z"}
-            << Lines{"a!A", "c!C", "z!Z", "z!"} << QList{3, 0, 1};
+            << abc << list(u"click:2,prev,Nxt,c:Z,n:z,Nxt,n:z") << list(u"a!A,c!C,z!Z,z!")
+            << QList{3, 0, 1};
         QTest::newRow("rows past the end")
-            << Lines{"a!A"}
-            << Lines{"Nxt", "Delete", "Insert", "Nxt", "Nxt", "c:X", "n:x", "up", "down", "next"}
-            << Lines{"a!A", "!"} << QList{3, 0, 1};
-        QTest::newRow("next from row 0 up to the last row")
-            << abc << Lines{"prev", "next", "next", "next"} << Lines{"b!B", "c!C", "a!A"}
-            << QList{2, 0, 2};
+            << list(u"a!A") << list(u"Nxt,Delete,Insert,Nxt,Nxt,c:X,n:x,up,down,next")
+            << list(u"a!A,!") << QList{3, 0, 1};
+        QTest::newRow("Delete row 0, then next from row 0 up to the last row")
+            << abc << list(u"Delete,prev,next,next") << list(u"c!C,b!B") << QList{1, 0, 1};
         QTest::newRow("down takes one marker, keeps the level")
-            << Lines{"o!........Open", "p!..."}
-            << Lines{"down", "click:1", "down", "up", "down", "Nxt", "c:X"}
-            << Lines{"o!....Open", "p!...", "!....X"} << QList{2, 1, 1};
+            << list(u"o!........Open,p!...") << list(u"down,click:1,down,up,down,Nxt,c:X")
+            << list(u"o!....Open,p!...,!....X") << QList{2, 1, 1};
         QTest::newRow("a line without \"!\" keeps the name before it, as the control reads it")
-            << Lines{"Loose", "HelpMenu!Help", "....Loose"} << Lines()
-            << Lines{"!Loose", "HelpMenu!Help", "HelpMenu!....Loose"} << QList{0, 0, -1};
+            << list(u"Loose,HelpMenu!Help,....Loose") << Lines()
+            << list(u"!Loose,HelpMenu!Help,HelpMenu!....Loose") << QList{0, 0, -1};
         QTest::newRow("Insert at the row, Delete the last row, click no row")
-            << abc << Lines{"click:1", "Insert", "c:X", "click:3", "Delete", "click:-1", "c:Y"}
-            << Lines{"a!A", "!X", "b!B", "!Y"} << QList{3, 0, -1};
+            << abc << list(u"click:1,Insert,c:X,click:3,Delete,click:-1,c:Y")
+            << list(u"a!A,!X,b!B,!Y") << QList{3, 0, -1};
     }
 
     void editRows()
@@ -179,24 +239,25 @@ private Q_SLOTS:
         QFETCH(Lines, lines);
         QFETCH(Lines, script);
         const QHash<QString, void (MenuEditor::*)()> buttons{
-            {"Nxt", &MenuEditor::goToNextRow},  {"Insert", &MenuEditor::insertRow},
-            {"Delete", &MenuEditor::deleteRow}, {"up", &MenuEditor::indent},
-            {"down", &MenuEditor::outdent},     {"prev", &MenuEditor::moveUp},
-            {"next", &MenuEditor::moveDown}};
+            {u"Nxt"_s, &MenuEditor::goToNextRow},  {u"Insert"_s, &MenuEditor::insertRow},
+            {u"Delete"_s, &MenuEditor::deleteRow}, {u"up"_s, &MenuEditor::indent},
+            {u"down"_s, &MenuEditor::outdent},     {u"prev"_s, &MenuEditor::moveUp},
+            {u"next"_s, &MenuEditor::moveDown}};
         MenuEditor editor;
         editor.loadLines(lines);
         for (const QString &step : script) {
-            if (step.startsWith("c:") || step.startsWith("n:"))
-                step[0] == 'c' ? editor.setCaptionBox(step.sliced(2))
-                               : editor.setNameBox(step.sliced(2));
-            else if (step.startsWith("click:"))
+            if (step.startsWith(u"c:"))
+                editor.setCaptionBox(step.sliced(2));
+            else if (step.startsWith(u"n:"))
+                editor.setNameBox(step.sliced(2));
+            else if (step.startsWith(u"click:"))
                 editor.clickRow(step.sliced(6).toInt());
             else
                 (editor.*buttons.value(step))();
         }
         Lines records;
         for (const menufile::Record &record : editor.records())
-            records << record.name + "!" + record.text;
+            records << record.name + u'!' + record.text;
         QTEST(records, "records");
         QTEST((QList<int>{editor.currentRow(), editor.indentLevel(), editor.selectedRow()}), "row");
     }
@@ -214,19 +275,19 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(path));
         document.load(editor); // missing: nothing read, nothing asked
         QVERIFY(document.save(editor) && QFile::remove(path) &&
-                QFile::link("/proc/self/mem", path));
+                QFile::link(u"/proc/self/mem"_s, path));
         document.load(editor);
-        QCOMPARE(editor.captions(), Lines{"Kept"});
+        QCOMPARE(editor.captions(), list(u"Kept"));
         QVERIFY(!document.save(editor) && !document.save(editor)); // No; Yes, but cannot replace
         QVERIFY(QFileInfo(path).isSymLink() && QFile::remove(path));
         QVERIFY(document.save(editor) && document.save(editor)); // Yes; then not asked again
         QCOMPARE(testfiles::read(path), "kept!Kept\r\n");
         Lines kinds; // the boxes without their texts
         for (const QString &box : presenter.described())
-            kinds << box.section(" | ", 1);
-        const QString ask = "icon warning | yes/no | default no";
-        QCOMPARE(kinds, (Lines{"icon warning | ok | default ok", ask, ask,
-                               "icon critical | ok | default ok", ask}));
+            kinds << box.section(u" | "_s, 1);
+        const QString ask = u"icon warning | yes/no | default no"_s;
+        QCOMPARE(kinds, (Lines{u"icon warning | ok | default ok"_s, ask, ask,
+                               u"icon critical | ok | default ok"_s, ask}));
     }
 };
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes as a menu file to the line reader, the record split and
 // the menu model, and checks what must hold for every input.
+#include "core/menu/menubar.h"
 #include "core/menu/menufile.h"
-#include "core/menu/menumodel.h"
 #include "core/text/textlines.h"
 
 #include <algorithm>
@@ -59,7 +59,7 @@ void checkRecord(const QString &line)
         return;
     }
     require(record.name + u'!' + record.text == line, "name, separator and text make the line");
-    require(menufile::recordProblem(record).isEmpty(), "a read record can be written");
+    require(menufile::checkRecord(record).ok(), "a read record can be written");
     require(menufile::encodeRecord(record) == textlines::encodeLine(line),
             "a record writes back as its line");
 

@@ -26,9 +26,10 @@ plugin=$(ls "$prefix"/lib/*/qt6/plugins/designer/liborvex_designer_plugin.so)
 ldd "$plugin" | grep -q "libOrvexSkin.so.1 => $prefix/lib/" || fail "the plugin misses the library"
 desktop-file-validate "$prefix/share/applications/orvex-tessary.desktop"
 
-# Only the public classes are exported, and none of the core's rules.
-nm -D --defined-only -C "$prefix/lib/libOrvexSkin.so.1" | cut -d' ' -f3- > "$work/exports"
-public='^((non-virtual thunk to |typeinfo (name )?for |vtable for )?(Skin|orvex::(PropertyBag|MessagePresenter|QtMessagePresenter|MenuPresenter|QtMenuPresenter))(::|\(| |$)|orvex::operator==\(orvex::PropertyBag|_edata$|_end$|__bss_start$)'
+# Only the public classes are exported, all in namespace orvex, and none of the core's rules.
+nm -DC --defined-only "$prefix/lib/libOrvexSkin.so.1" | cut -d' ' -f3- > "$work/exports"
+grep -q '^orvex::Skin::Skin(' "$work/exports" || fail "orvex::Skin is not exported"
+public='^((non-virtual thunk to |typeinfo (name )?for |vtable for )?orvex::(Skin|PropertyBag|MessageRequest|MessagePresenter|QtMessagePresenter|MenuPresenter|QtMenuPresenter)(::|\(| |$)|orvex::operator==\(orvex::(PropertyBag|MessageRequest)|_edata$|_end$|__bss_start$)'
 ! grep -Ev "$public" "$work/exports" || fail "exported beyond the public classes"
 rules='orvex::(framelayout|borderzone|skinpainter|windowshape|twips|menufile|menubar|menukeys|textlines|rememberedskin)::'
 ! grep -E "$rules|CaptionButtonLooks|ResizeGesture|SkinPrivate|Strip|HostAttachment|Surface" \

@@ -6,6 +6,8 @@
 #include <QtDesigner>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Designer's settings go to a home of the test's, alive until after the application object.
@@ -15,7 +17,7 @@ QTemporaryDir homeFolder;
 QString savedButtonMax(const QDesignerFormWindowInterface &form)
 {
     static const QRegularExpression property(
-        QStringLiteral(R"(<property name="ButtonMax">\s*<bool>(\w+)</bool>)"));
+        uR"(<property name="ButtonMax">\s*<bool>(\w+)</bool>)"_s);
     return property.match(form.contents()).captured(1);
 }
 
@@ -31,13 +33,14 @@ public:
     {
         for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
             qputenv(variable, homeFolder.path().toLocal8Bit());
-        qputenv("QT_PLUGIN_PATH", QFile::encodeName(QFileInfo(ORVEX_DESIGNER_PLUGIN_DIR).path()));
+        qputenv("QT_PLUGIN_PATH",
+                QFile::encodeName(QFileInfo(QStringLiteral(ORVEX_DESIGNER_PLUGIN_DIR)).path()));
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(testfiles::write(m_formFolder.filePath(QStringLiteral("menu.txt")),
+        QVERIFY(testfiles::write(m_formFolder.filePath(u"menu.txt"_s),
                                  "F!File\r\nopen!....Open\r\nwait!........Wait\r\nH!Help\r\n"));
         m_core = QDesignerComponents::createFormEditor(this);
         m_core->setTopLevel(&m_mainWindow);
@@ -61,14 +64,14 @@ private Q_SLOTS:
         const std::unique_ptr<QDesignerFormWindowInterface> form(
             m_core->formWindowManager()->createFormWindow(&m_mainWindow, Qt::Window));
         // Saved: its folder is the application folder at design time.
-        form->setFileName(m_formFolder.filePath(QStringLiteral("installer.ui")));
-        QVERIFY(form->setContents(QStringLiteral(R"(<ui version="4.0"><class>Installer</class>
- <widget class="QWidget" name="Installer"><widget class="Skin" name="Skin1"/></widget>
- <customwidgets><customwidget><class>Skin</class><extends>QWidget</extends>
-  <header>skin.h</header><container>1</container></customwidget></customwidgets></ui>)")));
+        form->setFileName(m_formFolder.filePath(u"installer.ui"_s));
+        QVERIFY(form->setContents(uR"(<ui version="4.0"><class>Installer</class>
+ <widget class="QWidget" name="Installer"><widget class="orvex::Skin" name="Skin1"/></widget>
+ <customwidgets><customwidget><class>orvex::Skin</class><extends>QWidget</extends>
+  <header>skin.h</header><container>1</container></customwidget></customwidgets></ui>)"_s));
 
         // The plugin's control (a placeholder would have no ButtonMax).
-        auto *skin = form->mainContainer()->findChild<QWidget *>(QStringLiteral("Skin1"));
+        auto *skin = form->mainContainer()->findChild<QWidget *>(u"Skin1"_s);
         QVERIFY(skin);
         QCOMPARE(skin->property("ButtonMax"), QVariant(false));
         QCOMPARE(savedButtonMax(*form), QString());
@@ -81,8 +84,8 @@ private Q_SLOTS:
             QVERIFY(dialog);
             const auto close = qScopeGuard([dialog] { dialog->hide(); });
             // The page reads the menus of the form's folder.
-            QCOMPARE(dialog->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 4);
-            auto *box = dialog->findChild<QCheckBox *>(QStringLiteral("chkButtonMax"));
+            QCOMPARE(dialog->findChild<QListWidget *>(u"List1"_s)->count(), 4);
+            auto *box = dialog->findChild<QCheckBox *>(u"chkButtonMax"_s);
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
             QVERIFY(box->isChecked());
             auto *buttons = dialog->findChild<QDialogButtonBox *>();

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
+using namespace Qt::StringLiterals;
+
 class DesignerPluginTest : public QObject
 {
     Q_OBJECT
@@ -16,18 +18,18 @@ private Q_SLOTS:
     void offersSkinWithTheStartFoldersMenus()
     {
         QTemporaryDir startFolder;
-        QVERIFY(testfiles::write(startFolder.filePath(QStringLiteral("menu.txt")), "H!Help\r\n"));
+        QVERIFY(testfiles::write(startFolder.filePath(u"menu.txt"_s), "H!Help\r\n"));
         QVERIFY(QDir::setCurrent(startFolder.path()));
         QPluginLoader loader(QStringLiteral(ORVEX_DESIGNER_PLUGIN));
         auto *plugins = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(loader.instance());
         QVERIFY2(plugins && plugins->customWidgets().size() == 1, qPrintable(loader.errorString()));
         QDesignerCustomWidgetInterface *skin = plugins->customWidgets().front();
-        QCOMPARE(skin->includeFile(), QStringLiteral("OrvexSkin/Skin"));
+        QCOMPARE(skin->includeFile(), u"OrvexSkin/Skin"_s);
         QVERIFY(skin->isContainer());
 
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         const std::unique_ptr<QWidget> widget(skin->createWidget(nullptr));
-        QCOMPARE(widget->findChild<QLabel *>(QStringLiteral("Label"))->text(), u"Help");
+        QCOMPARE(widget->findChild<QLabel *>(u"Label"_s)->text(), u"Help");
     }
 };
 

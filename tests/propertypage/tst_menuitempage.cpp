@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using orvex::MenuItem;
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A host with a fixed selection and folder; records the changed flags and messages.
@@ -22,7 +25,7 @@ struct FakePageSite final : orvex::PropertyPageSite
     void setChanged(bool changed) override { changes.append(changed); }
     QString applicationFolder() const override { return folder.path(); }
     orvex::MessagePresenter &messagePresenter() override { return presenter; }
-    QString menuPath() const { return folder.filePath(QStringLiteral("menu.txt")); }
+    QString menuPath() const { return folder.filePath(u"menu.txt"_s); }
 
     QTemporaryDir folder;
     QList<QObject *> selection;
@@ -30,23 +33,23 @@ struct FakePageSite final : orvex::PropertyPageSite
     RecordingMessagePresenter presenter;
 };
 
-template <typename T = QPushButton> T *child(const QWidget &page, const QString &name)
+template <typename T = QPushButton> T *child(const QWidget &page, const char *name)
 {
-    return page.findChild<T *>(name);
+    return page.findChild<T *>(QString::fromLatin1(name));
 }
 
-void click(const QWidget &page, const QString &button)
+void click(const QWidget &page, const char *button)
 {
     QTest::mouseClick(child(page, button), Qt::LeftButton);
 }
 
-QStringList rows(const QWidget &page, const char *list)
+QString rows(const QWidget &page, const char *list)
 {
     QStringList texts;
     const auto *widget = child<QListWidget>(page, list);
     for (int row = 0; row < widget->count(); ++row)
         texts.append(widget->item(row)->text());
-    return texts;
+    return texts.join(u',');
 }
 
 } // namespace
@@ -55,11 +58,15 @@ class MenuItemPageTest : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<FakePageSite> m_site;
+
 private Q_SLOTS:
+    void init() { m_site = std::make_unique<FakePageSite>(); }
+    void cleanup() { m_site.reset(); }
+
     void tabOrderAndTypingThatOkSaves()
     {
-        FakePageSite site;
-        MenuItem page(site);
+        MenuItem page(*m_site);
         page.show();
         QApplication::setActiveWindow(&page);
         QVERIFY(QTest::qWaitForWindowActive(&page));
@@ -69,33 +76,31 @@ private Q_SLOTS:
             order.append(QApplication::focusWidget()->objectName());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(order,
-                 (QStringList{"Cancel", "OK", "Delete", "Insert", "Nxt", "txtCaption", "txtname",
-                              "next", "prev", "down", "up", "List1", "chkButtonMax", "Cancel"}));
+        QCOMPARE(order.join(u','), u"Cancel,OK,Delete,Insert,Nxt,txtCaption,txtname,next,prev,"
+                                   u"down,up,List1,chkButtonMax,Cancel");
 
         auto *caption = child<QLineEdit>(page, "txtCaption");
         auto *name = child<QLineEdit>(page, "txtname");
-        QTest::keyClicks(caption, "File");
-        QTest::keyClicks(name, "F");
+        QTest::keyClicks(caption, u"File"_s);
+        QTest::keyClicks(name, u"F"_s);
         click(page, "Nxt");
         click(page, "up");
-        QTest::keyClicks(caption, "Open");
-        QTest::keyClicks(name, "open");
-        QCOMPARE(rows(page, "List1"), (QStringList{"File", "....Open"}));
-        QCOMPARE(rows(page, "List2"), (QStringList{"F", "open"}));
+        QTest::keyClicks(caption, u"Open"_s);
+        QTest::keyClicks(name, u"open"_s);
+        QCOMPARE(rows(page, "List1"), u"File,....Open");
+        QCOMPARE(rows(page, "List2"), u"F,open");
 
         click(page, "OK");
-        QCOMPARE(testfiles::read(site.menuPath()), QByteArray("F!File\r\nopen!....Open\r\n"));
-        QVERIFY(site.presenter.requests().isEmpty());
+        QCOMPARE(testfiles::read(m_site->menuPath()), "F!File\r\nopen!....Open\r\n");
+        QVERIFY(m_site->presenter.requests().isEmpty());
     }
 
     // Each row button acts on the clicked row; the rules are the editor's.
     void buttonsChangeTheClickedRow()
     {
-        FakePageSite site;
-        QVERIFY(testfiles::write(site.menuPath(),
+        QVERIFY(testfiles::write(m_site->menuPath(),
                                  "F!File\r\nopen!....Open\r\nwait!........Wait\r\nH!Help\r\n"));
-        MenuItem page(site);
+        MenuItem page(*m_site);
         page.show();
         auto *list = child<QListWidget>(page, "List1");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -103,41 +108,40 @@ private Q_SLOTS:
         QStringList seen;
         for (const char *button : {"down", "next", "prev", "Insert", "Delete"}) {
             click(page, button);
-            seen << QString("%1 %2: ").arg(button).arg(list->currentRow()) +
-                        rows(page, "List1").join(',');
+            seen << u"%1 %2: "_s.arg(QLatin1String(button)).arg(list->currentRow()) +
+                        rows(page, "List1");
         }
-        QCOMPARE(seen, (QStringList{"down 1: File,Open,........Wait,Help",
-                                    "next 2: File,........Wait,Open,Help",
-                                    "prev 1: File,Open,........Wait,Help",
-                                    "Insert 1: File,,Open,........Wait,Help",
-                                    "Delete 1: File,Open,........Wait,Help"}));
+        QCOMPARE(seen, (QStringList{u"down 1: File,Open,........Wait,Help"_s,
+                                    u"next 2: File,........Wait,Open,Help"_s,
+                                    u"prev 1: File,Open,........Wait,Help"_s,
+                                    u"Insert 1: File,,Open,........Wait,Help"_s,
+                                    u"Delete 1: File,Open,........Wait,Help"_s}));
     }
 
     void buttonMaxAppliesToTheSelection()
     {
-        FakePageSite site;
-        Skin skin(site.folder.path(), nullptr);
+        orvex::Skin skin(m_site->folder.path(), nullptr);
         skin.setButtonMax(true);
-        site.selection = {&skin};
-        MenuItem page(site);
+        m_site->selection = {&skin};
+        MenuItem page(*m_site);
         auto *box = child<QCheckBox>(page, "chkButtonMax");
         page.selectionChanged();
         QVERIFY(box->isChecked());
         QVERIFY(page.isChanged()); // the box did not have the value shown
-        QCOMPARE(site.changes, QList<bool>{true});
+        QCOMPARE(m_site->changes, QList<bool>{true});
 
         QTest::keyClick(box, Qt::Key_Space);
         QVERIFY(skin.buttonMax()); // untouched until the host applies
         QVERIFY(page.apply());
         QVERIFY(!skin.buttonMax());
         QVERIFY(!page.isChanged());
-        QCOMPARE(site.changes.last(), false);
+        QCOMPARE(m_site->changes.last(), false);
 
         // A failed apply is reported through the site and leaves the page changed.
-        site.selection.clear();
+        m_site->selection.clear();
         QTest::keyClick(box, Qt::Key_Space);
         QVERIFY(!page.apply());
-        QCOMPARE(site.presenter.requests().size(), 1);
+        QCOMPARE(m_site->presenter.requests().size(), 1);
         QVERIFY(page.isChanged());
     }
 };

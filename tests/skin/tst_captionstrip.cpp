@@ -9,25 +9,25 @@
 #include <QSignalSpy>
 
 using namespace skinhost;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// A shown borderless 400 x 300 host at (40, 30), a plain widget as the control.
+// A borderless 400 x 300 host at (40, 30), a plain widget as the control, and
+// the strip with all three buttons.
 struct StripHost
 {
-    explicit StripHost(bool buttonMax = true)
+    StripHost()
     {
         host.setGeometry(40, 30, 400, 300);
         control->resize(host.size());
         attachment.attach(&host);
         attachment.makeBorderless();
-        strip.layOut(400, buttonMax, true);
+        strip.layOut(400, true, true);
         strip.repaintOnResize(false);
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
     }
 
-    QRgb cellAt(int x) const { return at(strip.titleBar()->surface().image(), x, 12); }
+    QRgb cellAt(int x) { return at(strip.titleBar()->surface().image(), x, 12); }
 
     QWidget host;
     QWidget *control = new QWidget(&host);
@@ -42,16 +42,26 @@ class CaptionStripTest : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<StripHost> m_window;
+
 private Q_SLOTS:
+    void init()
+    {
+        m_window = std::make_unique<StripHost>();
+        m_window->host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_window->host));
+    }
+
+    void cleanup() { m_window.reset(); }
+
     void buttonUnderThePointerLightsUp()
     {
-        StripHost window;
-        QWidget *titleBar = window.strip.titleBar();
+        QWidget *titleBar = m_window->strip.titleBar();
         mouse(QTest::MouseMove, titleBar, closePoint);
         QCOMPARE(at(titleBar->grab().toImage(), 386, 12), closeHover); // painted on the screen
         mouse(QTest::MouseMove, titleBar, minimisePoint);
-        QCOMPARE(window.cellAt(386), closeNormal);
-        QCOMPARE(window.cellAt(358), minimiseHover);
+        QCOMPARE(m_window->cellAt(386), closeNormal);
+        QCOMPARE(m_window->cellAt(358), minimiseHover);
     }
 
     void pressActsWithAnyButton_data()
@@ -69,41 +79,40 @@ private Q_SLOTS:
     {
         QFETCH(QPoint, point);
         QFETCH(Qt::MouseButton, button);
-        StripHost window;
-        mouse(QTest::MousePress, window.strip.titleBar(), point, button);
-        QTEST(window.host.isVisible(), "shown");
-        QTEST(window.host.windowState().testFlag(Qt::WindowMinimized), "minimised");
-        mouse(QTest::MouseRelease, window.strip.titleBar(), point, button);
+        mouse(QTest::MousePress, m_window->strip.titleBar(), point, button);
+        QTEST(m_window->host.isVisible(), "shown");
+        QTEST(m_window->host.windowState().testFlag(Qt::WindowMinimized), "minimised");
+        mouse(QTest::MouseRelease, m_window->strip.titleBar(), point, button);
     }
 
     void doubleClickMaximisesWithTheMaximiseButtonOnly()
     {
-        for (const bool buttonMax : {true, false}) {
-            StripHost window(buttonMax);
-            QSignalSpy doubleClicked(&window.strip, &orvex::CaptionStrip::doubleClicked);
-            mouse(QTest::MouseDClick, window.strip.titleBar(), stripPoint, Qt::LeftButton);
-            QCOMPARE(window.host.windowState().testFlag(Qt::WindowMaximized), buttonMax);
+        for (const bool buttonMax : {false, true}) {
+            m_window->strip.layOut(400, buttonMax, true);
+            QSignalSpy doubleClicked(&m_window->strip, &orvex::CaptionStrip::doubleClicked);
+            mouse(QTest::MouseDClick, m_window->strip.titleBar(), stripPoint, Qt::LeftButton);
+            QCOMPARE(m_window->host.windowState().testFlag(Qt::WindowMaximized), buttonMax);
             QCOMPARE(doubleClicked.count(), 1);
         }
     }
 
     void dragsOfTheFreeStripMoveTheHost()
     {
-        StripHost window;
-        drag(window.strip.titleBar(), stripPoint, stripPoint + QPoint(37, 23));
-        QCOMPARE(window.host.pos(), QPoint(77, 53));
+        QWidget &host = m_window->host;
+        QWidget *titleBar = m_window->strip.titleBar();
+        drag(titleBar, stripPoint, stripPoint + QPoint(37, 23));
+        QCOMPARE(host.pos(), QPoint(77, 53));
         // The caption text moves the host as the strip does, at its own x.
-        QLabel *capLabel = window.strip.titleBar()->findChild<QLabel *>(QStringLiteral("CapLabel"));
-        drag(capLabel, QPoint(2, 2), QPoint(12, 2));
-        QCOMPARE(window.host.pos(), QPoint(87, 53));
+        drag(titleBar->findChild<QLabel *>(u"CapLabel"_s), QPoint(2, 2), QPoint(12, 2));
+        QCOMPARE(host.pos(), QPoint(87, 53));
         // Over the close button the strip lights it instead.
-        drag(window.strip.titleBar(), closePoint, closePoint + QPoint(-1, 5));
-        QCOMPARE(window.host.pos(), QPoint(87, 53));
+        drag(titleBar, closePoint, closePoint + QPoint(-1, 5));
+        QCOMPARE(host.pos(), QPoint(87, 53));
 
-        window.host.setWindowState(Qt::WindowMaximized);
-        const QPoint maximisedAt = window.host.pos();
-        drag(window.strip.titleBar(), stripPoint, stripPoint + QPoint(37, 23));
-        QCOMPARE(window.host.pos(), maximisedAt);
+        host.setWindowState(Qt::WindowMaximized);
+        const QPoint maximisedAt = host.pos();
+        drag(titleBar, stripPoint, stripPoint + QPoint(37, 23));
+        QCOMPARE(host.pos(), maximisedAt);
     }
 };
 

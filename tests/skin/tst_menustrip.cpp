@@ -13,35 +13,27 @@
 #include <memory>
 
 using orvex::MenuStrip;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// Titles File, Edit, Help, Hints. Hints has no items: its menu keeps the
-// design item, which has no name.
-const QByteArray menuFile = "FileMenu!File\r\nNewItem!....New\r\nQuitItem!....Quit\r\n"
-                            "EditMenu!Edit\r\nCopyItem!....Copy\r\nHelpMenu!Help\r\n"
-                            "HintsMenu!Hints\r\n";
-
-// The strip on a shown window of its own, with the test's menus; the items it reports.
+// The strip on a window of its own, with the test's menus: titles File, Edit,
+// Help, Hints. Hints has no items: its menu keeps the design item, which has
+// no name. Records the items it reports.
 struct StripWindow
 {
-    StripWindow()
+    explicit StripWindow(const QString &folder) : strip(&window)
     {
-        QVERIFY(testfiles::write(folder.filePath(QStringLiteral("menu.txt")), menuFile));
-        strip = std::make_unique<MenuStrip>(&window);
-        strip->LoadMenus(folder.path());
-        strip->setPresenter(&menus);
-        strip->menuBar()->place(QRect(6, 26, 400, 16));
-        QObject::connect(strip.get(), &MenuStrip::MenuClick,
+        strip.loadMenus(folder);
+        strip.setPresenter(&menus);
+        strip.menuBar()->place(QRect(6, 26, 400, 16));
+        QObject::connect(&strip, &MenuStrip::MenuClick,
                          [this](QString &name) { reported << name; });
         window.resize(420, 120);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
-    QTemporaryDir folder;
     QWidget window;
-    std::unique_ptr<MenuStrip> strip;
+    MenuStrip strip;
     skinhost::MenusByFunction menus;
     QStringList reported;
 };
@@ -52,7 +44,27 @@ class MenuStripTest : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_folder;
+    std::unique_ptr<StripWindow> m_window;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(testfiles::write(m_folder.filePath(u"menu.txt"_s),
+                                 "FileMenu!File\r\nNewItem!....New\r\nQuitItem!....Quit\r\n"
+                                 "EditMenu!Edit\r\nCopyItem!....Copy\r\nHelpMenu!Help\r\n"
+                                 "HintsMenu!Hints\r\n"));
+    }
+
+    void init()
+    {
+        m_window = std::make_unique<StripWindow>(m_folder.path());
+        m_window->window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m_window->window));
+    }
+
+    void cleanup() { m_window.reset(); }
+
     void waysIntoTheMenus_data()
     {
         QTest::addColumn<QString>("way"); // a key typed, or click:N on title N
@@ -62,29 +74,30 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("reported");
         const QStringList none;
         QTest::newRow("F10: the first menu, its first item active")
-            << "F10" << QStringList{"1"} << QStringList{"a0"} << QStringList{"QuitItem"};
+            << u"F10"_s << QStringList{u"1"_s} << QStringList{u"a0"_s}
+            << QStringList{u"QuitItem"_s};
         QTest::newRow("a left click, then Right round from the last menu")
-            << "click:1" << QStringList{"Right", "Right", "Right", "Escape"}
-            << QStringList{"b-", "c0", "d0", "a0"} << none;
+            << u"click:1"_s << QStringList{u"Right"_s, u"Right"_s, u"Right"_s, u"Escape"_s}
+            << QStringList{u"b-"_s, u"c0"_s, u"d0"_s, u"a0"_s} << none;
         QTest::newRow("Alt and a first letter, then Left round from the first menu")
-            << "Alt+E" << QStringList{"Left", "Left", "0"} << QStringList{"b0", "a0", "d0"} << none;
-        QTest::newRow("a right click") << "click:2" << none << none << none;
+            << u"Alt+E"_s << QStringList{u"Left"_s, u"Left"_s, u"0"_s}
+            << QStringList{u"b0"_s, u"a0"_s, u"d0"_s} << none;
+        QTest::newRow("a right click") << u"click:2"_s << none << none << none;
     }
 
     void waysIntoTheMenus()
     {
         QFETCH(QString, way);
         QFETCH(QStringList, answers);
-        StripWindow window;
+        StripWindow &window = *m_window;
         QStringList shown;
         window.menus.show = [&](QMenu *menu) -> QAction * {
             const QList<QAction *> items = menu->actions();
             shown << items.front()->objectName() +
                          (menu->activeAction()
                               ? QString::number(items.indexOf(menu->activeAction()))
-                              : QStringLiteral("-"));
-            const QString answer =
-                answers.isEmpty() ? QStringLiteral("Escape") : answers.takeFirst();
+                              : u"-"_s);
+            const QString answer = answers.isEmpty() ? u"Escape"_s : answers.takeFirst();
             if (answer.front().isDigit())
                 return items.value(answer.toInt());
             QKeyEvent key(QEvent::KeyPress, QKeySequence(answer)[0].key(), Qt::NoModifier);
@@ -92,7 +105,7 @@ private Q_SLOTS:
             return nullptr;
         };
         if (way.startsWith(u"click:")) { // on title 1, with that button
-            QLabel *title = window.strip->titles()[1];
+            QLabel *title = window.strip.titles()[1];
             QTest::mouseClick(title, Qt::MouseButton(way.sliced(6).toInt()), {},
                               title->rect().center());
         } else {
@@ -105,8 +118,8 @@ private Q_SLOTS:
 
     void enterChoosesTheActiveItemOfARealMenu()
     {
-        StripWindow window;
-        window.strip->setPresenter(nullptr);
+        StripWindow &window = *m_window;
+        window.strip.setPresenter(nullptr);
         // Types into the menu once it is up.
         QTimer typist;
         connect(&typist, &QTimer::timeout, this, [&typist] {
@@ -118,16 +131,16 @@ private Q_SLOTS:
         });
         typist.start(10);
         QTest::keyClick(window.window.windowHandle(), Qt::Key_F, Qt::AltModifier);
-        QCOMPARE(window.reported, QStringList{"QuitItem"});
+        QCOMPARE(window.reported, QStringList{u"QuitItem"_s});
     }
 
     void titleUnderThePointerOrOpenIsHighlighted()
     {
-        StripWindow window;
-        orvex::SurfaceWidget *bar = window.strip->menuBar();
+        StripWindow &window = *m_window;
+        orvex::SurfaceWidget *bar = window.strip.menuBar();
         const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb() & 0xffffff;
         const QRgb plain = bar->surface().backColor().rgb() & 0xffffff;
-        QLabel *edit = window.strip->titles()[1];
+        QLabel *edit = window.strip.titles()[1];
         // Beside the text, inside the highlight's margin (on the right too once).
         const auto besideEdit = [&](int x = -2) {
             return skinhost::at(bar->grab().toImage(), edit->x() + x, 8);

@@ -5,6 +5,7 @@
 #include "skinhost.h"
 #include "testfiles.h"
 
+#include <OrvexSkin/PropertyBag>
 #include <QMenu>
 #include <QPainter>
 #include <QSettings>
@@ -14,42 +15,56 @@
 #include <QWindow>
 
 using namespace skinhost;
+using namespace Qt::StringLiterals;
+using orvex::Skin;
+using orvex::SkinPrivate;
 
 class SkinTest : public QObject
 {
     Q_OBJECT
 
+    // The settings, the skin files and menu.txt.
+    QTemporaryDir m_folder;
+    std::unique_ptr<SkinnedWindow> m_window;
+
 private Q_SLOTS:
     void initTestCase()
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+        QVERIFY(testfiles::write(m_folder.filePath(u"menu.txt"_s),
+                                 "F!File\r\nnew!....New\r\nquit!....Quit\r\n"));
     }
+
+    void init()
+    {
+        m_window = std::make_unique<SkinnedWindow>(m_folder.path());
+        QVERIFY(QTest::qWaitForWindowActive(&m_window->host));
+    }
+
+    void cleanup() { m_window.reset(); }
 
     void bodyIsPaintedAndFollowsTheMaximisedHost()
     {
-        SkinnedWindow window;
-        QVERIFY(QTest::qWaitForWindowExposed(&window.host));
-        window.skin->setSkin(makeSkin(false, 0x123456));
+        Skin *skin = m_window->skin;
+        skin->setSkin(makeSkin(false, 0x123456));
         // A full repaint draws the left edge from the window's first column.
-        const QImage screen = window.skin->grab().toImage();
+        const QImage screen = skin->grab().toImage();
         QCOMPARE(at(screen, 0, 150), frameLeft);
         QCOMPARE(at(screen, 200, 150), QRgb(0x123456));
 
-        orvex::SurfaceWidget *titleBar = SkinPrivate::get(window.skin)->caption.titleBar();
+        orvex::SurfaceWidget *titleBar = SkinPrivate::get(skin)->m_caption.titleBar();
         mouse(QTest::MouseClick, titleBar, QPoint(374, 10), Qt::LeftButton);
         // The window grows later; the control follows, showing the restore cell.
-        QTRY_VERIFY(window.host.width() > 400);
-        QTRY_COMPARE(window.skin->size(), window.host.size());
-        QCOMPARE(at(titleBar->surface().image(), window.host.width() - 28, 12), restoreNormal);
+        QTRY_VERIFY(m_window->host.width() > 400);
+        QTRY_COMPARE(skin->size(), m_window->host.size());
+        QCOMPARE(at(titleBar->surface().image(), m_window->host.width() - 28, 12), restoreNormal);
     }
 
     void bodyReportsMouseEventsAndResizesFromTheCorner()
     {
-        SkinnedWindow window;
-        QVERIFY(QTest::qWaitForWindowExposed(&window.host));
-        QWindow *handle = window.host.windowHandle();
-        QSignalSpy down(window.skin, &Skin::MouseDown);
-        QSignalSpy moved(window.skin, &Skin::MouseMove);
+        QWindow *handle = m_window->host.windowHandle();
+        QSignalSpy down(m_window->skin, &Skin::MouseDown);
+        QSignalSpy moved(m_window->skin, &Skin::MouseMove);
         // Button 1 left, 2 right, 4 middle; Shift 1 Shift, 2 Ctrl, 4 Alt; twips.
         QTest::mousePress(handle, Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier, {200, 150});
         QTest::mousePress(handle, Qt::MiddleButton, {}, {200, 150});
@@ -61,9 +76,9 @@ private Q_SLOTS:
 
         // Every step stays in the corner zone (the last 13 pixels): a move out of
         // it before the resize starts drags the window instead.
-        drag(window.skin, QPoint(398, 298), QPoint(390, 294));
-        QTRY_COMPARE(window.host.geometry(), QRect(40, 30, 390, 294));
-        QTRY_COMPARE(window.skin->size(), QSize(390, 294));
+        drag(m_window->skin, QPoint(398, 298), QPoint(390, 294));
+        QTRY_COMPARE(m_window->host.geometry(), QRect(40, 30, 390, 294));
+        QTRY_COMPARE(m_window->skin->size(), QSize(390, 294));
     }
 
     // At a density of 2 the screen gets each of the surface's pixels once.
@@ -89,7 +104,7 @@ private Q_SLOTS:
         skin->setMessagePresenter(&messages);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
-        mouse(QTest::MouseMove, skin->findChild<QWidget *>(QStringLiteral("TitleBar")), stripPoint);
+        mouse(QTest::MouseMove, skin->findChild<QWidget *>(u"TitleBar"_s), stripPoint);
         QCOMPARE(messages.requests().size(), 1);
         QCOMPARE(messages.requests().front().text, SkinPrivate::attachHintText());
         // A resize from the body's corner has no host to act on.
@@ -102,55 +117,55 @@ private Q_SLOTS:
     // that is twice its size; a picture the host puts in has none.
     void changeSkinLoadsAndRemembers()
     {
-        const QString path = m_folder.filePath(QStringLiteral("rounded.png"));
+        const QString path = m_folder.filePath(u"rounded.png"_s);
         const QImage picture = makeSkin(true, 0x336699);
         QImage doubled = picture.scaled(picture.size() * 2).convertToFormat(QImage::Format_RGB32);
-        QVERIFY(picture.save(path) && picture.save(m_folder.filePath("plain.png")));
-        QVERIFY(doubled.save(m_folder.filePath("rounded@2x.png")));
+        QVERIFY(picture.save(path) && picture.save(m_folder.filePath(u"plain.png"_s)));
+        QVERIFY(doubled.save(m_folder.filePath(u"rounded@2x.png"_s)));
         doubled.setDevicePixelRatio(2); // as a reader gives a file named @2x
-        QVERIFY(picture.save(m_folder.filePath("plain@2x.png")));
-        SkinnedWindow window;
-        const orvex::skinpainter::SkinBitmap &skin = SkinPrivate::get(window.skin)->skin;
-        window.skin->ChangeSkin(m_folder.filePath("plain.png"));
-        QVERIFY(skin.picture2x.isNull());
-        QVERIFY(window.host.mask().isEmpty()); // the test skin is not rounded
-        window.skin->ChangeSkin(path);
-        QCOMPARE(skin.picture2x, doubled);
-        QCOMPARE(at(SkinPrivate::get(window.skin)->body.image(), 200, 150), QRgb(0x336699));
-        QCOMPARE(orvex::rememberedskin::read(QStringLiteral("Skin Test Host")), path);
+        QVERIFY(picture.save(m_folder.filePath(u"plain@2x.png"_s)));
+        Skin *skin = m_window->skin;
+        const orvex::skinpainter::SkinBitmap &bitmap = SkinPrivate::get(skin)->m_skin;
+        skin->ChangeSkin(m_folder.filePath(u"plain.png"_s));
+        QVERIFY(bitmap.picture2x.isNull());
+        QVERIFY(m_window->host.mask().isEmpty()); // the test skin is not rounded
+        skin->ChangeSkin(path);
+        QCOMPARE(bitmap.picture2x, doubled);
+        QCOMPARE(at(SkinPrivate::get(skin)->m_body.image(), 200, 150), QRgb(0x336699));
+        QCOMPARE(orvex::rememberedskin::read(u"Skin Test Host"_s), path);
         // The window takes its shape when the control is next laid out.
-        window.host.resize(420, 320);
-        QVERIFY(!window.host.mask().isEmpty());
-        window.skin->setSkin(picture);
-        QVERIFY(skin.picture2x.isNull());
+        m_window->host.resize(420, 320);
+        QVERIFY(!m_window->host.mask().isEmpty());
+        skin->setSkin(picture);
+        QVERIFY(bitmap.picture2x.isNull());
     }
 
+    // Only while the strip is shown; MenuVisibleChanged only for a change.
     void menusReachTheHostWhileTheStripIsShown()
     {
-        QTemporaryDir folder;
-        QVERIFY(testfiles::write(folder.filePath(QStringLiteral("menu.txt")),
-                                 "F!File\r\nnew!....New\r\nquit!....Quit\r\n"));
-        SkinnedWindow window(folder.path());
-        QVERIFY(QTest::qWaitForWindowActive(&window.host));
+        Skin *skin = m_window->skin;
         QStringList reported;
         // A host that changes the name it is passed changes what the item reports.
-        connect(window.skin, &Skin::MenuClick, this, [&reported](QString &itemName) {
+        connect(skin, &Skin::MenuClick, this, [&reported](QString &itemName) {
             reported.append(itemName);
-            itemName = QStringLiteral("renamed");
+            itemName = u"renamed"_s;
         });
-        window.menus.show = [](QMenu *menu) {
+        QSignalSpy shown(skin, &Skin::MenuVisibleChanged);
+        m_window->menus.show = [](QMenu *menu) {
             return menu->actions().value(1);
         };
-        window.skin->setMenuVisible(false);
-        QTest::keyClick(window.host.windowHandle(), Qt::Key_F10);
-        window.skin->setMenuVisible(true);
-        QTest::keyClick(window.host.windowHandle(), Qt::Key_F10);
-        QTest::keyClick(window.host.windowHandle(), Qt::Key_F, Qt::AltModifier);
-        QCOMPARE(reported, (QStringList{"quit", "renamed"}));
+        QWindow *handle = m_window->host.windowHandle();
+        skin->setMenuVisible(false);
+        skin->setMenuVisible(false);
+        QTest::keyClick(handle, Qt::Key_F10);
+        skin->setMenuVisible(true);
+        QTest::keyClick(handle, Qt::Key_F10);
+        QTest::keyClick(handle, Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(reported, (QStringList{u"quit"_s, u"renamed"_s}));
+        skin->setMenuVisible(false);
+        skin->readProperties({}); // a stored design without MenuVisible shows the strip
+        QCOMPARE(shown, (QList<QVariantList>{{false}, {true}, {false}, {true}}));
     }
-
-private:
-    QTemporaryDir m_folder;
 };
 
 QTEST_MAIN(SkinTest)

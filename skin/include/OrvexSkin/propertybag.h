@@ -3,12 +3,15 @@
 #include <OrvexSkin/orvexskin_export.h>
 #include <QByteArray>
 #include <QImage>
-#include <QList>
+#include <QSharedDataPointer>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <optional>
 
 namespace orvex {
+
+class PropertyBagData;
 
 // The stored design-time properties of a control. Keys are matched without
 // regard to case and keep the spelling they were written with. Values are
@@ -18,6 +21,12 @@ namespace orvex {
 class ORVEX_SKIN_EXPORT PropertyBag
 {
 public:
+    PropertyBag();
+    // Copies share the entries until one of them changes.
+    PropertyBag(const PropertyBag &other);
+    PropertyBag &operator=(const PropertyBag &other);
+    ~PropertyBag();
+
     bool contains(const QString &key) const;
     QStringList keys() const;
 
@@ -41,18 +50,9 @@ public:
     friend ORVEX_SKIN_EXPORT bool operator==(const PropertyBag &a, const PropertyBag &b);
 
 private:
-    struct Entry
-    {
-        QString key;
-        QVariant value; // bool, qint64, QString, or QByteArray of a bitmap file
-        bool isPicture = false;
-    };
-
-    qsizetype indexOf(const QString &key) const;
-    void store(Entry entry);
-    void remove(const QString &key);
-
-    QList<Entry> m_entries;
+    // One pointer, so that the class's size and layout stay the same when a
+    // later version keeps more.
+    QSharedDataPointer<PropertyBagData> d;
 };
 
 } // namespace orvex

@@ -8,13 +8,12 @@
 #include <QWidget>
 #include <memory>
 
-class SkinPrivate;
-
 namespace orvex {
+
 class MenuPresenter;
 class MessagePresenter;
 class PropertyBag;
-} // namespace orvex
+class SkinPrivate;
 
 // A title-bar skinning control. It covers a borderless host window and paints
 // the window's caption strip, frame and caption buttons from one skin bitmap,
@@ -70,8 +69,8 @@ public:
     void setSkinPixmap(const QPixmap &picture);
 
     // Restores and stores the design-time properties.
-    void readProperties(const orvex::PropertyBag &bag);
-    void writeProperties(orvex::PropertyBag &bag) const;
+    void readProperties(const PropertyBag &bag);
+    void writeProperties(PropertyBag &bag) const;
 
     // The window given to Init_Skin, and whether Init_Skin or allocate has run.
     QWidget *host() const;
@@ -79,13 +78,14 @@ public:
 
     // The presenters of the attach hint and of pop-up menus; not owned. Null
     // restores the real ones.
-    void setMessagePresenter(orvex::MessagePresenter *presenter);
-    void setMenuPresenter(orvex::MenuPresenter *presenter);
+    void setMessagePresenter(MessagePresenter *presenter);
+    void setMenuPresenter(MenuPresenter *presenter);
 
 Q_SIGNALS:
     void MouseMove(short Button, short Shift, float X, float Y);
     void MouseDown(short Button, short Shift, float X, float Y);
     void MenuClick(QString &ItemName);
+    // The menu strip was shown or hidden.
     void MenuVisibleChanged(bool visible);
 
 protected:
@@ -99,5 +99,7 @@ protected:
 
 private:
     friend class SkinPrivate;
-    std::unique_ptr<SkinPrivate> d;
+    std::unique_ptr<SkinPrivate> const d;
 };
+
+} // namespace orvex

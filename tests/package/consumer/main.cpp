@@ -1,11 +1,14 @@
+#include <OrvexSkin/MessageRequest>
 #include <OrvexSkin/PropertyBag>
 #include <OrvexSkin/Skin>
 #include <QApplication>
 #include <QTimer>
 
 // Programs built against this version keep working with later ones only while
-// the control holds nothing but its private part.
-static_assert(sizeof(Skin) == sizeof(QWidget) + sizeof(void *));
+// the public classes hold nothing but their private parts.
+static_assert(sizeof(orvex::Skin) == sizeof(QWidget) + sizeof(void *) &&
+              sizeof(orvex::PropertyBag) == sizeof(void *) &&
+              sizeof(orvex::MessageRequest) == sizeof(void *));
 
 // Decorates a shown window with the installed control, restored from a stored
 // design; fails unless the control took the window and painted its body.
@@ -15,7 +18,7 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Consumer"));
     window.resize(300, 200);
-    auto *skin = new Skin(&window);
+    auto *skin = new orvex::Skin(&window);
     orvex::PropertyBag design;
     design.write(QStringLiteral("ButtonMin"), false, true);
     skin->readProperties(design);

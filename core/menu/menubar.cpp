@@ -1,4 +1,4 @@
-#include "core/menu/menumodel.h"
+#include "core/menu/menubar.h"
 
 #include <QDir>
 
@@ -37,24 +37,20 @@ Menus build(QStringList lines)
     return menus;
 }
 
-QString LoadResult::warning() const
+Result<Menus> load(const QString &applicationFolder)
 {
-    if (status != menufile::ReadStatus::Unreadable)
-        return {};
-    return QStringLiteral("warning: cannot read the menu file %1 (%2); the design menus stay")
-        .arg(QDir::toNativeSeparators(path), error);
+    Result<std::optional<QStringList>> read = menufile::read(menufile::path(applicationFolder));
+    if (!read.ok())
+        return read.status();
+    if (!read.value())
+        return Menus();
+    return build(std::move(*read.value()));
 }
 
-LoadResult load(const QString &applicationFolder)
+QString unreadableWarning(const Failure &failure)
 {
-    LoadResult result;
-    result.path = menufile::path(applicationFolder);
-    menufile::ReadResult read = menufile::read(result.path);
-    result.status = read.status;
-    result.error = read.error;
-    if (read.status == menufile::ReadStatus::Loaded)
-        result.menus = build(std::move(read.lines));
-    return result;
+    return QStringLiteral("warning: cannot read the menu file %1 (%2); the design menus stay")
+        .arg(QDir::toNativeSeparators(failure.path), failure.why());
 }
 
 } // namespace orvex::menubar

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/result.h"
+
 #include <QList>
-#include <QString>
 #include <QVariant>
 #include <functional>
 
@@ -13,21 +14,14 @@ namespace orvex::buttonoptions {
 
 inline constexpr char propertyName[] = "ButtonMax";
 
-struct ReadResult
-{
-    bool ok = false;
-    bool value = false;
-    QString error; // why nothing could be read, when not ok
-};
-
 // Writes a property that the object is known to have; false when refused.
 using PropertyWriter = std::function<bool(QObject *, const char *, const QVariant &)>;
 
-// The option's value on the first selected object.
-ReadResult read(const QList<QObject *> &selection);
+// The option's value on the first selected object, or why it cannot be read.
+Result<bool> read(const QList<QObject *> &selection);
 
-// Sets the option on the first selected object through the writer. Returns
-// why it could not, or an empty string; on failure nothing was changed.
-QString write(const QList<QObject *> &selection, bool value, const PropertyWriter &writer);
+// Sets the option on the first selected object through the writer, or says
+// why it could not; on failure nothing was changed.
+Status write(const QList<QObject *> &selection, bool value, const PropertyWriter &writer);
 
 } // namespace orvex::buttonoptions

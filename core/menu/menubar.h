@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/menu/menufile.h"
+#include "core/result.h"
 
 #include <QList>
 #include <QString>
@@ -56,19 +57,12 @@ struct Menus
 // and later titles are dropped.
 Menus build(QStringList lines);
 
-struct LoadResult
-{
-    menufile::ReadStatus status = menufile::ReadStatus::Missing;
-    QString path;  // the menu file that was looked for
-    QString error; // the system's reason when Unreadable
-    Menus menus;   // the design menus unless Loaded
+// Reads the menu file of the application folder and builds its menus: the
+// design menus when there is no file, a failure naming the file when it could
+// not be read.
+Result<Menus> load(const QString &applicationFolder);
 
-    // One line for standard error when the file exists but could not be read; empty otherwise.
-    QString warning() const;
-};
-
-// Reads the menu file of the application folder and builds its menus. A
-// missing or unreadable file leaves the design menus.
-LoadResult load(const QString &applicationFolder);
+// The warning for a menu file that could not be read, whose design menus stay.
+QString unreadableWarning(const Failure &failure);
 
 } // namespace orvex::menubar
