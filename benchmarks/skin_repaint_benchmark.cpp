@@ -66,7 +66,7 @@ void fullRepaint(benchmark::State &state)
     SkinPrivate &parts = installer().parts;
     checkAttached(state, installer());
     for (auto _ : state) {
-        parts.repaintSkin();
+        parts.RepaintSkin();
         benchmark::DoNotOptimize(parts.m_body.image().constBits());
     }
 }
@@ -76,7 +76,7 @@ void resize(benchmark::State &state)
     SkinPrivate &parts = installer().parts;
     checkAttached(state, installer());
     for (auto _ : state) {
-        parts.resizeParts();
+        parts.UserControl_Resize();
         benchmark::DoNotOptimize(parts.m_body.image().constBits());
     }
 }

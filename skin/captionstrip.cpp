@@ -89,18 +89,18 @@ void CaptionStrip::layOut(int controlWidth, bool buttonMax, bool buttonMin)
 
 void CaptionStrip::repaint(bool rounded)
 {
-    paintTitleBar(rounded);
+    PaintTitleBar(rounded);
     paintLooks(m_looks.reset());
 }
 
 void CaptionStrip::repaintOnResize(bool rounded)
 {
     clear();
-    paintTitleBar(rounded);
+    PaintTitleBar(rounded);
     m_looks.reset();
-    paintCloseButton();
-    paintMinButton();
-    paintMaxButton(WindowState::Normal);
+    PaintCloseButton();
+    PaintMinButton();
+    PaintMaxButton(WindowState::Normal);
 }
 
 void CaptionStrip::clear()
@@ -108,7 +108,7 @@ void CaptionStrip::clear()
     m_titleBar->surface().clear();
 }
 
-void CaptionStrip::paintTitleBar(bool rounded)
+void CaptionStrip::PaintTitleBar(bool rounded)
 {
     QImage &strip = m_titleBar->surface().image();
     sp::copyPiece(strip, m_skin,
@@ -133,27 +133,27 @@ void CaptionStrip::paintButton(const ButtonSpan &span, int sourceCell)
     m_titleBar->update();
 }
 
-void CaptionStrip::paintCloseButton()
+void CaptionStrip::PaintCloseButton()
 {
     paintButton(m_spans.close, sp::closeCell);
 }
 
-void CaptionStrip::paintCloseHover()
+void CaptionStrip::PaintCloseHover()
 {
     paintButton(m_spans.close, sp::closeHoverCell);
 }
 
-void CaptionStrip::paintMinButton()
+void CaptionStrip::PaintMinButton()
 {
     paintButton(m_spans.minimise, sp::minimiseCell);
 }
 
-void CaptionStrip::paintMinHover()
+void CaptionStrip::PaintMinHover()
 {
     paintButton(m_spans.minimise, sp::minimiseHoverCell);
 }
 
-void CaptionStrip::paintMaxButton(WindowState state)
+void CaptionStrip::PaintMaxButton(WindowState state)
 {
     if (!m_spans.maximise.present())
         return;
@@ -164,7 +164,7 @@ void CaptionStrip::paintMaxButton(WindowState state)
         Q_EMIT restoreCellPainted();
 }
 
-void CaptionStrip::paintMaxHover(WindowState state)
+void CaptionStrip::PaintMaxHover(WindowState state)
 {
     paintButton(m_spans.maximise,
                 state == WindowState::Maximised ? sp::restoreHoverCell : sp::maximiseHoverCell);
@@ -174,16 +174,16 @@ void CaptionStrip::paintLooks(const CaptionButtonLooks::Repaint &repaint)
 {
     using Look = CaptionButtonLooks::Look;
     if (repaint.close)
-        *repaint.close == Look::Hover ? paintCloseHover() : paintCloseButton();
+        *repaint.close == Look::Hover ? PaintCloseHover() : PaintCloseButton();
     if (repaint.minimise)
-        *repaint.minimise == Look::Hover ? paintMinHover() : paintMinButton();
+        *repaint.minimise == Look::Hover ? PaintMinHover() : PaintMinButton();
     if (repaint.maximise) {
         const WindowState state = m_host.windowState();
-        *repaint.maximise == Look::Hover ? paintMaxHover(state) : paintMaxButton(state);
+        *repaint.maximise == Look::Hover ? PaintMaxHover(state) : PaintMaxButton(state);
     }
 }
 
-void CaptionStrip::resetButtons()
+void CaptionStrip::ResetButtons()
 {
     if (!m_host.isAttached()) {
         Q_EMIT attachHintNeeded();
@@ -192,7 +192,7 @@ void CaptionStrip::resetButtons()
     paintLooks(m_looks.reset());
 }
 
-void CaptionStrip::titleBarMouseMove(int button, int, double x, double)
+void CaptionStrip::TitleBar_MouseMove(int button, int, double x, double)
 {
     if (!m_host.isAttached()) {
         Q_EMIT attachHintNeeded();
@@ -204,16 +204,16 @@ void CaptionStrip::titleBarMouseMove(int button, int, double x, double)
         m_host.moveHost();
 }
 
-void CaptionStrip::capLabelMouseMove(int button, int, double x, double y)
+void CaptionStrip::CapLabel_MouseMove(int button, int, double x, double y)
 {
     if (!m_host.isAttached()) {
         Q_EMIT attachHintNeeded();
         return;
     }
-    titleBarMouseMove(button, 0, x, y);
+    TitleBar_MouseMove(button, 0, x, y);
 }
 
-void CaptionStrip::titleBarMouseDown(int, int, double x, double)
+void CaptionStrip::TitleBar_MouseDown(int, int, double x, double)
 {
     if (!m_host.isAttached() || !m_host.host()) {
         Q_EMIT attachHintNeeded();
@@ -242,7 +242,7 @@ void CaptionStrip::pressCaptionButton(CaptionButton button)
     }
 }
 
-void CaptionStrip::titleBarDoubleClick()
+void CaptionStrip::TitleBar_DblClick()
 {
     if (m_buttonMax && m_host.host()) {
         m_host.setWindowState(m_host.windowState() == WindowState::Maximised
@@ -272,13 +272,13 @@ bool CaptionStrip::eventFilter(QObject *watched, QEvent *event)
     const int shift = mouseargs::shift(mouse->modifiers());
     if (watched == m_capLabel) {
         if (type == QEvent::MouseMove)
-            capLabelMouseMove(mouseargs::buttons(mouse->buttons()), shift, at.x(), at.y());
+            CapLabel_MouseMove(mouseargs::buttons(mouse->buttons()), shift, at.x(), at.y());
     } else if (type == QEvent::MouseMove) {
-        titleBarMouseMove(mouseargs::buttons(mouse->buttons()), shift, at.x(), at.y());
+        TitleBar_MouseMove(mouseargs::buttons(mouse->buttons()), shift, at.x(), at.y());
     } else if (type == QEvent::MouseButtonPress) {
-        titleBarMouseDown(mouseargs::button(mouse->button()), shift, at.x(), at.y());
+        TitleBar_MouseDown(mouseargs::button(mouse->button()), shift, at.x(), at.y());
     } else if (type == QEvent::MouseButtonDblClick) {
-        titleBarDoubleClick();
+        TitleBar_DblClick();
     }
     return true;
 }

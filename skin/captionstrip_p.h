@@ -49,14 +49,14 @@ public:
     void repaintOnResize(bool rounded);
     void clear();
     // Every button plain; the attach hint instead before attachment.
-    void resetButtons();
+    void ResetButtons();
     // The maximise button, or the restore button for a maximised window.
-    void paintMaxButton(WindowState state);
+    void PaintMaxButton(WindowState state);
 
-    void titleBarMouseMove(int button, int shift, double x, double y);
-    void titleBarMouseDown(int button, int shift, double x, double y);
-    void titleBarDoubleClick();
-    void capLabelMouseMove(int button, int shift, double x, double y);
+    void TitleBar_MouseMove(int button, int shift, double x, double y);
+    void TitleBar_MouseDown(int button, int shift, double x, double y);
+    void TitleBar_DblClick();
+    void CapLabel_MouseMove(int button, int shift, double x, double y);
 
 Q_SIGNALS:
     void attachHintNeeded();
@@ -73,13 +73,13 @@ protected:
 
 private:
     void pressCaptionButton(framelayout::CaptionButton button);
-    void paintTitleBar(bool rounded);
+    void PaintTitleBar(bool rounded);
     void paintButton(const framelayout::ButtonSpan &span, int sourceCell);
-    void paintCloseButton();
-    void paintCloseHover();
-    void paintMinButton();
-    void paintMinHover();
-    void paintMaxHover(WindowState state);
+    void PaintCloseButton();
+    void PaintCloseHover();
+    void PaintMinButton();
+    void PaintMinHover();
+    void PaintMaxHover(WindowState state);
     void paintLooks(const CaptionButtonLooks::Repaint &repaint);
 
     HostAttachment &m_host;

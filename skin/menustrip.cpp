@@ -61,7 +61,7 @@ QLabel *MenuStrip::addTitle(const QString &text)
     return title;
 }
 
-void MenuStrip::loadMenus(const QString &folder)
+void MenuStrip::LoadMenus(const QString &folder)
 {
     const Result<menubar::Menus> loaded = menubar::load(folder);
     if (!loaded.ok()) {

@@ -37,7 +37,7 @@ public:
 
     // Reads menu.txt in `folder` into titles, items and names, and gives the
     // titles their keys. Run once, at creation.
-    void loadMenus(const QString &folder);
+    void LoadMenus(const QString &folder);
 
     // Not owned; null restores the real pop-up menus.
     void setPresenter(MenuPresenter *presenter);
@@ -83,7 +83,7 @@ private:
     QLabel *m_highlighted = nullptr;
     QList<QLabel *> m_titles;
     std::array<QMenu *, 8> m_menus{};
-    // Items made by loadMenus that join their menu when it is first asked for.
+    // Items made by LoadMenus that join their menu when it is first asked for.
     mutable std::array<QList<QAction *>, 8> m_pendingItems;
     std::array<QStringList, 8> m_itemNames;
     MenuPresenter *m_presenter = nullptr;

@@ -26,8 +26,8 @@ Skin::Skin(const QString &menuFolder, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(twips::toPixelSize(designWidth, designHeight));
-    d->initialize();
-    d->resizeParts();
+    d->UserControl_Initialize();
+    d->UserControl_Resize();
 }
 
 Skin::~Skin() = default;
@@ -171,23 +171,24 @@ void Skin::mousePressEvent(QMouseEvent *event)
 {
     d->m_host.grab(event);
     const QPointF at = args::position(event);
-    d->bodyMouseDown(args::button(event->button()), args::shift(event->modifiers()), at.x(),
-                     at.y());
+    d->UserControl_MouseDown(args::button(event->button()), args::shift(event->modifiers()), at.x(),
+                             at.y());
 }
 
 void Skin::mouseMoveEvent(QMouseEvent *event)
 {
     d->m_host.track(event);
     const QPointF at = args::position(event);
-    d->bodyMouseMove(args::buttons(event->buttons()), args::shift(event->modifiers()), at.x(),
-                     at.y());
+    d->UserControl_MouseMove(args::buttons(event->buttons()), args::shift(event->modifiers()),
+                             at.x(), at.y());
 }
 
 void Skin::mouseReleaseEvent(QMouseEvent *event)
 {
     d->m_host.stopMoving();
     const QPointF at = args::position(event);
-    d->bodyMouseUp(args::button(event->button()), args::shift(event->modifiers()), at.x(), at.y());
+    d->UserControl_MouseUp(args::button(event->button()), args::shift(event->modifiers()), at.x(),
+                           at.y());
 }
 
 void Skin::mouseDoubleClickEvent(QMouseEvent *event)

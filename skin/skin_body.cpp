@@ -7,12 +7,12 @@
 
 namespace orvex {
 
-void SkinPrivate::bodyMouseDown(int button, int shift, double x, double y)
+void SkinPrivate::UserControl_MouseDown(int button, int shift, double x, double y)
 {
     Q_EMIT m_control->MouseDown(short(button), short(shift), float(x), float(y));
 }
 
-void SkinPrivate::bodyMouseMove(int button, int shift, double x, double y)
+void SkinPrivate::UserControl_MouseMove(int button, int shift, double x, double y)
 {
     const auto action = m_gesture.move(
         button, x, y, twips::fromPixels(m_control->width()), twips::fromPixels(m_control->height()),
@@ -23,10 +23,10 @@ void SkinPrivate::bodyMouseMove(int button, int shift, double x, double y)
     } else if (action == ResizeGesture::MoveAction::DragWindow) {
         m_host.moveHost();
     }
-    m_caption.resetButtons();
+    m_caption.ResetButtons();
 }
 
-void SkinPrivate::bodyMouseUp(int, int, double x, double y)
+void SkinPrivate::UserControl_MouseUp(int, int, double x, double y)
 {
     const auto release = m_gesture.release(x, y, m_host.windowState() == WindowState::Maximised);
     if (release.ended) {

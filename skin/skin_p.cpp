@@ -64,9 +64,9 @@ SkinPrivate::SkinPrivate(Skin *control, const QString &folder)
         m_body.clear();
         m_repaintWhenHostResized = true;
         allocate();
-        repaintSkin();
+        RepaintSkin();
     });
-    QObject::connect(&m_caption, &CaptionStrip::doubleClicked, m_control, [this] { paintFrame(); });
+    QObject::connect(&m_caption, &CaptionStrip::doubleClicked, m_control, [this] { PaintFrame(); });
     QObject::connect(&m_caption, &CaptionStrip::restoreCellPainted, m_control,
                      [this] { setControlSize(m_host.host()->size()); });
     QObject::connect(&m_menus, &MenuStrip::MenuClick, m_control, &Skin::MenuClick);
@@ -88,11 +88,11 @@ void SkinPrivate::setMessagePresenter(MessagePresenter *presenter)
     m_messages = presenter ? presenter : &m_messageBoxes;
 }
 
-void SkinPrivate::initialize()
+void SkinPrivate::UserControl_Initialize()
 {
     SurfaceWidget *titleBar = m_caption.titleBar();
     titleBar->place(QRect(titleBar->pos(), QSize(m_control->width(), titleBar->height())));
-    m_menus.loadMenus(m_menuFolder);
+    m_menus.LoadMenus(m_menuFolder);
 }
 
 void SkinPrivate::Init_Skin(QWidget *window)
@@ -103,7 +103,7 @@ void SkinPrivate::Init_Skin(QWidget *window)
         return;
     }
     const QString remembered = rememberedskin::read(window->windowTitle());
-    prepareHost();
+    PrepareHost();
     allocate();
     m_host.watchHost();
     if (!remembered.isEmpty() && m_rememberSkin)
@@ -125,8 +125,8 @@ void SkinPrivate::followHost()
     allocate();
     if (m_repaintWhenHostResized) {
         m_repaintWhenHostResized = false;
-        repaintSkin();
-        m_caption.paintMaxButton(m_host.windowState());
+        RepaintSkin();
+        m_caption.PaintMaxButton(m_host.windowState());
     }
 }
 
@@ -156,7 +156,7 @@ void SkinPrivate::setButtons(bool max, bool min)
 {
     m_buttonMax = max;
     m_buttonMin = min;
-    resizeParts();
+    UserControl_Resize();
 }
 
 void SkinPrivate::ChangeSkin(const QString &path)
@@ -174,7 +174,7 @@ void SkinPrivate::ChangeSkin(const QString &path)
         if (!picture.isNull())
             putPicture(picture, loadDoubled(path));
     }
-    repaintSkin();
+    RepaintSkin();
 }
 
 void SkinPrivate::putPicture(const QImage &picture, const QImage &picture2x)
@@ -190,23 +190,23 @@ void SkinPrivate::setSkin(const QImage &picture)
 {
     putPicture(picture);
     if (m_host.isAttached())
-        repaintSkin();
+        RepaintSkin();
 }
 
 void SkinPrivate::setControlSize(const QSize &size)
 {
     m_control->resize(size);
     if (size != m_laidOutSize)
-        resizeParts();
+        UserControl_Resize();
 }
 
 void SkinPrivate::followOwnSize()
 {
     if (m_control->size() != m_laidOutSize)
-        resizeParts();
+        UserControl_Resize();
 }
 
-void SkinPrivate::resizeParts()
+void SkinPrivate::UserControl_Resize()
 {
     m_laidOutSize = m_control->size();
     m_body.resize(m_control->size(), m_control->devicePixelRatioF());
@@ -214,7 +214,7 @@ void SkinPrivate::resizeParts()
     RepaintOnResize();
 }
 
-void SkinPrivate::prepareHost()
+void SkinPrivate::PrepareHost()
 {
     m_host.makeBorderless();
     m_caption.placeForHost();
@@ -230,10 +230,10 @@ void SkinPrivate::LayoutBars()
     const double titleBarBottom = twips::fromPixels(m_caption.titleBar()->height());
     m_menus.menuBar()->place(twips::toPixelRect(QRectF(
         menuBarLeft, titleBarBottom + menuBarGap, controlWidth - menuBarInsets, menuBarHeight)));
-    shapeWindow();
+    ShapeWindow();
 }
 
-void SkinPrivate::shapeWindow()
+void SkinPrivate::ShapeWindow()
 {
     if (!windowshape::wantsRoundedWindow(m_skin.picture) || !m_host.isAttached() || !m_host.host())
         return;

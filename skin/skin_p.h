@@ -30,7 +30,7 @@ public:
     static QString attachHintText();
 
     // Creation, attaching and design-time properties.
-    void initialize();
+    void UserControl_Initialize();
     void Init_Skin(QWidget *host);
     void allocate();
     void readProperties(const PropertyBag &bag);
@@ -47,21 +47,21 @@ public:
     // Layout and window shape.
     void setControlSize(const QSize &size);
     // Every size change: the surface sized, LayoutBars, then RepaintOnResize.
-    void resizeParts();
-    void prepareHost();
+    void UserControl_Resize();
+    void PrepareHost();
     void LayoutBars();
-    void shapeWindow();
+    void ShapeWindow();
 
     // Painting.
-    void repaintSkin();
+    void RepaintSkin();
     void RepaintOnResize();
-    void paintFrame();
-    void paintFrameOnResize();
+    void PaintFrame();
+    void PaintFrameOnResize();
 
     // The control body's pointer rules; X and Y in twips.
-    void bodyMouseDown(int button, int shift, double x, double y);
-    void bodyMouseMove(int button, int shift, double x, double y);
-    void bodyMouseUp(int button, int shift, double x, double y);
+    void UserControl_MouseDown(int button, int shift, double x, double y);
+    void UserControl_MouseMove(int button, int shift, double x, double y);
+    void UserControl_MouseUp(int button, int shift, double x, double y);
 
     void showAttachHint();
     void setMessagePresenter(MessagePresenter *presenter);

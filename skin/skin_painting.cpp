@@ -9,12 +9,12 @@ namespace orvex {
 namespace sp = skinpainter;
 using twips::fromPixels;
 
-void SkinPrivate::repaintSkin()
+void SkinPrivate::RepaintSkin()
 {
     if (!m_host.isAttached())
         return;
     m_caption.repaint(m_rounded);
-    paintFrame();
+    PaintFrame();
     m_menus.menuBar()->surface().setBackColor(m_body.backColor());
     m_menus.menuBar()->update();
     m_control->update();
@@ -23,13 +23,13 @@ void SkinPrivate::repaintSkin()
 void SkinPrivate::RepaintOnResize()
 {
     m_caption.repaintOnResize(m_rounded);
-    paintFrameOnResize();
+    PaintFrameOnResize();
     m_menus.menuBar()->surface().setBackColor(m_body.backColor());
     m_menus.menuBar()->update();
     m_control->update();
 }
 
-void SkinPrivate::paintFrame()
+void SkinPrivate::PaintFrame()
 {
     if (!m_host.isAttached() || !m_host.host()) {
         showAttachHint();
@@ -39,7 +39,7 @@ void SkinPrivate::paintFrame()
                  0);
 }
 
-void SkinPrivate::paintFrameOnResize()
+void SkinPrivate::PaintFrameOnResize()
 {
     paintFrameOn(m_body, fromPixels(m_control->width()), fromPixels(m_control->height()), 10);
 }

@@ -24,7 +24,7 @@ struct StripWindow
 {
     explicit StripWindow(const QString &folder) : strip(&window)
     {
-        strip.loadMenus(folder);
+        strip.LoadMenus(folder);
         strip.setPresenter(&menus);
         strip.menuBar()->place(QRect(6, 26, 400, 16));
         QObject::connect(&strip, &MenuStrip::MenuClick,
