@@ -45,6 +45,12 @@ QString DriveList::currentDrive() const
     return m_choice.drive();
 }
 
+const Entry *DriveList::currentEntry() const
+{
+    const int current = m_choice.current();
+    return current < 0 ? nullptr : &m_choice.entries()[current];
+}
+
 void DriveList::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
@@ -58,9 +64,9 @@ void DriveList::paintEvent(QPaintEvent *)
     const QRect text =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     const int current = m_choice.current();
-    option.currentText = current < 0 ? fontMetrics().elidedText(option.currentText,
-                                                                Qt::ElideRight, text.width())
-                                     : fitted(m_choice.entries()[current], text.width());
+    option.currentText =
+        current < 0 ? fontMetrics().elidedText(option.currentText, Qt::ElideRight, text.width())
+                    : fitted(m_choice.entries()[current], text.width());
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
@@ -68,10 +74,10 @@ QString DriveList::fitted(const Entry &entry, int width) const
 {
     const QFontMetrics metrics = fontMetrics();
     // The name keeps a few letters at each end, enough to tell two sticks apart.
-    const QString shortest = entry.name.size() > shortestName
-                                 ? entry.name.left(shortestName - 3) + QStringLiteral("…") +
-                                       entry.name.right(2)
-                                 : entry.name;
+    const QString shortest =
+        entry.name.size() > shortestName
+            ? entry.name.left(shortestName - 3) + QStringLiteral("…") + entry.name.right(2)
+            : entry.name;
     for (const bool withTotal : {true, false}) {
         const QString rest = entry.text(withTotal).mid(entry.name.size());
         const int room = width - metrics.horizontalAdvance(rest);

@@ -25,6 +25,8 @@ public:
 
     // The chosen entry's drive string (a path); empty when nothing is chosen.
     QString currentDrive() const;
+    // The chosen entry; null when nothing is chosen.
+    const orvex::drives::Entry *currentEntry() const;
 
     // Reads the mount table again and looks at every place again.
     void refresh();

@@ -1,5 +1,6 @@
 #include "app/frm_skinnedform.h"
 
+#include "app/diskservice.h"
 #include "app/drivelist.h"
 #include "app/passcodedialog.h"
 #include "app/picturebutton.h"
@@ -200,6 +201,11 @@ void Frm_SkinnedForm::setInstallRunner(InstallRunner runInstall)
     m_runInstall = std::move(runInstall);
 }
 
+void Frm_SkinnedForm::setDiskService(orvex::drives::DiskService *disks)
+{
+    m_disks = disks;
+}
+
 void Frm_SkinnedForm::Picture1_Click()
 {
     // Clicks reach the window before a job's dialog shows: one install at a time.
@@ -208,15 +214,63 @@ void Frm_SkinnedForm::Picture1_Click()
     orvex::StickJobRunner runner(this, m_endProgram);
     LoggedMessages messages(*m_messages);
     m_installing = &runner;
-    orvex::InstallEnvironment environment{m_applicationFolder, m_drive1->currentDrive(), messages,
-                                          m_endProgram, [&runner](const orvex::StickJob &job) {
+    const QString drive = m_drive1->currentDrive();
+    orvex::InstallEnvironment environment{m_applicationFolder, drive, messages,
+                                          [&runner](const orvex::StickJob &job) {
                                               return runner.run(job);
                                           }};
     environment.choosePasscode = [this](const QString &onStick) {
         return PasscodeDialog::ask(this, onStick);
     };
-    m_runInstall(environment);
+    if (const orvex::drives::Entry *entry = m_drive1->currentEntry()) {
+        environment.driveName = entry->name;
+        if (!entry->free.isEmpty())
+            environment.driveFacts = entry->state + QStringLiteral(", ") + entry->free;
+    }
+    // The job's objects, its lock and descriptors on the stick among them, are
+    // gone once it returns: only then can the stick be ejected.
+    const orvex::InstallOutcome outcome = m_runInstall(environment);
+    if (outcome == orvex::InstallOutcome::Completed) {
+        offerEject(drive, runner);
+        m_endProgram();
+    }
     m_installing = nullptr;
+}
+
+void Frm_SkinnedForm::offerEject(const QString &drive, orvex::StickJobRunner &runner)
+{
+    if (!m_disks) {
+        m_machineDisks = orvex::machineDiskService();
+        m_disks = m_machineDisks.get();
+    }
+    orvex::drives::DiskService &disks = *m_disks;
+    LoggedMessages messages(*m_messages);
+    // The disk service may keep us waiting: it is asked off the window's thread.
+    bool offered = false;
+    orvex::drives::EjectOutcome ejected;
+    const auto off = [&runner](const std::function<void()> &work) {
+        return runner.run(
+            [&work](const orvex::ProgressCallback &progress, const std::atomic<bool> &) {
+                progress({orvex::StickProgress::Phase::Ejecting, 0, 0, 0, 0, {}});
+                work();
+                return orvex::Status();
+            });
+    };
+    if (!off([&] { offered = orvex::drives::ejectOffered(disks, drive); }).ok() || !offered)
+        return;
+    orvex::MessageRequest ask(
+        QStringLiteral("Orvex Tessary"),
+        QStringLiteral("Eject the stick now? Then leave USB mode on the PSP."),
+        orvex::MessageIcon::Information, orvex::MessageButtons::YesNo, orvex::MessageAnswer::Yes);
+    ask.setButtonLabel(orvex::MessageAnswer::Yes, QStringLiteral("Eject"));
+    ask.setButtonLabel(orvex::MessageAnswer::No, QStringLiteral("Not now"));
+    if (messages.show(ask) != orvex::MessageAnswer::Yes)
+        return;
+    if (!off([&] { ejected = orvex::drives::ejectAfter(disks, drive); }).ok())
+        return;
+    const bool done = ejected.state == orvex::drives::EjectOutcome::State::Ejected;
+    messages.show({QStringLiteral("Orvex Tessary"), ejected.text,
+                   done ? orvex::MessageIcon::Information : orvex::MessageIcon::Warning});
 }
 
 void Frm_SkinnedForm::Picture2_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/volumesource.h"
+#include "drives/eject.h"
 #include "install/installprocedure.h"
 
 #include <OrvexSkin/messagebox.h>
@@ -53,8 +54,11 @@ public:
     // What ends the program at once (Cancel, a completed install, "Close anyway").
     void setEndProgram(std::function<void()> endProgram);
     // What Install runs with the environment it builds: the chosen drive, the
-    // messages, the program end and the window's runner of jobs on the stick.
+    // messages and the window's runner of jobs on the stick.
     void setInstallRunner(InstallRunner runInstall);
+    // The desktop's disk service, which ejects the stick once the job is done;
+    // not owned. Null restores the machine's.
+    void setDiskService(orvex::drives::DiskService *disks);
 
     // Runs the install procedure on the selected drive.
     void Picture1_Click();
@@ -70,6 +74,8 @@ private:
     void createControls(const QStringList &extraDrives, orvex::drives::VolumeSource volumes,
                         Task task);
     void Form_Load();
+    // Offers to eject `drive` where the disk service manages it, and does it.
+    void offerEject(const QString &drive, orvex::StickJobRunner &runner);
 
     Skin *m_skin1 = nullptr;
     PictureButton *m_picture1 = nullptr;
@@ -81,6 +87,8 @@ private:
     orvex::MessagePresenter *m_messages = &m_messageBoxes;
     std::function<void()> m_endProgram;
     InstallRunner m_runInstall;
+    std::unique_ptr<orvex::drives::DiskService> m_machineDisks;
+    orvex::drives::DiskService *m_disks = nullptr;
 };
 
 } // namespace orvex

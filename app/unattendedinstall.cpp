@@ -78,7 +78,7 @@ StickRunner consoleRunner(std::atomic<bool> &cancel, std::atomic<bool> &mustFini
 // The install or the removal; its objects, and with them its lock and its
 // descriptors on the stick, are gone when it returns.
 InstallOutcome runJob(const QString &applicationFolder, const CommandLine &line, QTextStream &out,
-                      QTextStream &errors)
+                      QTextStream &errors, QString &keptPasscode)
 {
     ConsolePresenter console(
         {MessageAnswer::Yes, line.password ? MessageAnswer::Yes : MessageAnswer::No}, out, errors);
@@ -87,16 +87,18 @@ InstallOutcome runJob(const QString &applicationFolder, const CommandLine &line,
     std::atomic<bool> cancel = false;
     std::atomic<bool> mustFinish = false;
     const SignalCancel signalsCancel(cancel, mustFinish);
-    InstallEnvironment environment{
-        applicationFolder, line.drives.first(), console, {}, consoleRunner(cancel, mustFinish)};
+    InstallEnvironment environment{applicationFolder, line.drives.first(), console,
+                                   consoleRunner(cancel, mustFinish)};
     environment.unattended = true;
     if (line.uninstall)
         return runRemoval(environment);
     environment.choosePasscode = [&](const QString &onStick) {
         if (!line.passcode.isEmpty())
             return line.passcode;
-        if (passcode::isValid(onStick))
+        if (passcode::isValid(onStick)) {
+            keptPasscode = onStick;
             return onStick;
+        }
         const QString made = passcode::random();
         const QString told = QStringLiteral("The passcode is %1.\n\n").arg(made);
         out << told;
@@ -116,8 +118,23 @@ InstallOutcome runJob(const QString &applicationFolder, const CommandLine &line,
 int runUnattended(const QString &applicationFolder, const CommandLine &line, QTextStream &out,
                   QTextStream &errors, drives::DiskService *disks)
 {
-    if (runJob(applicationFolder, line, out, errors) != InstallOutcome::Completed)
+    const QString &drive = line.drives.first();
+    if (!line.uninstall) {
+        out << QStringLiteral("Installing onto %1.\n\n").arg(drive);
+        out.flush();
+    }
+    QString keptPasscode;
+    const InstallOutcome outcome = runJob(applicationFolder, line, out, errors, keptPasscode);
+    if (outcome != InstallOutcome::Completed && outcome != InstallOutcome::NothingThere)
         return 1;
+    if (!line.uninstall) {
+        out << QStringLiteral("Installed onto %1.\n").arg(drive);
+        if (!keptPasscode.isEmpty())
+            out << QStringLiteral("The passcode already on the stick is kept: %1.\n")
+                       .arg(keptPasscode);
+        out << "\n";
+        out.flush();
+    }
     if (!line.eject)
         return 0;
     // The job is over: a signal now ends the program, and the service ends what it began.

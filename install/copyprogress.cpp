@@ -87,7 +87,8 @@ void ProgressDisplay::update(const StickProgress &progress, ProgressClock::time_
 
 bool ProgressDisplay::cancel(ProgressClock::time_point now)
 {
-    if (m_progress.phase == StickProgress::Phase::Writing)
+    if (m_progress.phase == StickProgress::Phase::Writing ||
+        m_progress.phase == StickProgress::Phase::Ejecting)
         return false;
     if (!m_stoppingSince)
         m_stoppingSince = now;
@@ -125,6 +126,10 @@ ProgressView ProgressDisplay::view(ProgressClock::time_point now, const QLocale 
         view.barMaximum = barSteps;
         if (m_progress.filesTotal > 0)
             view.barValue = m_progress.filesDone * barSteps / m_progress.filesTotal;
+        break;
+    case StickProgress::Phase::Ejecting:
+        view.action = QStringLiteral("Ejecting the stick…");
+        view.button = ProgressView::Button::None;
         break;
     case StickProgress::Phase::Verifying:
         view.action = QStringLiteral("Checking what the stick kept…");

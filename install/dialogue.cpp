@@ -37,29 +37,32 @@ QString adviceFor(int error)
 
 } // namespace
 
-bool askYes(MessagePresenter &messages, const QString &question, MessageAnswer defaultAnswer)
+bool askYes(MessagePresenter &messages, const QString &question, MessageAnswer defaultAnswer,
+            const QString &details)
 {
-    return messages.show({title, question, MessageIcon::Warning, MessageButtons::YesNo,
-                          defaultAnswer}) == MessageAnswer::Yes;
+    MessageRequest request(title, question, MessageIcon::Warning, MessageButtons::YesNo,
+                           defaultAnswer);
+    request.setInformativeText(details);
+    return messages.show(request) == MessageAnswer::Yes;
 }
 
-void tell(MessagePresenter &messages, MessageIcon icon, QStringList lines)
+void tell(MessagePresenter &messages, MessageIcon icon, const QString &text, QStringList details)
 {
-    lines.removeAll(QString());
-    messages.show(
-        {title, lines.join(QStringLiteral("\r\n")), icon, MessageButtons::Ok, MessageAnswer::Ok});
+    details.removeAll(QString());
+    MessageRequest request(title, text, icon, MessageButtons::Ok, MessageAnswer::Ok);
+    request.setInformativeText(details.join(QStringLiteral("\r\n")));
+    messages.show(request);
 }
 
 void report(MessagePresenter &messages, const Status &status, const Outcome &outcome)
 {
     if (status.isCancelled()) {
-        tell(messages, MessageIcon::Warning, {outcome.cancelled, outcome.stickState});
+        tell(messages, MessageIcon::Warning, outcome.cancelled, {outcome.stickState});
         return;
     }
     const Failure &failure = status.failure();
-    tell(messages, MessageIcon::Critical,
-         {outcome.failed, outcome.context, failure.text(), adviceFor(failure.error),
-          outcome.stickState});
+    tell(messages, MessageIcon::Critical, outcome.failed,
+         {outcome.context, failure.text(), adviceFor(failure.error), outcome.stickState});
 }
 
 } // namespace orvex::dialogue

@@ -6,15 +6,17 @@
 #include <QString>
 #include <QStringList>
 
-// The boxes the install and the removal show, all titled "Orvex Tessary".
+// The boxes the install and the removal show, all titled "Orvex Tessary": a
+// headline as the box's text, the details below it as its informative text.
 namespace orvex::dialogue {
 
-// Asks a yes/no question with a warning icon; true on Yes.
+// Asks a yes/no question with a warning icon, `details` below it; true on Yes.
 bool askYes(MessagePresenter &messages, const QString &question,
-            MessageAnswer defaultAnswer = MessageAnswer::Yes);
+            MessageAnswer defaultAnswer = MessageAnswer::Yes, const QString &details = {});
 
-// Shows the non-empty `lines`, one a line, with an OK button.
-void tell(MessagePresenter &messages, MessageIcon icon, QStringList lines);
+// Shows `text` with an OK button, and the non-empty `details` below it, one a line.
+void tell(MessagePresenter &messages, MessageIcon icon, const QString &text,
+          QStringList details = {});
 
 // How a step ended when it did not succeed, as the user reads it.
 struct Outcome
@@ -25,7 +27,9 @@ struct Outcome
     QString stickState; // what the stick now holds
 };
 
-// Tells the user about a failure (critical) or a cancel (warning) of `status`.
+// Tells the user about a failure (critical) or a cancel (warning) of `status`:
+// the heading, then what could not be done, why, what to do about it and what
+// the stick now holds.
 void report(MessagePresenter &messages, const Status &status, const Outcome &outcome);
 
 } // namespace orvex::dialogue

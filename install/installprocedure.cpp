@@ -57,6 +57,7 @@ public:
             return status;
         const std::optional<QString> passcode =
             askForPasscode(m_environment, m_installation.passcodeOnStick());
+        m_protected = passcode.has_value();
         return run([&](const ProgressCallback &progress, const std::atomic<bool> &cancel) {
             return m_installation.finish(passcode.has_value(), passcode.value_or(QString()),
                                          progress, cancel);
@@ -66,18 +67,27 @@ public:
     QString stickState() const override { return m_installation.stickState(); }
     bool tellDone(MessagePresenter &messages) override
     {
+        // Where it went and what guards it, for the window; the console says it its way.
+        QString summary;
+        if (!m_environment.driveName.isEmpty())
+            summary = (m_protected ? QStringLiteral("Installed onto %1. The Orvex Tessary bookmark "
+                                                    "opens it with the passcode you chose.")
+                                   : QStringLiteral("Installed onto %1. The Orvex Tessary bookmark "
+                                                    "opens it without a passcode."))
+                          .arg(m_environment.driveName);
         dialogue::tell(messages, MessageIcon::Information,
-                       {QStringLiteral("Installation complete!"),
-                        QStringLiteral("Thank you for using Orvex.")});
+                       QStringLiteral("Installation complete!\r\nThank you for using Orvex."),
+                       {summary});
         dialogue::tell(messages, MessageIcon::Information,
-                       {QStringLiteral("To access Orvex, simply choose the Orvex Tessary "
-                                       "bookmark in your PSP browser's bookmark section.")});
+                       QStringLiteral("To access Orvex, simply choose the Orvex Tessary bookmark "
+                                      "in your PSP browser's bookmark section."));
         return true;
     }
 
 private:
     const InstallEnvironment &m_environment;
     Installation m_installation;
+    bool m_protected = false;
 };
 
 } // namespace

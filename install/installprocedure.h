@@ -21,6 +21,7 @@ struct StickProgress
         Verifying, // reading back what the stick kept; may be cancelled
         Writing,   // putting the files in place; not to be interrupted
         Removing,  // removing the installed files; may be cancelled
+        Ejecting,  // the desktop's disk service ejects the stick; not to be interrupted
     };
     Phase phase = Phase::Checking;
     int filesDone = 0;
@@ -49,7 +50,6 @@ struct InstallEnvironment
     QString applicationFolder; // A: the payload and the bookmark pages, without trailing separator
     QString drive;             // D: the drive's root
     MessagePresenter &messages;
-    std::function<void()> endProgram;        // ends the process at once; may be empty
     StickRunner runOnStick = {};             // empty: each job runs here, never cancelled
     stick::FileSystem *fileSystem = nullptr; // null: the machine's own
     // Asks for the passcode of a protected install, offering the one already
@@ -58,6 +58,10 @@ struct InstallEnvironment
     std::function<std::optional<QString>(const QString &onStick)> choosePasscode = {};
     // True without a window: messages then speak of the command line.
     bool unattended = false;
+    // How the drive list shows the drive: its name, and what it says of it
+    // ("PSP memory stick, 1.2 GiB free"); empty without a window.
+    QString driveName = {};
+    QString driveFacts = {};
 };
 
 enum class InstallOutcome
@@ -65,7 +69,8 @@ enum class InstallOutcome
     Declined,
     Failed,
     Cancelled,
-    Completed
+    Completed,   // done, and told: the program may end
+    NothingThere // a removal found nothing to remove, and said so
 };
 
 // Installs the web application from the application folder onto the drive as
@@ -77,9 +82,10 @@ enum class InstallOutcome
 // question again when the user cancels that), puts the files and the passcode
 // in place with flushes that do not grow with their number, makes the chosen
 // page's bookmark the one Orvex bookmark of the bookmarks file, and reports
-// success only once everything is on the device; then it ends the program. A failure or a cancel
-// before the files are put in place leaves the stick as it was; every failure is reported and
-// leaves the program running.
+// success only once everything is on the device, saying where it installed and
+// whether a passcode guards it; the caller then ends the program. A failure or
+// a cancel before the files are put in place leaves the stick as it was; every
+// failure is reported.
 InstallOutcome runInstall(const InstallEnvironment &environment);
 
 // The environment's runner, or one that runs each job here, never cancelled.

@@ -419,14 +419,14 @@ public:
     {
         if (m_removal.foundNothing()) {
             dialogue::tell(messages, MessageIcon::Information,
-                           {QStringLiteral("Orvex Tessary is not on this stick: there was "
-                                           "nothing to remove.")});
+                           QStringLiteral("Orvex Tessary is not on this stick: there was "
+                                          "nothing to remove."));
             return false;
         }
         qCDebug(lcInstall) << m_removal.removed();
-        dialogue::tell(
-            messages, MessageIcon::Information,
-            {QStringLiteral("Orvex Tessary was removed from the PSP."), m_removal.removed()});
+        dialogue::tell(messages, MessageIcon::Information,
+                       QStringLiteral("Orvex Tessary was removed from the PSP."),
+                       {m_removal.removed()});
         return true;
     }
 

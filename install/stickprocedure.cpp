@@ -9,12 +9,21 @@ InstallOutcome runProcedure(const InstallEnvironment &environment, const StickPr
 {
     MessagePresenter &messages = environment.messages;
     if (environment.drive.isEmpty()) {
-        dialogue::tell(messages, MessageIcon::Critical,
-                       {QStringLiteral("No drive was chosen. Connect the PSP in USB mode and "
-                                       "choose its drive.")});
+        dialogue::tell(messages, MessageIcon::Information,
+                       QStringLiteral("No drive was chosen. Connect the PSP in USB mode and "
+                                      "choose its drive."),
+                       {QStringLiteral("On the PSP, choose Settings, then USB Connection, and "
+                                       "connect it to this computer with a USB cable. Its "
+                                       "memory stick appears in the list by itself.")});
         return InstallOutcome::Failed;
     }
-    if (!dialogue::askYes(messages, procedure.question, procedure.defaultAnswer))
+    QString onto;
+    if (!environment.driveName.isEmpty())
+        onto = environment.driveFacts.isEmpty()
+                   ? QStringLiteral("Onto %1 (%2).").arg(environment.driveName, environment.drive)
+                   : QStringLiteral("Onto %1 (%2): %3.")
+                         .arg(environment.driveName, environment.drive, environment.driveFacts);
+    if (!dialogue::askYes(messages, procedure.question, procedure.defaultAnswer, onto))
         return InstallOutcome::Declined;
     const Status status = work.run(stickRunnerOf(environment));
     if (!status.ok()) {
@@ -23,9 +32,7 @@ InstallOutcome runProcedure(const InstallEnvironment &environment, const StickPr
             {procedure.failed, procedure.cancelled, work.context(), work.stickState()});
         return status.isCancelled() ? InstallOutcome::Cancelled : InstallOutcome::Failed;
     }
-    if (work.tellDone(messages) && environment.endProgram)
-        environment.endProgram();
-    return InstallOutcome::Completed;
+    return work.tellDone(messages) ? InstallOutcome::Completed : InstallOutcome::NothingThere;
 }
 
 } // namespace orvex

@@ -20,7 +20,7 @@ public:
     virtual QString context() const = 0;
     // What the stick holds once the work failed or was cancelled.
     virtual QString stickState() const = 0;
-    // Tells the user what was done; true when the program is then to end.
+    // Tells the user what was done; false when there was nothing to do.
     virtual bool tellDone(MessagePresenter &messages) = 0;
 };
 
@@ -33,10 +33,10 @@ struct StickProcedure
     QString cancelled; // the heading of a cancel: "Installation cancelled."
 };
 
-// The steps an install and a removal share: with no drive chosen it says so and
-// asks nothing; it asks for the confirmation; it does the work; a failure or a
-// cancel is reported with what the stick now holds, and leaves the program
-// running; otherwise what was done is told, and the program may end.
+// The steps an install and a removal share: with no drive chosen it says how to
+// connect the PSP and asks nothing; it asks for the confirmation, naming the
+// drive; it does the work; a failure or a cancel is reported with what the
+// stick now holds; otherwise what was done is told.
 InstallOutcome runProcedure(const InstallEnvironment &environment, const StickProcedure &procedure,
                             StickWork &work);
 

@@ -5,6 +5,7 @@
 #include "app/passcodedialog.h"
 #include "app/stickjobdialog.h"
 #include "app/stickjobrunner.h"
+#include "recordingdiskservice.h"
 #include "skinhost.h"
 
 #include <QAbstractItemView>
@@ -88,6 +89,7 @@ class MainWindowTest : public QObject
     QList<QStringList> m_installs; // the application folder and drive of each
     std::thread::id m_jobThread;
     int m_endings = 0;
+    RecordingDiskService m_disks;
 
     // A window whose end is counted and whose Install is recorded, runs a job and ends.
     std::unique_ptr<Frm_SkinnedForm> makeWindow(const QStringList &drives = {})
@@ -96,13 +98,13 @@ class MainWindowTest : public QObject
         window->setApplicationFolder(m_folder.filePath(u"A"_s));
         window->setMessagePresenter(&m_messages);
         window->setEndProgram([this] { ++m_endings; });
+        window->setDiskService(&m_disks);
         window->setInstallRunner([this](const orvex::InstallEnvironment &environment) {
             m_installs.append({environment.applicationFolder, environment.drive});
             const orvex::Status status = environment.runOnStick([this](auto &, auto &) {
                 m_jobThread = std::this_thread::get_id();
                 return orvex::Status();
             });
-            environment.endProgram();
             return status.ok() ? orvex::InstallOutcome::Completed : orvex::InstallOutcome::Failed;
         });
         return window;

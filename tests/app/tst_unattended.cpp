@@ -91,7 +91,8 @@ private Q_SLOTS:
     }
 
     // Questions and information go to standard output, failures to standard error, a
-    // paragraph each; the passcode already on the stick is kept, and not printed.
+    // paragraph each, the drive named first and last; the passcode already on the stick
+    // is kept, and said so.
     void printsInformationAndFailuresApart()
     {
         QTemporaryDir folder;
@@ -110,10 +111,13 @@ private Q_SLOTS:
                 outStream, errorStream);
         };
         const QString asked = u"Are you sure you want to install Orvex Tessary? Yes\n\n"_s;
+        const auto onto = [&](const QString &drive) {
+            return u"Installing onto "_s + folder.filePath(drive) + u".\n\n"_s + asked;
+        };
 
         QVERIFY(QDir().mkpath(folder.filePath(u"E"_s)));
         QCOMPARE(install(u"E"_s), 1);
-        QCOMPARE(out, asked);
+        QCOMPARE(out, onto(u"E"_s));
         QVERIFY2(errors.startsWith(u"orvex-installer: Installation failed.\nThe drive "_s) &&
                      errors.endsWith(u"with --drive.\nNothing on the stick was changed.\n\n"_s),
                  qPrintable(errors));
@@ -121,8 +125,10 @@ private Q_SLOTS:
         out.clear();
         errors.clear();
         QCOMPARE(install(), 0);
-        QVERIFY2(out.startsWith(asked + "Would you like to install with password protection? "
-                                        u"Yes\n\nInstallation complete!\n"_s) &&
+        QVERIFY2(out.startsWith(onto(u"D"_s) + u"Would you like to install with password "
+                                               "protection? Yes\n\nInstallation complete!\n"_s) &&
+                     out.endsWith(u"Installed onto "_s + folder.filePath(u"D"_s) +
+                                  u".\nThe passcode already on the stick is kept: 13579.\n\n"_s) &&
                      !out.contains(u"passcode is"_s),
                  qPrintable(out));
         QCOMPARE(testfiles::read(passcodeFile), orvex::passcode::fileText(u"13579"_s));

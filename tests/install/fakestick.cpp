@@ -74,16 +74,16 @@ public:
     }
     Result<std::unique_ptr<File>> openFile(const QByteArray &name, Open how) override
     {
-        Result<std::unique_ptr<File>> real = Status();
+        std::optional<Result<std::unique_ptr<File>>> real;
         const auto open = [&] {
-            return m_stick.shown((real = m_real->openFile(name, how)).status());
+            return m_stick.shown(real.emplace(m_real->openFile(name, how)).status());
         };
         if (Status opened =
                 how == Open::CreateNew ? m_stick.record(u"create"_s, pathOf(name), open) : open();
             !opened.ok())
             return opened;
         return std::unique_ptr<File>(
-            std::make_unique<FakeFile>(m_stick, pathOf(name), std::move(real.value())));
+            std::make_unique<FakeFile>(m_stick, pathOf(name), std::move(real->value())));
     }
     Status makeFolder(const QByteArray &name) override
     {

@@ -29,20 +29,32 @@ const QString unchanged = u"Nothing on the stick was changed."_s;
 const QString leftoverRemoved = u"Removed 1 file left by an interrupted installation."_s;
 const QByteArray list = "css/\r\nindex.html\r\ncss/site.css\r\n";
 
-QString box(const QString &text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
+QString box(const QString &text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
+            const QString &details = {})
 {
     const auto preset = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-    return RecordingMessagePresenter::describe({u"Orvex Tessary"_s, text, icon, buttons, preset});
+    MessageRequest request(u"Orvex Tessary"_s, text, icon, buttons, preset);
+    request.setInformativeText(details);
+    return RecordingMessagePresenter::describe(request);
+}
+
+// A box's text and the details below it, a line each.
+QString joined(const RecordingMessagePresenter::Box &box)
+{
+    const QString details = box.request.informativeText();
+    return details.isEmpty() ? box.request.text() : box.request.text() + u"\r\n"_s + details;
 }
 
 // The questions answered by `answers` ("Y"/"N" each).
-QStringList questionsFor(const QString &answers)
+// The confirmation below it says `onto`.
+QStringList questionsFor(const QString &answers, const QString &onto = {})
 {
     const QStringList questions = {u"Are you sure you want to install Orvex Tessary?"_s,
                                    u"Would you like to install with password protection?"_s};
     QStringList shown;
     for (qsizetype i = 0; i < answers.size(); ++i)
-        shown.append(box(questions[i], MessageIcon::Warning, MessageButtons::YesNo));
+        shown.append(box(questions[i], MessageIcon::Warning, MessageButtons::YesNo,
+                         i == 0 ? onto : QString()));
     return shown;
 }
 
@@ -70,14 +82,13 @@ class InstallTest : public QObject
 
     std::unique_ptr<FakeStick> m_stick;
     std::unique_ptr<RecordingMessagePresenter> m_messages;
-    int m_endings = 0;
 
     bool add(const QString &path, const QByteArray &bytes)
     {
         return testfiles::write(m_stick->real(path), bytes);
     }
     Tree drive() const { return snapshot(m_stick->real(u"/D"_s)); }
-    QString told() const { return m_messages->requests().last().text; }
+    QString told() const { return joined(m_messages->requests().last()); }
 
     // Runs shell commands in the stick's folder, with $B the bookmarks file, $O the
     // installed Orvex folder and $P the payload.
@@ -96,7 +107,7 @@ class InstallTest : public QObject
     {
         m_stick->calls.clear();
         m_messages = std::make_unique<RecordingMessagePresenter>(answersFrom(answers));
-        return {u"/A"_s, drive, *m_messages, [this] { ++m_endings; }, runner, m_stick.get()};
+        return {u"/A"_s, drive, *m_messages, runner, m_stick.get()};
     }
     InstallOutcome install(const QString &answers, const StickRunner &runner = {},
                            QList<std::optional<QString>> passcodes = {})
@@ -123,7 +134,6 @@ private Q_SLOTS:
     void init()
     {
         m_stick = std::make_unique<FakeStick>();
-        m_endings = 0;
         QVERIFY(add(u"/A/Orvex/index.html"_s, "new index") &&
                 add(u"/A/Orvex/css/site.css"_s, "body {}"));
         QVERIFY(add(u"/A/nopass.html"_s, openEntry + "\r\n<!-- open -->\r\n"));
@@ -196,20 +206,25 @@ private Q_SLOTS:
         run.choosePasscode = [](const QString &onStick) {
             return onStick.isEmpty() ? u"2468"_s : onStick;
         };
+        run.driveName = u"STICK"_s;
+        run.driveFacts = u"PSP memory stick, 1.0 GiB free"_s;
 
         const InstallOutcome outcome = runInstall(run);
 
         const bool installed = !after.isNull();
         QCOMPARE(outcome, installed ? InstallOutcome::Completed : InstallOutcome::Declined);
-        QStringList shown = questionsFor(answers);
+        QStringList shown =
+            questionsFor(answers, u"Onto STICK (/D): PSP memory stick, 1.0 GiB free."_s);
         if (installed)
             shown << box(u"Installation complete!\r\nThank you for using Orvex."_s,
-                         MessageIcon::Information)
+                         MessageIcon::Information, MessageButtons::Ok,
+                         u"Installed onto STICK. The Orvex Tessary bookmark opens it "_s +
+                             (passcode.isNull() ? u"without a passcode."_s
+                                                : u"with the passcode you chose."_s))
                   << box(u"To access Orvex, simply choose the Orvex Tessary bookmark in your "_s
                          "PSP browser's bookmark section.",
                          MessageIcon::Information);
         QCOMPARE(m_messages->described(), shown);
-        QCOMPARE(m_endings, installed ? 1 : 0);
         QCOMPARE(progress,
                  installed
                      ? QStringList({u"1 0/2 0/16 index.html"_s, u"1 0/2 9/16 index.html"_s,
@@ -340,13 +355,17 @@ private Q_SLOTS:
 
         QCOMPARE(runInstall(environment(answers, {}, drive)), InstallOutcome::Failed);
 
-        QCOMPARE(m_endings, 0);
         reason.replace(u"<B>"_s, u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s)
             .replace(u"<O>"_s, u"/D/PSP/COMMON/Orvex"_s);
-        const QString heading = answers.isEmpty() ? u""_s : u"Installation failed.\r\n"_s;
-        const QString footer = answers.isEmpty() ? u""_s : u"\r\n"_s + unchanged;
-        QCOMPARE(m_messages->described(),
-                 questionsFor(answers) << box(heading + reason + footer, MessageIcon::Critical));
+        // Without a drive, how to connect one; else the failure, then what it changed.
+        const QString told = answers.isEmpty()
+                                 ? box(reason, MessageIcon::Information, MessageButtons::Ok,
+                                       u"On the PSP, choose Settings, then USB Connection, and "
+                                       "connect it to this computer with a USB cable. Its memory "
+                                       "stick appears in the list by itself."_s)
+                                 : box(u"Installation failed."_s, MessageIcon::Critical,
+                                       MessageButtons::Ok, reason + u"\r\n"_s + unchanged);
+        QCOMPARE(m_messages->described(), questionsFor(answers) << told);
         QCOMPARE(snapshot(m_stick->real(u"/O"_s)), outside);
         QCOMPARE(this->drive(), stick);
         QVERIFY(m_stick->calls.isEmpty());
@@ -682,10 +701,11 @@ private Q_SLOTS:
 
         QCOMPARE(outcome, told.startsWith(u"Removal failed."_s)      ? InstallOutcome::Failed
                           : told.startsWith(u"Removal cancelled."_s) ? InstallOutcome::Cancelled
+                          : told.contains(u"nothing to remove"_s)    ? InstallOutcome::NothingThere
                                                                      : InstallOutcome::Completed);
         QCOMPARE(m_messages->requests().first().defaultAnswer, MessageAnswer::No);
         QCOMPARE(this->told(), told);
-        QCOMPARE(m_endings, outcome == InstallOutcome::Completed && !told.contains(u"nothing"_s));
+
         if (!told.contains(u"nothing"_s) && !told.contains(u"a link"_s)) {
             for (const QString &key : expected.keys()) {
                 const QString below = key.mid(QString(u"PSP/COMMON/Orvex/"_s).size());
