@@ -27,6 +27,7 @@ using namespace Qt::StringLiterals;
 
 using orvex::DriveList;
 using orvex::Frm_SkinnedForm;
+using orvex::MessageAnswer;
 using orvex::PasscodeDialog;
 using orvex::StickJobDialog;
 using orvex::StickJobRunner;
@@ -100,7 +101,8 @@ class MainWindowTest : public QObject
         window->setEndProgram([this] { ++m_endings; });
         window->setDiskService(&m_disks);
         window->setInstallRunner([this](const orvex::InstallEnvironment &environment) {
-            m_installs.append({environment.applicationFolder, environment.drive});
+            m_installs.append({environment.applicationFolder, environment.drive,
+                               environment.driveName, environment.driveFacts});
             const orvex::Status status = environment.runOnStick([this](auto &, auto &) {
                 m_jobThread = std::this_thread::get_id();
                 return orvex::Status();
@@ -118,6 +120,7 @@ private Q_SLOTS:
         m_installs.clear();
         m_jobThread = {};
         m_endings = 0;
+        m_disks = RecordingDiskService();
     }
     void cleanup() { m_volumes->release(); }
 
@@ -155,7 +158,8 @@ private Q_SLOTS:
         QTRY_COMPARE(drive1->currentDrive(), u"/media/B"_s);
         QCOMPARE(drive1->currentText(), u"B, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s);
         QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
-        QCOMPARE(m_installs, QList<QStringList>({{m_folder.filePath(u"A"_s), u"/media/B"_s}}));
+        QCOMPARE(m_installs, QList<QStringList>({{m_folder.filePath(u"A"_s), u"/media/B"_s, u"B"_s,
+                                                  u"PSP memory stick, 512.0 MiB free"_s}}));
         QVERIFY(m_jobThread != std::thread::id() && m_jobThread != std::this_thread::get_id());
         QCOMPARE(m_endings, 1);
 
@@ -167,9 +171,44 @@ private Q_SLOTS:
         drive1->setPlaceholderText({});
         QVERIFY(drive1->grab().toImage() != shown); // the closed box shows it too
         QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
-        QCOMPARE(m_installs.last().last(), QString());
+        QCOMPARE(m_installs.last().at(1), QString());
         QTest::mouseClick(window->findChild<QWidget *>(u"Picture2"_s), Qt::LeftButton);
         QCOMPARE(m_endings, 3);
+    }
+
+    void offersToEjectOnceDone_data()
+    {
+        QTest::addColumn<bool>("managed");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("told"); // the last box, "" for none
+        const QString question = u"Eject the stick now? Then leave USB mode on the PSP."_s;
+        QTest::newRow("not the disk service's: no box")
+            << false << MessageAnswer::Yes << QStringList() << QString();
+        QTest::newRow("Not now") << true << MessageAnswer::No << QStringList() << question;
+        QTest::newRow("Eject") << true << MessageAnswer::Yes << QStringList{u"Unmount /b/B"_s}
+                               << u"The stick was ejected. You can now leave USB mode on the "
+                                  "PSP."_s;
+    }
+
+    // Once a job is done, the window offers to eject a stick the disk service manages,
+    // then ends the program.
+    void offersToEjectOnceDone()
+    {
+        QFETCH(bool, managed);
+        QFETCH(MessageAnswer, answer);
+        if (managed)
+            m_disks.managed = {{u"/b/B"_s, {u"/media/B"_s}, false, true, {}, false, false}};
+        RecordingMessagePresenter messages({answer});
+        const auto window = makeWindow({u"/media/B"_s});
+        window->setMessagePresenter(&messages);
+        QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
+        QTEST(m_disks.taken, "taken");
+        QTEST(messages.requests().isEmpty() ? QString() : messages.requests().last().text, "told");
+        if (!messages.requests().isEmpty())
+            QCOMPARE(messages.requests().first().request.buttonLabel(MessageAnswer::Yes),
+                     u"Eject"_s);
+        QCOMPARE(m_endings, 1);
     }
 
     // A look that hangs holds neither the window nor the looks at other places.
