@@ -15,12 +15,9 @@ endif()
 
 # Qt as the project writes it: no signals/slots keywords, no text from char
 # strings without an encoding said, nothing deprecated in the Qt we build on.
-# A target whose property ORVEX_TEST is on (a test not yet converted) may
-# still make text from char strings.
 add_library(orvex_qt_rules INTERFACE)
 target_compile_definitions(orvex_qt_rules INTERFACE
-    QT_NO_KEYWORDS QT_DISABLE_DEPRECATED_BEFORE=0x060400
-    $<$<NOT:$<BOOL:$<TARGET_PROPERTY:ORVEX_TEST>>>:QT_NO_CAST_FROM_ASCII>)
+    QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII QT_DISABLE_DEPRECATED_BEFORE=0x060400)
 
 # ORVEX_SANITIZE=ON builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer; the test command runs one such build.
