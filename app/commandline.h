@@ -27,7 +27,9 @@ struct CommandLine
 };
 
 // Reads the arguments (the program's name first). Needs no application object,
-// so that the caller can choose between a GUI and a console application.
+// so that the caller can choose between a GUI and a console application; its
+// texts come in the language loaded at the time, so the caller reads the line
+// again once the translations are in.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 } // namespace orvex

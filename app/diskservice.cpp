@@ -2,6 +2,7 @@
 
 #include "app/machineaccess.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -128,7 +129,8 @@ public:
         if (reply.type() == QDBusMessage::ReplyMessage)
             return {};
         return Status::refusal({}, reply.errorMessage().isEmpty()
-                                       ? QStringLiteral("the disk service did not answer")
+                                       ? QCoreApplication::translate(
+                                             "EjectMessages", "the disk service did not answer")
                                        : reply.errorMessage());
     }
 };

@@ -15,7 +15,12 @@ namespace {
 
 using namespace orvex::drives;
 
-const QString placeholder = QStringLiteral("Connect the PSP in USB mode");
+// What the box says while it lists no drive.
+QString placeholderWords()
+{
+    return DriveList::tr("Connect the PSP in USB mode");
+}
+
 // Names longer than this many average characters are elided in their middle
 // in the open list; the closed box cuts them down to this many characters.
 constexpr int nameCharacters = 32;
@@ -79,10 +84,9 @@ QString DriveList::fitted(const Entry &entry, int width) const
             ? entry.name.left(shortestName - 3) + QStringLiteral("…") + entry.name.right(2)
             : entry.name;
     for (const bool withTotal : {true, false}) {
-        const QString rest = entry.text(withTotal).mid(entry.name.size());
-        const int room = width - metrics.horizontalAdvance(rest);
+        const int room = width - metrics.horizontalAdvance(entry.textWith({}, withTotal));
         if (room >= metrics.horizontalAdvance(shortest))
-            return metrics.elidedText(entry.name, Qt::ElideMiddle, room) + rest;
+            return entry.textWith(metrics.elidedText(entry.name, Qt::ElideMiddle, room), withTotal);
     }
     return metrics.elidedText(entry.text(false), Qt::ElideRight, width);
 }
@@ -143,10 +147,10 @@ void DriveList::showEntries()
         qCDebug(lcWindow).noquote() << "entry:" << entry.text();
     }
     if (list.isEmpty()) {
-        addItem(placeholder);
+        addItem(placeholderWords());
         items->item(0)->setEnabled(false);
     }
-    setPlaceholderText(list.isEmpty() ? placeholder : QString());
+    setPlaceholderText(list.isEmpty() ? placeholderWords() : QString());
     setCurrentIndex(m_choice.current());
     // The open list may be wider than the box, so that whole entries show.
     const int margins = 4 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +

@@ -120,9 +120,9 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
                                      orvex::drives::VolumeSource volumes, Task task)
 {
     const bool removing = task == Task::Remove;
-    m_picture2 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")),
-                                   QPixmap(QStringLiteral(":/orvex/app/cancel@2x.bmp")),
-                                   QStringLiteral("Cancel"), this);
+    m_picture2 =
+        new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")),
+                          QPixmap(QStringLiteral(":/orvex/app/cancel@2x.bmp")), tr("Cancel"), this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     orvex::twips::setGeometry(m_picture2, QRectF(3120, 2040, 1455, 735));
     connect(m_picture2, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture2_Click);
@@ -137,33 +137,30 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
                extentToTwips(design.read(QStringLiteral("_extenty"), 15425).toLongLong())));
 
     const QString picture = removing ? QStringLiteral("remove") : QStringLiteral("install");
-    m_picture1 =
-        new PictureButton(QPixmap(QStringLiteral(":/orvex/app/%1.bmp").arg(picture)),
-                          QPixmap(QStringLiteral(":/orvex/app/%1@2x.bmp").arg(picture)),
-                          removing ? QStringLiteral("Remove") : QStringLiteral("Install"), m_skin1);
+    m_picture1 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/%1.bmp").arg(picture)),
+                                   QPixmap(QStringLiteral(":/orvex/app/%1@2x.bmp").arg(picture)),
+                                   removing ? tr("Remove") : tr("Install"), m_skin1);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     orvex::twips::setGeometry(m_picture1, QRectF(4560, 2040, 1575, 735));
     connect(m_picture1, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture1_Click);
 
     m_drive1 = new DriveList(std::move(volumes), extraDrives, m_skin1);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
-    m_drive1->setAccessibleName(QStringLiteral("Drive"));
+    m_drive1->setAccessibleName(tr("Drive"));
     orvex::twips::setGeometry(m_drive1, QRectF(240, 1440, 4335, 360));
 
-    QLabel *label5 =
-        makeLabel(QStringLiteral("Label5"),
-                  QStringLiteral("Orvex Tessary installer %1").arg(QStringLiteral(ORVEX_VERSION)),
-                  QRectF(2040, 2880, 4095, 255), m_skin1);
+    QLabel *label5 = makeLabel(QStringLiteral("Label5"),
+                               tr("Orvex Tessary installer %1").arg(QStringLiteral(ORVEX_VERSION)),
+                               QRectF(2040, 2880, 4095, 255), m_skin1);
     QLabel *label4 = makeLabel(QStringLiteral("Label4"),
-                               removing ? QStringLiteral("3. Press Remove to remove Orvex Tessary!")
-                                        : QStringLiteral("3. Press Install to begin installation!"),
+                               removing ? tr("3. Press Remove to remove Orvex Tessary!")
+                                        : tr("3. Press Install to begin installation!"),
                                QRectF(240, 960, 4335, 255), m_skin1);
-    QLabel *label3 = makeLabel(QStringLiteral("Label3"),
-                               QStringLiteral("2. Select the drive your PSP is connected to."),
-                               QRectF(240, 720, 4455, 375), m_skin1);
-    QLabel *label1 =
-        makeLabel(QStringLiteral("Label1"), QStringLiteral("1. Connect PSP in USB Mode."),
-                  QRectF(240, 480, 3615, 255), m_skin1);
+    QLabel *label3 =
+        makeLabel(QStringLiteral("Label3"), tr("2. Select the drive your PSP is connected to."),
+                  QRectF(240, 720, 4455, 375), m_skin1);
+    QLabel *label1 = makeLabel(QStringLiteral("Label1"), tr("1. Connect PSP in USB Mode."),
+                               QRectF(240, 480, 3615, 255), m_skin1);
 
     m_picture2->raise();
     const QList<QWidget *> tabOrder = {m_skin1, m_drive1, m_picture1, label1,
@@ -225,7 +222,7 @@ void Frm_SkinnedForm::Picture1_Click()
     if (const orvex::drives::Entry *entry = m_drive1->currentEntry()) {
         environment.driveName = entry->name;
         if (!entry->free.isEmpty())
-            environment.driveFacts = entry->state + QStringLiteral(", ") + entry->free;
+            environment.driveFacts = entry->facts();
     }
     // The job's objects, its lock and descriptors on the stick among them, are
     // gone once it returns: only then can the stick be ejected.
@@ -259,11 +256,10 @@ void Frm_SkinnedForm::offerEject(const QString &drive, orvex::StickJobRunner &ru
     if (!off([&] { offered = orvex::drives::ejectOffered(disks, drive); }).ok() || !offered)
         return;
     orvex::MessageRequest ask(
-        QStringLiteral("Orvex Tessary"),
-        QStringLiteral("Eject the stick now? Then leave USB mode on the PSP."),
+        QStringLiteral("Orvex Tessary"), tr("Eject the stick now? Then leave USB mode on the PSP."),
         orvex::MessageIcon::Information, orvex::MessageButtons::YesNo, orvex::MessageAnswer::Yes);
-    ask.setButtonLabel(orvex::MessageAnswer::Yes, QStringLiteral("Eject"));
-    ask.setButtonLabel(orvex::MessageAnswer::No, QStringLiteral("Not now"));
+    ask.setButtonLabel(orvex::MessageAnswer::Yes, tr("Eject"));
+    ask.setButtonLabel(orvex::MessageAnswer::No, tr("Not now"));
     if (messages.show(ask) != orvex::MessageAnswer::Yes)
         return;
     if (!off([&] { ejected = orvex::drives::ejectAfter(disks, drive); }).ok())

@@ -2,6 +2,7 @@
 #include "app/frm_skinnedform.h"
 #include "app/machineaccess.h"
 #include "app/payloadfolder.h"
+#include "app/translations.h"
 #include "app/unattendedinstall.h"
 
 #include <QApplication>
@@ -11,18 +12,21 @@
 
 namespace {
 
-void nameApplication()
+// Names the application and loads its texts in the user's language.
+void prepareApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("orvex-installer"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVEX_VERSION));
+    orvex::loadTranslations();
 }
 
 // Everything that needs no window: help, version, a wrong command line and the
 // unattended install. A console application, so no display is needed.
-int runWithoutWindow(int argc, char *argv[], const orvex::CommandLine &line)
+int runWithoutWindow(int argc, char *argv[], const QStringList &arguments)
 {
     QCoreApplication app(argc, argv);
-    nameApplication();
+    prepareApplication();
+    const orvex::CommandLine line = orvex::parseCommandLine(arguments);
     // A closed or broken output stops nothing: its writes just fail.
     std::signal(SIGPIPE, SIG_IGN);
     QTextStream out(stdout);
@@ -39,7 +43,10 @@ int runWithoutWindow(int argc, char *argv[], const orvex::CommandLine &line)
         return orvex::runUnattended(orvex::payloadFolder(QCoreApplication::applicationDirPath()),
                                     line, out, errors);
     default:
-        errors << "orvex-installer: " << line.error << "\nTry 'orvex-installer --help'.\n";
+        errors << "orvex-installer: " << line.error << '\n'
+               << QCoreApplication::translate("CommandLine", "Try '%1 --help'.")
+                      .arg(QStringLiteral("orvex-installer"))
+               << '\n';
         return 2;
     }
 }
@@ -51,12 +58,13 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const orvex::CommandLine line = orvex::parseCommandLine(arguments);
-    if (line.action != orvex::CommandLine::Action::ShowWindow)
-        return runWithoutWindow(argc, argv, line);
+    // Read once to choose the kind of application, again in the user's language.
+    if (orvex::parseCommandLine(arguments).action != orvex::CommandLine::Action::ShowWindow)
+        return runWithoutWindow(argc, argv, arguments);
 
     QApplication app(argc, argv);
-    nameApplication();
+    prepareApplication();
+    const orvex::CommandLine line = orvex::parseCommandLine(arguments);
     orvex::armMachineAccess();
     QApplication::setApplicationDisplayName(QStringLiteral("Orvex Tessary"));
     orvex::Frm_SkinnedForm window(line.drives, line.uninstall

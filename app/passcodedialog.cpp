@@ -17,14 +17,13 @@ PasscodeDialog::PasscodeDialog(const QString &offered, QWidget *parent)
     setObjectName(QStringLiteral("PasscodeDialog"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
     auto *prompt = new QLabel(
-        QStringLiteral("Choose the passcode that opens Orvex Tessary on the PSP (4 to 8 digits):"),
-        this);
+        tr("Choose the passcode that opens Orvex Tessary on the PSP (4 to 8 digits):"), this);
     prompt->setWordWrap(true);
     prompt->setBuddy(m_entry);
     m_entry->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,8}")), m_entry));
     m_entry->setInputMethodHints(Qt::ImhDigitsOnly);
-    m_entry->setAccessibleName(QStringLiteral("Passcode"));
+    m_entry->setAccessibleName(tr("Passcode"));
     m_entry->setText(orvex::passcode::isValid(offered) ? offered : QString());
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);

@@ -1,5 +1,8 @@
 #include "app/signalcancel.h"
 
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
 #include <unistd.h>
 
 namespace orvex {
@@ -14,6 +17,27 @@ std::atomic<std::atomic<bool> *> flagToSet = nullptr;
 std::atomic<const std::atomic<bool> *> mustFinishToRead = nullptr;
 static_assert(std::atomic<std::atomic<bool> *>::is_always_lock_free);
 
+// The line a second signal writes, put in the user's language once, before
+// the first handler is set: a handler may not translate or allocate.
+char stoppedLine[1024];
+std::size_t stoppedLineSize = 0;
+
+void prepareStoppedLine()
+{
+    static const bool prepared = [] {
+        const QByteArray line =
+            QCoreApplication::translate("CommandLine",
+                                        "Stopped while the stick was not answering; the next "
+                                        "installation or removal cleans up what was left.")
+                .toLocal8Bit() +
+            '\n';
+        stoppedLineSize = std::min<std::size_t>(line.size(), sizeof stoppedLine);
+        std::memcpy(stoppedLine, line.constData(), stoppedLineSize);
+        return true;
+    }();
+    Q_UNUSED(prepared);
+}
+
 void onSignal(int signal)
 {
     std::atomic<bool> *flag = flagToSet.load();
@@ -21,9 +45,7 @@ void onSignal(int signal)
         return;
     const std::atomic<bool> *mustFinish = mustFinishToRead.load();
     if (mustFinish && flag->load() && !mustFinish->load()) {
-        static const char line[] = "Stopped while the stick was not answering; the next "
-                                   "installation or removal cleans up what was left.\n";
-        (void)!::write(STDERR_FILENO, line, sizeof line - 1);
+        (void)!::write(STDERR_FILENO, stoppedLine, stoppedLineSize);
         // The signal's own action ends the program once this handler returns.
         ::signal(signal, SIG_DFL);
         ::raise(signal);
@@ -42,9 +64,10 @@ SignalCancel::SignalCancel(std::atomic<bool> &flag, const std::atomic<bool> &mus
 }
 
 SignalCancel::SignalCancel(std::atomic<bool> *flag, const std::atomic<bool> *mustFinish)
-    : m_previousFlag(flagToSet.exchange(flag)),
-      m_previousMustFinish(mustFinishToRead.exchange(mustFinish))
 {
+    prepareStoppedLine();
+    m_previousFlag = flagToSet.exchange(flag);
+    m_previousMustFinish = mustFinishToRead.exchange(mustFinish);
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);

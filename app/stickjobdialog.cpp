@@ -11,7 +11,7 @@ namespace orvex {
 
 StickJobDialog::StickJobDialog(QWidget *parent)
     : QDialog(parent), m_action(new QLabel(this)), m_figures(new QLabel(this)),
-      m_bar(new QProgressBar(this)), m_button(new QPushButton(QStringLiteral("Cancel"), this))
+      m_bar(new QProgressBar(this)), m_button(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("CopyProgress"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
@@ -54,9 +54,8 @@ void StickJobDialog::showView(const orvex::ProgressView &view)
     m_bar->setValue(view.barValue);
     m_offered = view.button;
     m_button->setVisible(view.button != orvex::ProgressView::Button::None);
-    m_button->setText(view.button == orvex::ProgressView::Button::CloseAnyway
-                          ? QStringLiteral("Close anyway")
-                          : QStringLiteral("Cancel"));
+    m_button->setText(view.button == orvex::ProgressView::Button::CloseAnyway ? tr("Close anyway")
+                                                                              : tr("Cancel"));
 }
 
 void StickJobDialog::reject()

@@ -6,6 +6,7 @@
 #include "install/passcode.h"
 #include "install/removal.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QTextStream>
 #include <pthread.h>
@@ -30,7 +31,12 @@ public:
         MessageAnswer answer = MessageAnswer::Ok;
         if (request.buttons() == MessageButtons::YesNo) {
             answer = m_answers.isEmpty() ? MessageAnswer::No : m_answers.takeFirst();
-            text += answer == MessageAnswer::Yes ? QStringLiteral(" Yes") : QStringLiteral(" No");
+            text =
+                answer == MessageAnswer::Yes
+                    ? QCoreApplication::translate("CommandLine", "%1 Yes", "a question, answered")
+                          .arg(text)
+                    : QCoreApplication::translate("CommandLine", "%1 No", "a question, answered")
+                          .arg(text);
         }
         if (!request.informativeText().isEmpty())
             text += QStringLiteral("\n") + request.informativeText();
@@ -100,7 +106,9 @@ InstallOutcome runJob(const QString &applicationFolder, const CommandLine &line,
             return onStick;
         }
         const QString made = passcode::random();
-        const QString told = QStringLiteral("The passcode is %1.\n\n").arg(made);
+        const QString told =
+            QCoreApplication::translate("CommandLine", "The passcode is %1.").arg(made) +
+            QStringLiteral("\n\n");
         out << told;
         out.flush();
         // A passcode nobody reads is lost to the user: it goes to the errors too.
@@ -120,7 +128,8 @@ int runUnattended(const QString &applicationFolder, const CommandLine &line, QTe
 {
     const QString &drive = line.drives.first();
     if (!line.uninstall) {
-        out << QStringLiteral("Installing onto %1.\n\n").arg(drive);
+        out << QCoreApplication::translate("CommandLine", "Installing onto %1.").arg(drive)
+            << "\n\n";
         out.flush();
     }
     QString keptPasscode;
@@ -128,10 +137,12 @@ int runUnattended(const QString &applicationFolder, const CommandLine &line, QTe
     if (outcome != InstallOutcome::Completed && outcome != InstallOutcome::NothingThere)
         return 1;
     if (!line.uninstall) {
-        out << QStringLiteral("Installed onto %1.\n").arg(drive);
+        out << QCoreApplication::translate("CommandLine", "Installed onto %1.").arg(drive) << "\n";
         if (!keptPasscode.isEmpty())
-            out << QStringLiteral("The passcode already on the stick is kept: %1.\n")
-                       .arg(keptPasscode);
+            out << QCoreApplication::translate("CommandLine",
+                                               "The passcode already on the stick is kept: %1.")
+                       .arg(keptPasscode)
+                << "\n";
         out << "\n";
         out.flush();
     }

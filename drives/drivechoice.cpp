@@ -5,6 +5,7 @@
 #include "install/payloadplan.h"
 #include "install/room.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -66,12 +67,12 @@ bool payloadFits(const VolumeFacts &facts, const PayloadNeeds &needs)
 QString stateOf(const VolumeFacts &facts, const PayloadNeeds &needs)
 {
     if (!facts.holdsPspFolder)
-        return QStringLiteral("not a PSP stick");
+        return QCoreApplication::translate("orvex::DriveList", "not a PSP stick");
     if (facts.readOnly)
-        return QStringLiteral("read-only");
+        return QCoreApplication::translate("orvex::DriveList", "read-only");
     if (!payloadFits(facts, needs))
-        return QStringLiteral("too full");
-    return QStringLiteral("PSP memory stick");
+        return QCoreApplication::translate("orvex::DriveList", "too full");
+    return QCoreApplication::translate("orvex::DriveList", "PSP memory stick");
 }
 
 // The place's entry with its state and sizes, or with what stands for them.
@@ -80,10 +81,10 @@ Entry entryOf(const Place &place, const QLocale &locale, const PayloadNeeds &nee
     Entry entry{nameOf(place), {}, {}, {}, place.path, false, true};
     switch (place.state) {
     case ProbeState::Pending:
-        entry.state = QStringLiteral("(checking…)");
+        entry.state = QCoreApplication::translate("orvex::DriveList", "(checking…)");
         return entry;
     case ProbeState::NotAnswering:
-        entry.state = QStringLiteral("(not answering)");
+        entry.state = QCoreApplication::translate("orvex::DriveList", "(not answering)");
         entry.selectable = false;
         return entry;
     case ProbeState::Answered:
@@ -91,15 +92,16 @@ Entry entryOf(const Place &place, const QLocale &locale, const PayloadNeeds &nee
     }
     const VolumeFacts &facts = place.facts;
     if (!facts.readable) {
-        entry.state =
-            facts.exists ? QStringLiteral("(cannot be read)") : QStringLiteral("(not found)");
+        entry.state = facts.exists
+                          ? QCoreApplication::translate("orvex::DriveList", "(cannot be read)")
+                          : QCoreApplication::translate("orvex::DriveList", "(not found)");
         return entry;
     }
     const auto size = [&](qint64 bytes) {
         return locale.formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
     };
     entry.state = stateOf(facts, needs);
-    entry.free = QStringLiteral("%1 free").arg(size(facts.bytesFree));
+    entry.free = size(facts.bytesFree);
     entry.total = size(facts.bytesTotal);
     entry.pspStick = facts.holdsPspFolder;
     return entry;
@@ -130,12 +132,24 @@ QList<Place> places(const QList<Mount> &mounts, const QStringList &commandLineDr
     return list;
 }
 
-QString Entry::text(bool withTotal) const
+QString Entry::facts() const
+{
+    return QCoreApplication::translate("orvex::DriveList", "%1, %2 free", "state, free room")
+        .arg(state, free);
+}
+
+QString Entry::textWith(const QString &shownName, bool withTotal) const
 {
     if (free.isEmpty())
-        return name + QLatin1Char(' ') + state;
-    QString text = name + QStringLiteral(", ") + state + QStringLiteral(", ") + free;
-    return withTotal ? text + QStringLiteral(" of ") + total : text;
+        return QCoreApplication::translate("orvex::DriveList", "%1 %2", "name, state")
+            .arg(shownName, state);
+    if (!withTotal)
+        return QCoreApplication::translate("orvex::DriveList", "%1, %2, %3 free",
+                                           "name, state, free room")
+            .arg(shownName, state, free);
+    return QCoreApplication::translate("orvex::DriveList", "%1, %2, %3 free of %4",
+                                       "name, state, free room, size")
+        .arg(shownName, state, free, total);
 }
 
 PayloadNeeds payloadNeeds(const QString &applicationFolder)

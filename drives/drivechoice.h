@@ -76,14 +76,18 @@ struct Entry
     QString state; // what the install would meet: "PSP memory stick", "not a PSP stick",
                    // "read-only", "too full"; or "(checking…)", "(not answering)",
                    // "(not found)", "(cannot be read)" when there are no facts
-    QString free;  // "1.2 GiB free"; empty without facts
+    QString free;  // "1.2 GiB"; empty without facts
     QString total; // "1.9 GiB"
     QString drive; // the drive string the install gets: the place's path
     bool pspStick = false;
     bool selectable = true;
 
     // The whole entry; `withTotal` false leaves out " of TOTAL".
-    QString text(bool withTotal = true) const;
+    QString text(bool withTotal = true) const { return textWith(name, withTotal); }
+    // The state and the free room: "PSP memory stick, 1.2 GiB free".
+    QString facts() const;
+    // The whole entry with `shownName` in the name's place (a shortened name).
+    QString textWith(const QString &shownName, bool withTotal) const;
 
     friend bool operator==(const Entry &, const Entry &) = default;
 };

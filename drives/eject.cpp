@@ -1,5 +1,6 @@
 #include "drives/eject.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -61,26 +62,32 @@ EjectOutcome ejectAfter(DiskService &service, const QString &drive)
 
 QString ejectedText()
 {
-    return QStringLiteral("The stick was ejected. You can now leave USB mode on the PSP.");
+    return QCoreApplication::translate(
+        "EjectMessages", "The stick was ejected. You can now leave USB mode on the PSP.");
 }
 
 QString notEjectedText(const QString &reason)
 {
-    return QStringLiteral("The stick could not be ejected: %1. Close the programs that use it, "
-                          "then eject it from your file manager.")
+    return QCoreApplication::translate(
+               "EjectMessages",
+               "The stick could not be ejected: %1. Close the programs that use it, "
+               "then eject it from your file manager.")
         .arg(reason);
 }
 
 QString notManagedText(const QString &drive)
 {
-    return QStringLiteral("The stick was not ejected: the system's disk service does not "
-                          "manage %1.")
+    return QCoreApplication::translate(
+               "EjectMessages", "The stick was not ejected: the system's disk service does not "
+                                "manage %1.")
         .arg(drive);
 }
 
 QString systemDiskText(const QString &drive)
 {
-    return QStringLiteral("The stick was not ejected: %1 is on one of the system's own disks.")
+    return QCoreApplication::translate(
+               "EjectMessages",
+               "The stick was not ejected: %1 is on one of the system's own disks.")
         .arg(drive);
 }
 

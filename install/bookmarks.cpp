@@ -3,6 +3,7 @@
 #include "install/linescanner.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -21,8 +22,9 @@ QList<QByteArray> sought(const QByteArray &line, const QList<QByteArray> &others
 
 Status shortRead(const QString &path)
 {
-    return Status::refusal(path,
-                           QStringLiteral("the stick returned fewer bytes than the file holds"));
+    return Status::refusal(
+        path, QCoreApplication::translate("InstallMessages",
+                                          "the stick returned fewer bytes than the file holds"));
 }
 
 QByteArray addition(const QByteArray &line, bool afterLineEnd)
@@ -44,8 +46,9 @@ Result<QByteArray> readFirstLine(stick::File &page)
                                        [](char c) { return c == '\r' || c == '\n'; });
         line.append(block.data(), end - block.data());
         if (line.size() > longestPageLine)
-            return Status::refusal(page.path(),
-                                   QStringLiteral("its first line is longer than 64 KiB"));
+            return Status::refusal(
+                page.path(), QCoreApplication::translate("InstallMessages",
+                                                         "its first line is longer than 64 KiB"));
         if (end < block.data() + count.value() || count.value() < blockSize)
             return line;
     }
@@ -80,11 +83,14 @@ Result<BookmarksFile> BookmarksFile::open(stick::Folder &browser, const QByteArr
     case stick::EntryKind::RegularFile:
         break;
     case stick::EntryKind::Link:
-        return Status::refusal(path, QStringLiteral("is a link; the installer does not follow "
-                                                    "links on the drive"));
+        return Status::refusal(
+            path, QCoreApplication::translate("InstallMessages",
+                                              "is a link; the installer does not follow "
+                                              "links on the drive"));
     case stick::EntryKind::Folder:
     case stick::EntryKind::Other:
-        return Status::refusal(path, QStringLiteral("is not a regular file"));
+        return Status::refusal(
+            path, QCoreApplication::translate("InstallMessages", "is not a regular file"));
     }
     Result<std::unique_ptr<stick::File>> file = browser.openFile(name, stick::Open::AppendExisting);
     if (!file.ok())
@@ -94,21 +100,25 @@ Result<BookmarksFile> BookmarksFile::open(stick::Folder &browser, const QByteArr
     if (!status.ok())
         return status.status();
     if (status->links != 1)
-        return Status::refusal(path, QStringLiteral("has %1 names (hard links); the installer "
-                                                    "changes only a file with one name.\r\nMake "
-                                                    "it a file of its own (put a copy in its "
-                                                    "place), then install again.")
-                                         .arg(status->links));
+        return Status::refusal(
+            path, QCoreApplication::translate("InstallMessages",
+                                              "has %1 names (hard links); the installer "
+                                              "changes only a file with one name.\r\nMake "
+                                              "it a file of its own (put a copy in its "
+                                              "place), then install again.")
+                      .arg(status->links));
     char head[2] = {};
     const Result<qint64> read = file.value()->read(head, 2, 0);
     if (!read.ok())
         return read.status();
     if (read.value() == 2 &&
         ((head[0] == '\xFF' && head[1] == '\xFE') || (head[0] == '\xFE' && head[1] == '\xFF')))
-        return Status::refusal(path, QStringLiteral("is UTF-16 text; the installer adds its "
-                                                    "bookmark only to single-byte text.\r\nSave "
-                                                    "it as single-byte text (ASCII or UTF-8), "
-                                                    "then install again."));
+        return Status::refusal(
+            path, QCoreApplication::translate("InstallMessages",
+                                              "is UTF-16 text; the installer adds its "
+                                              "bookmark only to single-byte text.\r\nSave "
+                                              "it as single-byte text (ASCII or UTF-8), "
+                                              "then install again."));
     return BookmarksFile(&browser, name, path, std::move(file.value()), status.value());
 }
 
@@ -211,7 +221,9 @@ Status BookmarksFile::append(const QByteArray &line)
         if (!restored.ok()) {
             const Failure &failure = written.failure();
             return Failure{failure.path, 0,
-                           failure.why() + QStringLiteral(" (the file could not be restored)")};
+                           failure.why() +
+                               QCoreApplication::translate("InstallMessages",
+                                                           " (the file could not be restored)")};
         }
         return written;
     }

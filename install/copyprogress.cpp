@@ -1,5 +1,6 @@
 #include "install/copyprogress.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace orvex {
@@ -26,10 +27,12 @@ QString timeLeft(double seconds)
 {
     const qint64 whole = std::max<qint64>(1, qint64(std::ceil(seconds)));
     if (whole < 60)
-        return QStringLiteral("about %1 s left").arg(whole);
+        return QCoreApplication::translate("orvex::StickJobDialog", "about %1 s left").arg(whole);
     if (whole < 3600)
-        return QStringLiteral("about %1 min left").arg(std::llround(whole / 60.0));
-    return QStringLiteral("about %1 h left").arg(std::llround(whole / 3600.0));
+        return QCoreApplication::translate("orvex::StickJobDialog", "about %1 min left")
+            .arg(std::llround(whole / 60.0));
+    return QCoreApplication::translate("orvex::StickJobDialog", "about %1 h left")
+        .arg(std::llround(whole / 3600.0));
 }
 
 } // namespace
@@ -61,7 +64,7 @@ QString progressFigures(const StickProgress &progress, std::optional<double> byt
         return locale.toString(bytes / in, 'f', 1);
     };
     QString figures =
-        QStringLiteral("%1 of %2 files, %3 of %4 %5")
+        QCoreApplication::translate("orvex::StickJobDialog", "%1 of %2 files, %3 of %4 %5")
             .arg(locale.toString(progress.filesDone), locale.toString(progress.filesTotal),
                  amount(double(progress.bytesDone), unit),
                  amount(double(progress.bytesTotal), unit), unitName);
@@ -105,12 +108,13 @@ ProgressView ProgressDisplay::view(ProgressClock::time_point now, const QLocale 
     ProgressView view;
     switch (m_progress.phase) {
     case StickProgress::Phase::Checking:
-        view.action = QStringLiteral("Checking the stick…");
+        view.action = QCoreApplication::translate("orvex::StickJobDialog", "Checking the stick…");
         break;
     case StickProgress::Phase::Copying:
         view.action = m_progress.currentFile.isEmpty()
-                          ? QStringLiteral("Copying Orvex…")
-                          : QStringLiteral("Copying Orvex/") + m_progress.currentFile;
+                          ? QCoreApplication::translate("orvex::StickJobDialog", "Copying Orvex…")
+                          : QCoreApplication::translate("orvex::StickJobDialog", "Copying Orvex/%1")
+                                .arg(m_progress.currentFile);
         view.figures = progressFigures(m_progress, m_rate.bytesPerSecond(), locale);
         view.barMaximum = barSteps;
         if (m_progress.bytesTotal > 0)
@@ -119,38 +123,42 @@ ProgressView ProgressDisplay::view(ProgressClock::time_point now, const QLocale 
             view.barValue = m_progress.filesDone * barSteps / m_progress.filesTotal;
         break;
     case StickProgress::Phase::Removing:
-        view.action = QStringLiteral("Removing Orvex/") + m_progress.currentFile;
+        view.action = QCoreApplication::translate("orvex::StickJobDialog", "Removing Orvex/%1")
+                          .arg(m_progress.currentFile);
         view.figures =
-            QStringLiteral("%1 of %2 files")
+            QCoreApplication::translate("orvex::StickJobDialog", "%1 of %2 files")
                 .arg(locale.toString(m_progress.filesDone), locale.toString(m_progress.filesTotal));
         view.barMaximum = barSteps;
         if (m_progress.filesTotal > 0)
             view.barValue = m_progress.filesDone * barSteps / m_progress.filesTotal;
         break;
     case StickProgress::Phase::Ejecting:
-        view.action = QStringLiteral("Ejecting the stick…");
+        view.action = QCoreApplication::translate("orvex::StickJobDialog", "Ejecting the stick…");
         view.button = ProgressView::Button::None;
         break;
     case StickProgress::Phase::Verifying:
-        view.action = QStringLiteral("Checking what the stick kept…");
+        view.action =
+            QCoreApplication::translate("orvex::StickJobDialog", "Checking what the stick kept…");
         view.barMaximum = barSteps;
         if (m_progress.bytesTotal > 0)
             view.barValue = int(m_progress.bytesDone * barSteps / m_progress.bytesTotal);
         break;
     case StickProgress::Phase::Writing:
-        view.action = QStringLiteral("Writing to the stick…");
+        view.action = QCoreApplication::translate("orvex::StickJobDialog", "Writing to the stick…");
         view.button = ProgressView::Button::None;
         break;
     }
     if (now - m_lastMove >= silenceAfter)
-        view.action = QStringLiteral("The stick is not answering. Waiting for it…");
+        view.action = QCoreApplication::translate("orvex::StickJobDialog",
+                                                  "The stick is not answering. Waiting for it…");
     if (m_stoppingSince && view.button != ProgressView::Button::None) {
-        view.action = QStringLiteral("Stopping…");
+        view.action = QCoreApplication::translate("orvex::StickJobDialog", "Stopping…");
         view.button = ProgressView::Button::None;
         if (now - *m_stoppingSince >= closeAnywayAfter) {
             view.button = ProgressView::Button::CloseAnyway;
-            view.figures = QStringLiteral("Close anyway ends the installer now; the next "
-                                          "installation removes what this one left.");
+            view.figures = QCoreApplication::translate(
+                "orvex::StickJobDialog", "Close anyway ends the installer now; the next "
+                                         "installation removes what this one left.");
         }
     }
     return view;

@@ -1,11 +1,13 @@
 #include "install/dialogue.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace orvex::dialogue {
 
 namespace {
 
+// The product's name, the same in every language.
 const QString title = QStringLiteral("Orvex Tessary");
 
 // What a user can do about the system's error, in plain words; empty when
@@ -14,22 +16,28 @@ QString adviceFor(int error)
 {
     switch (error) {
     case EROFS:
-        return QStringLiteral("The stick is write-protected or mounted read-only.");
+        return QCoreApplication::translate("InstallMessages",
+                                           "The stick is write-protected or mounted read-only.");
     case EACCES:
-        return QStringLiteral("This user may not write there: run the installer as a user who "
-                              "may, or change the permissions.");
+        return QCoreApplication::translate(
+            "InstallMessages", "This user may not write there: run the installer as a user who "
+                               "may, or change the permissions.");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("The stick is full: free some room on it and try again.");
+        return QCoreApplication::translate(
+            "InstallMessages", "The stick is full: free some room on it and try again.");
     case EIO:
-        return QStringLiteral("The stick did not read or write as asked: check that it is still "
-                              "connected, then try again.");
+        return QCoreApplication::translate(
+            "InstallMessages", "The stick did not read or write as asked: check that it is still "
+                               "connected, then try again.");
     case EMFILE:
-        return QStringLiteral("The installer may not open enough files at once: raise the limit "
-                              "of open files (ulimit -n), then try again.");
+        return QCoreApplication::translate(
+            "InstallMessages", "The installer may not open enough files at once: raise the limit "
+                               "of open files (ulimit -n), then try again.");
     case ENFILE:
-        return QStringLiteral("The system has too many files open: close some programs, then try "
-                              "again.");
+        return QCoreApplication::translate(
+            "InstallMessages", "The system has too many files open: close some programs, then try "
+                               "again.");
     default:
         return {};
     }

@@ -3,6 +3,7 @@
 #include "install/installtarget.h"
 #include "install/logging.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <tuple>
@@ -21,11 +22,14 @@ DriveSession::~DriveSession() = default;
 
 QString DriveSession::chooseTheStick() const
 {
-    return m_unattended ? QStringLiteral("On the PSP, choose Settings, then USB Connection, and "
-                                         "pass the folder where its stick is mounted with "
-                                         "--drive.")
-                        : QStringLiteral("On the PSP, choose Settings, then USB Connection, and "
-                                         "choose the drive that appears.");
+    return m_unattended
+               ? QCoreApplication::translate(
+                     "InstallMessages", "On the PSP, choose Settings, then USB Connection, and "
+                                        "pass the folder where its stick is mounted with "
+                                        "--drive.")
+               : QCoreApplication::translate(
+                     "InstallMessages", "On the PSP, choose Settings, then USB Connection, and "
+                                        "choose the drive that appears.");
 }
 
 Status DriveSession::open(const Contexts &contexts, QString &context)
@@ -36,8 +40,9 @@ Status DriveSession::open(const Contexts &contexts, QString &context)
         if (root.status().failure().error != ENOENT)
             return root.status();
         context.clear();
-        return Status::refusal({}, QStringLiteral("The drive %1 is not there: it was "
-                                                  "disconnected, or its name is mistyped.")
+        return Status::refusal({}, QCoreApplication::translate(
+                                       "InstallMessages", "The drive %1 is not there: it was "
+                                                          "disconnected, or its name is mistyped.")
                                        .arg(m_drive));
     }
     m_root = std::move(root.value());
@@ -46,8 +51,9 @@ Status DriveSession::open(const Contexts &contexts, QString &context)
         if (locked.failure().error != EWOULDBLOCK)
             return locked;
         context.clear();
-        return Status::refusal({}, QStringLiteral("Another installation or removal on this "
-                                                  "drive is running."));
+        return Status::refusal({}, QCoreApplication::translate(
+                                       "InstallMessages", "Another installation or removal on this "
+                                                          "drive is running."));
     }
     // A stick that takes no writes is told so before anything else of it.
     const Result<stick::Space> space = m_root->space();
@@ -55,10 +61,12 @@ Status DriveSession::open(const Contexts &contexts, QString &context)
         return space.status();
     if (space->readOnly) {
         context.clear();
-        return Status::refusal({}, QStringLiteral("The stick is write-protected or mounted "
-                                                  "read-only: nothing can be written to %1.\r\n"
-                                                  "Make it writable, then try again.")
-                                       .arg(m_drive));
+        return Status::refusal(
+            {}, QCoreApplication::translate("InstallMessages",
+                                            "The stick is write-protected or mounted "
+                                            "read-only: nothing can be written to %1.\r\n"
+                                            "Make it writable, then try again.")
+                    .arg(m_drive));
     }
     if (Status pages = readPages(); !pages.ok()) {
         context.clear();
@@ -104,10 +112,12 @@ Status DriveSession::readPages()
         if (!first.ok() || first->isEmpty()) {
             if (!first.ok())
                 qCInfo(lcInstall) << "bookmark page:" << first.status().failure().text();
-            return Status::refusal({}, QStringLiteral("The bookmark page %1/%2 is missing or "
-                                                      "empty.\r\nThe installer's own files are "
-                                                      "incomplete: install the installer again.")
-                                           .arg(m_applicationFolder, QFile::decodeName(name)));
+            return Status::refusal(
+                {}, QCoreApplication::translate("InstallMessages",
+                                                "The bookmark page %1/%2 is missing or "
+                                                "empty.\r\nThe installer's own files are "
+                                                "incomplete: install the installer again.")
+                        .arg(m_applicationFolder, QFile::decodeName(name)));
         }
         *line = first.value();
     }
@@ -123,9 +133,11 @@ Status DriveSession::openBrowser()
     if (!psp.ok())
         return psp.status();
     if (psp->kind == stick::EntryKind::Missing)
-        return Status::refusal({}, QStringLiteral("The drive %1 has no PSP folder, so it is not a "
-                                                  "PSP memory stick.\r\n%2")
-                                       .arg(m_drive, chooseTheStick()));
+        return Status::refusal(
+            {}, QCoreApplication::translate("InstallMessages",
+                                            "The drive %1 has no PSP folder, so it is not a "
+                                            "PSP memory stick.\r\n%2")
+                    .arg(m_drive, chooseTheStick()));
     auto opened = m_root->openFolder("PSP");
     if (!opened.ok())
         return opened.status();

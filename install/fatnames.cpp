@@ -1,5 +1,6 @@
 #include "install/fatnames.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 namespace orvex::fatnames {
@@ -17,16 +18,21 @@ Status check(const QString &name)
     };
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return refused(QStringLiteral("holds a control character, which the stick cannot "
-                                          "store"));
+            return refused(QCoreApplication::translate(
+                "InstallMessages", "holds a control character, which the stick cannot "
+                                   "store"));
         if (forbidden.contains(c))
-            return refused(QStringLiteral("holds \"%1\", which the stick cannot store").arg(c));
+            return refused(QCoreApplication::translate("InstallMessages",
+                                                       "holds \"%1\", which the stick cannot store")
+                               .arg(c));
     }
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return refused(QStringLiteral("ends with a dot or a space, which the stick drops"));
+        return refused(QCoreApplication::translate(
+            "InstallMessages", "ends with a dot or a space, which the stick drops"));
     if (name.size() > longestName)
-        return refused(QStringLiteral("is longer than %1 characters, the longest name the "
-                                      "installer can write to the stick")
+        return refused(QCoreApplication::translate(
+                           "InstallMessages", "is longer than %1 characters, the longest name the "
+                                              "installer can write to the stick")
                            .arg(longestName));
     return {};
 }

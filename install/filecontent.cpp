@@ -1,5 +1,6 @@
 #include "install/filecontent.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -12,9 +13,11 @@ constexpr qint64 blockSize = 256 * 1024;
 
 Status notKept(const QString &shownName)
 {
-    return Status::refusal({}, QStringLiteral("The stick did not keep what was written to %1: it "
-                                              "may be failing or not as large as it says.")
-                                   .arg(shownName));
+    return Status::refusal(
+        {}, QCoreApplication::translate("InstallMessages",
+                                        "The stick did not keep what was written to %1: it "
+                                        "may be failing or not as large as it says.")
+                .arg(shownName));
 }
 
 } // namespace
@@ -35,8 +38,10 @@ Status readBlocks(stick::File &file, qint64 size, const ByteSink &sink)
         if (!count.ok())
             return count.status();
         if (count.value() < wanted)
-            return Status::refusal(file.path(),
-                                   QStringLiteral("fewer bytes could be read than the file holds"));
+            return Status::refusal(
+                file.path(),
+                QCoreApplication::translate("InstallMessages",
+                                            "fewer bytes could be read than the file holds"));
         if (Status taken = sink(QByteArrayView(block.data(), wanted)); !taken.ok())
             return taken;
         offset += wanted;

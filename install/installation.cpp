@@ -5,6 +5,7 @@
 #include "install/passcode.h"
 #include "install/room.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -39,7 +40,8 @@ QString listed(const QList<QByteArray> &paths)
         names.append(QFile::decodeName(paths[i].mid(target.size() + 1)));
     QString text = names.join(QStringLiteral(", "));
     if (paths.size() > namesListed)
-        text += QStringLiteral(" and %1 more").arg(paths.size() - namesListed);
+        text += QCoreApplication::translate("InstallMessages", " and %1 more")
+                    .arg(paths.size() - namesListed);
     return text;
 }
 
@@ -48,11 +50,14 @@ QString listed(const QList<QByteArray> &paths)
 Status checkOverlap(const QString &source, const QString &common, const QString &shown)
 {
     if (common + QStringLiteral("/Orvex") == source)
-        return Status::refusal(shown, QStringLiteral("The destination is the folder being "
-                                                     "copied."));
+        return Status::refusal(shown, QCoreApplication::translate(
+                                          "InstallMessages", "The destination is the folder being "
+                                                             "copied."));
     if (common.startsWith(source + QLatin1Char('/')))
-        return Status::refusal(shown, QStringLiteral("The destination lies inside the folder "
-                                                     "being copied."));
+        return Status::refusal(shown,
+                               QCoreApplication::translate("InstallMessages",
+                                                           "The destination lies inside the folder "
+                                                           "being copied."));
     return {};
 }
 
@@ -71,10 +76,12 @@ Installation::~Installation() = default;
 QString Installation::unchanged() const
 {
     if (m_leftoversRemoved == 0)
-        return QStringLiteral("Nothing on the stick was changed.");
+        return QCoreApplication::translate("InstallMessages", "Nothing on the stick was changed.");
     return m_leftoversRemoved == 1
-               ? QStringLiteral("Removed 1 file left by an interrupted installation.")
-               : QStringLiteral("Removed %1 files left by an interrupted installation.")
+               ? QCoreApplication::translate("InstallMessages",
+                                             "Removed 1 file left by an interrupted installation.")
+               : QCoreApplication::translate(
+                     "InstallMessages", "Removed %1 files left by an interrupted installation.")
                      .arg(m_leftoversRemoved);
 }
 
@@ -83,8 +90,12 @@ Status Installation::check()
     m_stickState = unchanged();
     const QString &drive = m_session.drive();
     const DriveSession::Contexts contexts{
-        QStringLiteral("The Orvex folder could not be copied to %1/PSP/COMMON/.").arg(drive),
-        QStringLiteral("The bookmark could not be added to %1/PSP/SYSTEM/BROWSER/bookmarks.html.")
+        QCoreApplication::translate("InstallMessages",
+                                    "The Orvex folder could not be copied to %1/PSP/COMMON/.")
+            .arg(drive),
+        QCoreApplication::translate(
+            "InstallMessages",
+            "The bookmark could not be added to %1/PSP/SYSTEM/BROWSER/bookmarks.html.")
             .arg(drive)};
     if (Status opened = m_session.open(contexts, m_context); !opened.ok())
         return opened;
@@ -111,16 +122,21 @@ Status Installation::checkPayload()
         if (std::any_of(ownFiles.cbegin(), ownFiles.cend(), [&](const QByteArray &own) {
                 return foldedName(file.name) == foldedName(own);
             }))
-            m_plan.problems.append(m_payload->pathOf(file.name) +
-                                   QStringLiteral(": the installer writes this file itself"));
+            m_plan.problems.append(
+                m_payload->pathOf(file.name) +
+                QCoreApplication::translate("InstallMessages",
+                                            ": the installer writes this file itself"));
     }
     if (!m_plan.problems.isEmpty()) {
         m_context.clear();
         return Status::refusal(
-            {}, QStringLiteral("These entries of the Orvex folder cannot be installed:\r\n") +
-                    m_plan.problems.join(QStringLiteral("\r\n")) +
-                    QStringLiteral("\r\nRename or remove them in %1, then install again.")
-                        .arg(m_payload->path()));
+            {},
+            QCoreApplication::translate(
+                "InstallMessages", "These entries of the Orvex folder cannot be installed:\r\n") +
+                m_plan.problems.join(QStringLiteral("\r\n")) +
+                QCoreApplication::translate("InstallMessages",
+                                            "\r\nRename or remove them in %1, then install again.")
+                    .arg(m_payload->path()));
     }
     m_list = installedlist::text(m_plan);
     if (Status apart = checkOverlap(
@@ -223,7 +239,7 @@ Status Installation::checkRoom()
                            (m_target.commonExists ? 0 : 1) + m_session.missingFolders().size();
     const qint64 needed = room::needed(sizes, folders, unit);
     Status fits =
-        room::check(needed, space->blockSize * space->freeBlocks, QStringLiteral("installation"));
+        room::check(needed, space->blockSize * space->freeBlocks, room::Job::Installation);
     if (!fits.ok())
         m_context.clear();
     return fits;
@@ -268,10 +284,12 @@ Status Installation::undo(Status why)
 {
     const Status undone = m_transaction->rollback();
     // A failure of the undo is told as what the stick now holds.
-    m_stickState = undone.ok() ? unchanged()
-                               : QStringLiteral("Some files the installer wrote could not be "
-                                                "removed: %1")
-                                     .arg(undone.failure().text());
+    m_stickState = undone.ok()
+                       ? unchanged()
+                       : QCoreApplication::translate("InstallMessages",
+                                                     "Some files the installer wrote could not be "
+                                                     "removed: %1")
+                             .arg(undone.failure().text());
     return why;
 }
 
@@ -360,21 +378,27 @@ Status Installation::finish(bool protectedPage, const QString &passcode,
         updated.removeIf([](const QByteArray &path) { return !isBelowTarget(path); });
         orvex.removeIf([](const QByteArray &path) { return !isBelowTarget(path); });
         if (!orvex.isEmpty() && updated.size() == orvex.size())
-            m_stickState = QStringLiteral("The Orvex folder on the stick was updated; no "
-                                          "bookmark was added.");
+            m_stickState = QCoreApplication::translate(
+                "InstallMessages", "The Orvex folder on the stick was updated; no "
+                                   "bookmark was added.");
         else if (!updated.isEmpty())
-            m_stickState = QStringLiteral("%1 of the %2 files were updated before the failure: "
-                                          "%3.")
-                               .arg(updated.size())
-                               .arg(orvex.size())
-                               .arg(listed(updated));
+            m_stickState =
+                QCoreApplication::translate("InstallMessages",
+                                            "%1 of the %2 files were updated before the failure: "
+                                            "%3.")
+                    .arg(updated.size())
+                    .arg(orvex.size())
+                    .arg(listed(updated));
         return committed;
     }
-    m_stickState = QStringLiteral("The Orvex folder on the stick was updated; no bookmark was "
-                                  "added.");
+    m_stickState = QCoreApplication::translate(
+        "InstallMessages", "The Orvex folder on the stick was updated; no bookmark was "
+                           "added.");
     Status added;
     if (change.value() == BookmarksFile::Change::Append) {
-        m_context = QStringLiteral("The bookmark could not be added to %1.").arg(bookmarks.path());
+        m_context =
+            QCoreApplication::translate("InstallMessages", "The bookmark could not be added to %1.")
+                .arg(bookmarks.path());
         added = bookmarks.append(chosen);
     }
     bookmarks.close();

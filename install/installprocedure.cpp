@@ -5,6 +5,8 @@
 #include "install/passcode.h"
 #include "install/stickprocedure.h"
 
+#include <QCoreApplication>
+
 namespace orvex {
 
 namespace {
@@ -21,8 +23,9 @@ std::optional<QString> askForPasscode(const InstallEnvironment &environment, con
 {
     for (;;) {
         if (!dialogue::askYes(environment.messages,
-                              QStringLiteral("Would you like to install with password "
-                                             "protection?")))
+                              QCoreApplication::translate("InstallMessages",
+                                                          "Would you like to install with password "
+                                                          "protection?")))
             return std::nullopt;
         if (!environment.choosePasscode)
             return passcode::isValid(onStick) ? onStick : passcode::random();
@@ -70,17 +73,25 @@ public:
         // Where it went and what guards it, for the window; the console says it its way.
         QString summary;
         if (!m_environment.driveName.isEmpty())
-            summary = (m_protected ? QStringLiteral("Installed onto %1. The Orvex Tessary bookmark "
-                                                    "opens it with the passcode you chose.")
-                                   : QStringLiteral("Installed onto %1. The Orvex Tessary bookmark "
-                                                    "opens it without a passcode."))
-                          .arg(m_environment.driveName);
-        dialogue::tell(messages, MessageIcon::Information,
-                       QStringLiteral("Installation complete!\r\nThank you for using Orvex."),
-                       {summary});
-        dialogue::tell(messages, MessageIcon::Information,
-                       QStringLiteral("To access Orvex, simply choose the Orvex Tessary bookmark "
-                                      "in your PSP browser's bookmark section."));
+            summary =
+                (m_protected
+                     ? QCoreApplication::translate("InstallMessages",
+                                                   "Installed onto %1. The Orvex Tessary bookmark "
+                                                   "opens it with the passcode you chose.")
+                     : QCoreApplication::translate("InstallMessages",
+                                                   "Installed onto %1. The Orvex Tessary bookmark "
+                                                   "opens it without a passcode."))
+                    .arg(m_environment.driveName);
+        dialogue::tell(
+            messages, MessageIcon::Information,
+            QCoreApplication::translate("InstallMessages",
+                                        "Installation complete!\r\nThank you for using Orvex."),
+            {summary});
+        dialogue::tell(
+            messages, MessageIcon::Information,
+            QCoreApplication::translate("InstallMessages",
+                                        "To access Orvex, simply choose the Orvex Tessary bookmark "
+                                        "in your PSP browser's bookmark section."));
         return true;
     }
 
@@ -100,11 +111,13 @@ StickRunner stickRunnerOf(const InstallEnvironment &environment)
 InstallOutcome runInstall(const InstallEnvironment &environment)
 {
     InstallWork work(environment);
-    return runProcedure(environment,
-                        {QStringLiteral("Are you sure you want to install Orvex Tessary?"),
-                         MessageAnswer::Yes, QStringLiteral("Installation failed."),
-                         QStringLiteral("Installation cancelled.")},
-                        work);
+    return runProcedure(
+        environment,
+        {QCoreApplication::translate("InstallMessages",
+                                     "Are you sure you want to install Orvex Tessary?"),
+         MessageAnswer::Yes, QCoreApplication::translate("InstallMessages", "Installation failed."),
+         QCoreApplication::translate("InstallMessages", "Installation cancelled.")},
+        work);
 }
 
 } // namespace orvex

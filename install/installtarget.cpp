@@ -1,5 +1,6 @@
 #include "install/installtarget.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <algorithm>
@@ -30,24 +31,50 @@ QByteArray parentOf(const QByteArray &relative)
 
 Status linkRefused(const QString &path)
 {
-    return Status::refusal(path,
-                           QStringLiteral("is a link; the installer does not follow links on the "
+    return Status::refusal(
+        path, QCoreApplication::translate("InstallMessages",
+                                          "is a link; the installer does not follow links on the "
                                           "drive"));
 }
 
-// What an entry is, as a sentence's verb and object.
-QString kindText(EntryKind kind)
+// Why an entry that is not a file cannot stay under a temporary copy's name.
+QString temporaryNameTaken(EntryKind kind, const QByteArray &file)
 {
-    switch (kind) {
-    case EntryKind::Folder:
-        return QStringLiteral("is a folder");
-    case EntryKind::Link:
-        return QStringLiteral("is a link");
-    case EntryKind::RegularFile:
-        return QStringLiteral("is a file");
-    default:
-        return QStringLiteral("is a special file");
-    }
+    const char *text =
+        kind == EntryKind::Folder
+            ? QT_TRANSLATE_NOOP("InstallMessages",
+                                "is a folder with the name the installer gives the temporary copy "
+                                "of %1; rename or remove it")
+        : kind == EntryKind::Link
+            ? QT_TRANSLATE_NOOP("InstallMessages",
+                                "is a link with the name the installer gives the temporary copy of "
+                                "%1; rename or remove it")
+            : QT_TRANSLATE_NOOP("InstallMessages",
+                                "is a special file with the name the installer gives the temporary "
+                                "copy of %1; rename or remove it");
+    return QCoreApplication::translate("InstallMessages", text).arg(QFile::decodeName(file));
+}
+
+// Why an entry spelt like a wanted one in another case is in the way.
+QString caseClash(EntryKind kind, bool wantsFolder, const QByteArray &wanted)
+{
+    const char *text =
+        kind == EntryKind::RegularFile
+            ? QT_TRANSLATE_NOOP("InstallMessages",
+                                "is a file, where the installer puts the folder %1 (the stick does "
+                                "not tell names apart by case); rename or remove it")
+        : kind == EntryKind::Folder
+            ? QT_TRANSLATE_NOOP("InstallMessages",
+                                "is a folder, where the installer puts the file %1 (the stick does "
+                                "not tell names apart by case); rename or remove it")
+        : wantsFolder
+            ? QT_TRANSLATE_NOOP("InstallMessages",
+                                "is a special file, where the installer puts the folder %1 (the "
+                                "stick does not tell names apart by case); rename or remove it")
+            : QT_TRANSLATE_NOOP("InstallMessages",
+                                "is a special file, where the installer puts the file %1 (the "
+                                "stick does not tell names apart by case); rename or remove it");
+    return QCoreApplication::translate("InstallMessages", text).arg(QFile::decodeName(wanted));
 }
 
 // What the install writes in one folder: each name as the stick compares it,
@@ -86,11 +113,8 @@ Status checkFolder(const stick::Folder &folder, const QByteArray &relative, cons
             const auto file = wanted.names.constFind(foldedName(owner));
             if (name.endsWith(suffix) && file != wanted.names.cend() &&
                 !wanted.folders.contains(*file))
-                return Status::refusal(
-                    folder.pathOf(name),
-                    QStringLiteral("%1 with the name the installer gives the temporary copy of "
-                                   "%2; rename or remove it")
-                        .arg(kindText(kind), QFile::decodeName(leafOf(*file))));
+                return Status::refusal(folder.pathOf(name),
+                                       temporaryNameTaken(kind, leafOf(*file)));
             continue;
         }
         const QByteArray child = *written;
@@ -101,16 +125,12 @@ Status checkFolder(const stick::Folder &folder, const QByteArray &relative, cons
         const EntryKind needed = wantsFolder ? EntryKind::Folder : EntryKind::RegularFile;
         if (kind != needed) {
             if (name == leaf)
-                return Status::refusal(folder.pathOf(name),
-                                       wantsFolder ? QStringLiteral("is not a folder")
-                                                   : QStringLiteral("is not a regular file"));
-            return Status::refusal(
-                folder.pathOf(name),
-                QStringLiteral("%1, where the installer puts the %2 %3 (the stick does not tell "
-                               "names apart by case); rename or remove it")
-                    .arg(kindText(kind),
-                         wantsFolder ? QStringLiteral("folder") : QStringLiteral("file"),
-                         QFile::decodeName(leaf)));
+                return Status::refusal(
+                    folder.pathOf(name),
+                    wantsFolder
+                        ? QCoreApplication::translate("InstallMessages", "is not a folder")
+                        : QCoreApplication::translate("InstallMessages", "is not a regular file"));
+            return Status::refusal(folder.pathOf(name), caseClash(kind, wantsFolder, leaf));
         }
         if (relative.isEmpty() && target.ownFilesFound.contains(leaf) && !wantsFolder)
             target.ownFilesFound[leaf] = name;
@@ -136,7 +156,8 @@ Result<bool> holdsFolder(const stick::Folder &folder, const QByteArray &name)
     if (entry->kind == EntryKind::Link)
         return linkRefused(folder.pathOf(name));
     if (entry->kind != EntryKind::Missing && entry->kind != EntryKind::Folder)
-        return Status::refusal(folder.pathOf(name), QStringLiteral("is not a folder"));
+        return Status::refusal(folder.pathOf(name),
+                               QCoreApplication::translate("InstallMessages", "is not a folder"));
     return entry->kind == EntryKind::Folder;
 }
 
@@ -167,10 +188,7 @@ Result<bool> leftoverAt(const stick::Folder &folder, const QByteArray &name)
         return entry.status();
     if (entry->kind == EntryKind::Missing || entry->kind == EntryKind::RegularFile)
         return entry->kind == EntryKind::RegularFile;
-    return Status::refusal(folder.pathOf(temporary),
-                           QStringLiteral("%1 with the name the installer gives the temporary "
-                                          "copy of %2; rename or remove it")
-                               .arg(kindText(entry->kind), QFile::decodeName(name)));
+    return Status::refusal(folder.pathOf(temporary), temporaryNameTaken(entry->kind, name));
 }
 
 Result<InstallTarget> checkTarget(const stick::Folder &psp, const PayloadPlan &plan,

@@ -2,6 +2,7 @@
 
 #include "install/fatnames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace orvex {
@@ -26,7 +27,7 @@ Result<QString> problemWith(const stick::Folder &folder, const QByteArray &name,
                             const QByteArray &relative)
 {
     if (!isValidText(name))
-        return QStringLiteral("the name is not valid text");
+        return QCoreApplication::translate("InstallMessages", "the name is not valid text");
     if (const Status held = fatnames::check(QFile::decodeName(name)); !held.ok())
         return held.failure().why();
     stick::Entry target = entry;
@@ -35,9 +36,10 @@ Result<QString> problemWith(const stick::Folder &folder, const QByteArray &name,
         if (!followed.ok())
             return followed.status();
         if (followed->kind == stick::EntryKind::Folder)
-            return QStringLiteral("links to folders are not copied");
+            return QCoreApplication::translate("InstallMessages",
+                                               "links to folders are not copied");
         if (followed->kind == stick::EntryKind::Missing)
-            return QStringLiteral("is a link to nothing");
+            return QCoreApplication::translate("InstallMessages", "is a link to nothing");
         target = followed.value();
     }
     switch (target.kind) {
@@ -46,13 +48,14 @@ Result<QString> problemWith(const stick::Folder &folder, const QByteArray &name,
         return QString();
     case stick::EntryKind::RegularFile:
         if (target.size > fatnames::largestFile)
-            return QStringLiteral("is 4 GiB or larger; the stick holds files of up to 4 GiB "
-                                  "less one byte");
+            return QCoreApplication::translate(
+                "InstallMessages", "is 4 GiB or larger; the stick holds files of up to 4 GiB "
+                                   "less one byte");
         plan.files.append({relative, target.size});
         plan.totalBytes += target.size;
         return QString();
     default:
-        return QStringLiteral("not a regular file or folder");
+        return QCoreApplication::translate("InstallMessages", "not a regular file or folder");
     }
 }
 
@@ -93,9 +96,11 @@ Result<PayloadPlan> planPayload(const stick::Folder &source)
             QStringList paths;
             for (const QString &name : group)
                 paths.append(source.pathOf(joined(relative, QFile::encodeName(name))));
-            plan.problems.append(paths.join(QStringLiteral(" and ")) +
-                                 QStringLiteral(": the stick takes these names for one, since "
-                                                "it ignores case"));
+            plan.problems.append(
+                paths.join(QCoreApplication::translate("InstallMessages", " and ")) +
+                QCoreApplication::translate("InstallMessages",
+                                            ": the stick takes these names for one, since "
+                                            "it ignores case"));
         }
     }
     return plan;

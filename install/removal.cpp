@@ -10,6 +10,7 @@
 #include "install/stickprocedure.h"
 #include "install/transaction.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QStringList>
@@ -27,18 +28,25 @@ QByteArray parentOf(const QByteArray &relative)
     return relative.left(std::max<qsizetype>(relative.lastIndexOf('/'), 0));
 }
 
-// "2 files", "1 file and 1 folder".
+// "2 files", "1 file and 1 folder". The languages shipped tell one from
+// many alike, so a count picks between two whole texts.
 QString counted(qsizetype files, qsizetype folders)
 {
-    const auto many = [](qsizetype n, const QString &one, const QString &more) {
-        return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : more);
+    const auto tr = [](const char *text, qsizetype n) {
+        return QCoreApplication::translate("InstallMessages", text).arg(n);
     };
-    QStringList parts;
-    if (files > 0 || folders == 0)
-        parts.append(many(files, QStringLiteral("file"), QStringLiteral("files")));
-    if (folders > 0)
-        parts.append(many(folders, QStringLiteral("folder"), QStringLiteral("folders")));
-    return parts.join(QStringLiteral(" and "));
+    const QString fileCount = files == 1
+                                  ? tr(QT_TRANSLATE_NOOP("InstallMessages", "%1 file"), files)
+                                  : tr(QT_TRANSLATE_NOOP("InstallMessages", "%1 files"), files);
+    if (folders == 0)
+        return fileCount;
+    const QString folderCount =
+        folders == 1 ? tr(QT_TRANSLATE_NOOP("InstallMessages", "%1 folder"), folders)
+                     : tr(QT_TRANSLATE_NOOP("InstallMessages", "%1 folders"), folders);
+    if (files == 0)
+        return folderCount;
+    return QCoreApplication::translate("InstallMessages", "%1 and %2", "files and folders")
+        .arg(fileCount, folderCount);
 }
 
 // What a removal finds and then takes away: the files an install put in
@@ -61,9 +69,12 @@ public:
     {
         const QString &drive = m_session.drive();
         const DriveSession::Contexts contexts{
-            QStringLiteral("The Orvex folder could not be removed from %1/PSP/COMMON.").arg(drive),
-            QStringLiteral("The bookmark could not be taken out of %1/PSP/SYSTEM/BROWSER/"
-                           "bookmarks.html.")
+            QCoreApplication::translate("InstallMessages",
+                                        "The Orvex folder could not be removed from %1/PSP/COMMON.")
+                .arg(drive),
+            QCoreApplication::translate(
+                "InstallMessages", "The bookmark could not be taken out of %1/PSP/SYSTEM/BROWSER/"
+                                   "bookmarks.html.")
                 .arg(drive)};
         if (Status opened = m_session.open(contexts, m_context); !opened.ok())
             return opened;
@@ -94,8 +105,10 @@ public:
         }
         if (!m_folderFound)
             return {};
-        m_context = QStringLiteral("The Orvex folder could not be removed from %1/PSP/COMMON.")
-                        .arg(m_session.drive());
+        m_context =
+            QCoreApplication::translate("InstallMessages",
+                                        "The Orvex folder could not be removed from %1/PSP/COMMON.")
+                .arg(m_session.drive());
         for (const QByteArray &file : std::as_const(m_ours)) {
             shown.currentFile = QFile::decodeName(file.mid(installed.size() + 1));
             if (progress)
@@ -124,15 +137,20 @@ public:
     // What was removed, and what stays, in sentences.
     QString removed() const
     {
-        const QString bookmark = QStringLiteral("the Orvex bookmark");
         if (!m_folderFound)
-            return QStringLiteral("Removed %1.").arg(bookmark);
+            return QCoreApplication::translate("InstallMessages", "Removed the Orvex bookmark.");
         const bool folderGone = !m_remaining.contains(m_folders.first());
-        QString files =
-            folderGone ? QStringLiteral("PSP/COMMON/Orvex (%1)").arg(counted(m_ours.size(), 0))
-                       : QStringLiteral("%1 from PSP/COMMON/Orvex").arg(counted(m_ours.size(), 0));
-        QString text = m_bookmarkFound ? QStringLiteral("Removed %1 and %2.").arg(files, bookmark)
-                                       : QStringLiteral("Removed %1.").arg(files);
+        const QString files =
+            folderGone ? QCoreApplication::translate("InstallMessages", "PSP/COMMON/Orvex (%1)")
+                             .arg(counted(m_ours.size(), 0))
+                       : QCoreApplication::translate("InstallMessages", "%1 from PSP/COMMON/Orvex")
+                             .arg(counted(m_ours.size(), 0));
+        QString text =
+            m_bookmarkFound
+                ? QCoreApplication::translate("InstallMessages",
+                                              "Removed %1 and the Orvex bookmark.")
+                      .arg(files)
+                : QCoreApplication::translate("InstallMessages", "Removed %1.").arg(files);
         if (!folderGone)
             text += QStringLiteral("\r\n") + whatStays();
         return text;
@@ -157,11 +175,13 @@ private:
         if (orvex->kind == stick::EntryKind::Missing)
             return {};
         if (orvex->kind != stick::EntryKind::Folder)
-            return Status::refusal(folder.value()->pathOf("Orvex"),
-                                   orvex->kind == stick::EntryKind::Link
-                                       ? QStringLiteral("is a link; the installer does not "
-                                                        "follow links on the drive")
-                                       : QStringLiteral("is not a folder"));
+            return Status::refusal(
+                folder.value()->pathOf("Orvex"),
+                orvex->kind == stick::EntryKind::Link
+                    ? QCoreApplication::translate("InstallMessages",
+                                                  "is a link; the installer does not "
+                                                  "follow links on the drive")
+                    : QCoreApplication::translate("InstallMessages", "is not a folder"));
         m_folderFound = true;
         return {};
     }
@@ -255,8 +275,7 @@ private:
         const qint64 needed =
             room::needed({m_session.bookmarks().size()}, 0,
                          room::allocationUnit(space->blockSize, root.fileSystemKind()));
-        Status fits =
-            room::check(needed, space->blockSize * space->freeBlocks, QStringLiteral("removal"));
+        Status fits = room::check(needed, space->blockSize * space->freeBlocks, room::Job::Removal);
         if (!fits.ok())
             m_context.clear();
         return fits;
@@ -352,9 +371,12 @@ private:
                          (folders.contains(path) ? QStringLiteral("/") : QString()));
         const qsizetype more = names.size() - namesListed;
         if (more > 0)
-            names = names.first(namesListed) << QStringLiteral("and %1 more").arg(more);
-        return QStringLiteral("PSP/COMMON/Orvex stays: it holds %1 that Orvex Tessary did not "
-                              "install (%2).")
+            names = names.first(namesListed)
+                    << QCoreApplication::translate("InstallMessages", "and %1 more").arg(more);
+        return QCoreApplication::translate(
+                   "InstallMessages",
+                   "PSP/COMMON/Orvex stays: it holds %1 that Orvex Tessary did not "
+                   "install (%2).")
             .arg(counted(files.size(), folders.size()), names.join(QStringLiteral(", ")));
     }
 
@@ -366,23 +388,29 @@ private:
                                                                  return m_remaining.contains(file);
                                                              });
         if (done == 0) {
-            m_stickState = m_bookmarkOut ? QStringLiteral("The Orvex bookmark was taken out; "
-                                                          "PSP/COMMON/Orvex stays as it was.")
-                                         : QStringLiteral("Nothing on the stick was changed.");
+            m_stickState = m_bookmarkOut
+                               ? QCoreApplication::translate("InstallMessages",
+                                                             "The Orvex bookmark was taken out; "
+                                                             "PSP/COMMON/Orvex stays as it was.")
+                               : QCoreApplication::translate("InstallMessages",
+                                                             "Nothing on the stick was changed.");
             return;
         }
-        const QString files = QStringLiteral("%1 of the %2 files of PSP/COMMON/Orvex were removed; "
-                                             "the others stay.")
-                                  .arg(done)
-                                  .arg(m_ours.size());
-        m_stickState = m_bookmarkOut
-                           ? QStringLiteral("The Orvex bookmark was taken out, and ") + files
-                           : files;
+        const char *text =
+            m_bookmarkOut
+                ? QT_TRANSLATE_NOOP("InstallMessages",
+                                    "The Orvex bookmark was taken out, and %1 of the %2 files of "
+                                    "PSP/COMMON/Orvex were removed; the others stay.")
+                : QT_TRANSLATE_NOOP("InstallMessages", "%1 of the %2 files of PSP/COMMON/Orvex "
+                                                       "were removed; the others stay.");
+        m_stickState =
+            QCoreApplication::translate("InstallMessages", text).arg(done).arg(m_ours.size());
     }
 
     DriveSession m_session;
     QString m_context;
-    QString m_stickState = QStringLiteral("Nothing on the stick was changed.");
+    QString m_stickState =
+        QCoreApplication::translate("InstallMessages", "Nothing on the stick was changed.");
     bool m_folderFound = false;
     bool m_bookmarkFound = false;
     bool m_bookmarkOut = false;
@@ -419,13 +447,15 @@ public:
     {
         if (m_removal.foundNothing()) {
             dialogue::tell(messages, MessageIcon::Information,
-                           QStringLiteral("Orvex Tessary is not on this stick: there was "
-                                          "nothing to remove."));
+                           QCoreApplication::translate(
+                               "InstallMessages", "Orvex Tessary is not on this stick: there was "
+                                                  "nothing to remove."));
             return false;
         }
         qCDebug(lcInstall) << m_removal.removed();
         dialogue::tell(messages, MessageIcon::Information,
-                       QStringLiteral("Orvex Tessary was removed from the PSP."),
+                       QCoreApplication::translate("InstallMessages",
+                                                   "Orvex Tessary was removed from the PSP."),
                        {m_removal.removed()});
         return true;
     }
@@ -439,12 +469,14 @@ private:
 InstallOutcome runRemoval(const InstallEnvironment &environment)
 {
     RemovalWork work(environment);
-    return runProcedure(environment,
-                        {QStringLiteral("Are you sure you want to remove Orvex Tessary from the "
-                                        "PSP?"),
-                         MessageAnswer::No, QStringLiteral("Removal failed."),
-                         QStringLiteral("Removal cancelled.")},
-                        work);
+    return runProcedure(
+        environment,
+        {QCoreApplication::translate("InstallMessages",
+                                     "Are you sure you want to remove Orvex Tessary from the "
+                                     "PSP?"),
+         MessageAnswer::No, QCoreApplication::translate("InstallMessages", "Removal failed."),
+         QCoreApplication::translate("InstallMessages", "Removal cancelled.")},
+        work);
 }
 
 } // namespace orvex

@@ -1,5 +1,7 @@
 #include "install/room.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 
 namespace orvex::room {
@@ -20,9 +22,9 @@ struct Figure
     QString text() const
     {
         if (!inMebibytes)
-            return QStringLiteral("%1 KiB").arg(tenthBytes / (10 * kibibyte));
+            return QStringLiteral("%1 KiB").arg(QLocale().toString(tenthBytes / (10 * kibibyte)));
         const qint64 tenths = tenthBytes / mebibyte;
-        return QStringLiteral("%1.%2 MiB").arg(tenths / 10).arg(tenths % 10);
+        return QStringLiteral("%1 MiB").arg(QLocale().toString(tenths / 10.0, 'f', 1));
     }
 };
 
@@ -50,7 +52,7 @@ qint64 needed(const QList<qint64> &fileSizes, qint64 folders, qint64 unit)
     return bytes;
 }
 
-Status check(qint64 needed, qint64 free, const QString &job)
+Status check(qint64 needed, qint64 free, Job job)
 {
     if (needed <= free)
         return {};
@@ -60,9 +62,17 @@ Status check(qint64 needed, qint64 free, const QString &job)
     const Figure need = onGrid(needed, inMebibytes, true);
     const Figure room = onGrid(free, inMebibytes, false);
     const QString more = Figure{need.tenthBytes - room.tenthBytes, inMebibytes}.text();
-    return Status::refusal({}, QStringLiteral("The stick needs %1 more: the %2 needs %3 and %4 "
-                                              "are free. Free at least %1 and try again.")
-                                   .arg(more, job, need.text(), room.text()));
+    const char *text =
+        job == Job::Installation
+            ? QT_TRANSLATE_NOOP("InstallMessages",
+                                "The stick needs %1 more: the installation needs "
+                                "%2 and %3 are free. Free at least %1 and try again.")
+            : QT_TRANSLATE_NOOP("InstallMessages",
+                                "The stick needs %1 more: the removal needs %2 and "
+                                "%3 are free. Free at least %1 and try again.");
+    return Status::refusal(
+        {},
+        QCoreApplication::translate("InstallMessages", text).arg(more, need.text(), room.text()));
 }
 
 } // namespace orvex::room

@@ -19,8 +19,15 @@ qint64 allocationUnit(qint64 blockSize, stick::FileSystemKind kind);
 // up to whole units.
 qint64 needed(const QList<qint64> &fileSizes, qint64 folders, qint64 unit);
 
-// Whether the `needed` bytes of `job` ("installation", "removal") fit in the
-// `free` ones; when not, a refusal that tells the user how much is missing.
-Status check(qint64 needed, qint64 free, const QString &job);
+// What needs the room.
+enum class Job
+{
+    Installation,
+    Removal,
+};
+
+// Whether the `needed` bytes of `job` fit in the `free` ones; when not, a
+// refusal that tells the user how much is missing.
+Status check(qint64 needed, qint64 free, Job job);
 
 } // namespace orvex::room

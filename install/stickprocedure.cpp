@@ -2,6 +2,8 @@
 
 #include "install/dialogue.h"
 
+#include <QCoreApplication>
+
 namespace orvex {
 
 InstallOutcome runProcedure(const InstallEnvironment &environment, const StickProcedure &procedure,
@@ -9,19 +11,23 @@ InstallOutcome runProcedure(const InstallEnvironment &environment, const StickPr
 {
     MessagePresenter &messages = environment.messages;
     if (environment.drive.isEmpty()) {
-        dialogue::tell(messages, MessageIcon::Information,
-                       QStringLiteral("No drive was chosen. Connect the PSP in USB mode and "
-                                      "choose its drive."),
-                       {QStringLiteral("On the PSP, choose Settings, then USB Connection, and "
-                                       "connect it to this computer with a USB cable. Its "
-                                       "memory stick appears in the list by itself.")});
+        dialogue::tell(
+            messages, MessageIcon::Information,
+            QCoreApplication::translate("InstallMessages",
+                                        "No drive was chosen. Connect the PSP in USB mode and "
+                                        "choose its drive."),
+            {QCoreApplication::translate("InstallMessages",
+                                         "On the PSP, choose Settings, then USB Connection, and "
+                                         "connect it to this computer with a USB cable. Its "
+                                         "memory stick appears in the list by itself.")});
         return InstallOutcome::Failed;
     }
     QString onto;
     if (!environment.driveName.isEmpty())
         onto = environment.driveFacts.isEmpty()
-                   ? QStringLiteral("Onto %1 (%2).").arg(environment.driveName, environment.drive)
-                   : QStringLiteral("Onto %1 (%2): %3.")
+                   ? QCoreApplication::translate("InstallMessages", "Onto %1 (%2).")
+                         .arg(environment.driveName, environment.drive)
+                   : QCoreApplication::translate("InstallMessages", "Onto %1 (%2): %3.")
                          .arg(environment.driveName, environment.drive, environment.driveFacts);
     if (!dialogue::askYes(messages, procedure.question, procedure.defaultAnswer, onto))
         return InstallOutcome::Declined;

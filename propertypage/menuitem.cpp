@@ -85,23 +85,23 @@ void MenuItem::buildControls()
     resize(minimumSize());
 
     m_frame = place<QGroupBox>(this, "Frame1", 75, 0, 6840, 7965);
-    m_frame->setTitle(QStringLiteral("Add Menu"));
+    m_frame->setTitle(tr("Add Menu"));
     m_caption = place<QLineEdit>(m_frame, "txtCaption", 1245, 450, 3585, 405);
     m_caption->setValidator(
         new RecordTextValidator(RecordTextValidator::Field::Caption, m_caption));
-    place<QLabel>(m_frame, "Label1", 285, 540, 675, 225)->setText(QStringLiteral("Caption"));
+    place<QLabel>(m_frame, "Label1", 285, 540, 675, 225)->setText(tr("Caption"));
     m_name = place<QLineEdit>(m_frame, "txtname", 1245, 930, 3585, 405);
     m_name->setValidator(new RecordTextValidator(RecordTextValidator::Field::Name, m_name));
-    place<QLabel>(m_frame, "Label2", 315, 1050, 555, 255)->setText(QStringLiteral("Name"));
-    m_ok = placeButton(m_frame, "OK", QStringLiteral("OK"), 5385, 450, 1275, 405);
-    m_cancel = placeButton(m_frame, "Cancel", QStringLiteral("Cancel"), 5355, 990, 1275, 405);
+    place<QLabel>(m_frame, "Label2", 315, 1050, 555, 255)->setText(tr("Name"));
+    m_ok = placeButton(m_frame, "OK", tr("OK"), 5385, 450, 1275, 405);
+    m_cancel = placeButton(m_frame, "Cancel", tr("Cancel"), 5355, 990, 1275, 405);
     m_down = placeArrow(m_frame, "down", "left", 225, 1650, 525, 495);
     m_up = placeArrow(m_frame, "up", "right", 765, 1650, 555, 495);
     m_prev = placeArrow(m_frame, "prev", "up", 1725, 1650, 525, 495);
     m_next = placeArrow(m_frame, "next", "down", 2235, 1650, 525, 495);
-    m_nxt = placeButton(m_frame, "Nxt", QStringLiteral("Next"), 2955, 1770, 1065, 345);
-    m_insert = placeButton(m_frame, "Insert", QStringLiteral("Insert"), 4095, 1770, 1215, 345);
-    m_delete = placeButton(m_frame, "Delete", QStringLiteral("Delete"), 5385, 1770, 1215, 345);
+    m_nxt = placeButton(m_frame, "Nxt", tr("Next"), 2955, 1770, 1065, 345);
+    m_insert = placeButton(m_frame, "Insert", tr("Insert"), 4095, 1770, 1215, 345);
+    m_delete = placeButton(m_frame, "Delete", tr("Delete"), 5385, 1770, 1215, 345);
     m_captionList = place<QListWidget>(m_frame, "List1", 225, 2400, 6405, 5325);
     m_captionList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_nameList = place<QListWidget>(this, "List2", 4725, 1800, 1590, 2205);

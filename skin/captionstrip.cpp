@@ -40,9 +40,9 @@ CaptionStrip::CaptionStrip(QWidget *control, HostAttachment &host,
     m_capLabel->installEventFilter(this);
 
     const std::array<std::pair<const char *, CaptionButton>, 3> buttons = {
-        {{"Close", CaptionButton::Close},
-         {"Minimise", CaptionButton::Minimise},
-         {"Maximise", CaptionButton::Maximise}}};
+        {{QT_TR_NOOP("Close"), CaptionButton::Close},
+         {QT_TR_NOOP("Minimise"), CaptionButton::Minimise},
+         {QT_TR_NOOP("Maximise"), CaptionButton::Maximise}}};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const auto [name, button] = buttons[i];
         auto *proxy = new CaptionButtonProxy(tr(name), m_titleBar);

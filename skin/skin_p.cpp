@@ -75,7 +75,9 @@ SkinPrivate::SkinPrivate(Skin *control, const QString &folder)
 
 QString SkinPrivate::attachHintText()
 {
-    return QStringLiteral("Add The Following Lines To your code\r\ndrapler1.init_skin me");
+    return QCoreApplication::translate(
+        "orvex::Skin", "Add The Following Lines To your code\r\ndrapler1.init_skin me",
+        "the second line is code, kept as it is");
 }
 
 void SkinPrivate::showAttachHint()

@@ -2,6 +2,7 @@
 
 #include "core/text/textlines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,12 +95,15 @@ Result<std::optional<QStringList>> read(const QString &filePath)
 Status checkRecord(const Record &record)
 {
     if (record.name.contains(separator))
-        return Status::refusal({}, QStringLiteral("the name contains \"!\""));
+        return Status::refusal({},
+                               QCoreApplication::translate("MenuFile", "the name contains \"!\""));
     if (hasLineBreak(record.name) || hasLineBreak(record.text))
-        return Status::refusal({}, QStringLiteral("it contains a line break"));
+        return Status::refusal({},
+                               QCoreApplication::translate("MenuFile", "it contains a line break"));
     if (!isSingleByte(record.name) || !isSingleByte(record.text))
         return Status::refusal(
-            {}, QStringLiteral("it contains a character that is not single-byte text"));
+            {}, QCoreApplication::translate(
+                    "MenuFile", "it contains a character that is not single-byte text"));
     return {};
 }
 
@@ -113,9 +117,10 @@ Status write(const QString &filePath, const QList<Record> &records)
     QByteArray bytes;
     for (qsizetype row = 0; row < records.size(); ++row) {
         if (const Status checked = checkRecord(records[row]); !checked.ok())
-            return Status::refusal(filePath, QStringLiteral("record %1 cannot be saved: %2")
-                                                 .arg(row + 1)
-                                                 .arg(checked.failure().why()));
+            return Status::refusal(
+                filePath, QCoreApplication::translate("MenuFile", "record %1 cannot be saved: %2")
+                              .arg(row + 1)
+                              .arg(checked.failure().why()));
         bytes += encodeRecord(records[row]);
     }
     QSaveFile file(filePath);

@@ -2,6 +2,7 @@
 #include "install/stick/folder.h"
 #include "install/stick/kernel_p.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -18,14 +19,16 @@ namespace {
 
 Status linkRefused(const QString &path)
 {
-    return Status::refusal(path,
-                           QStringLiteral("is a link; the installer does not follow links on the "
+    return Status::refusal(
+        path, QCoreApplication::translate("InstallMessages",
+                                          "is a link; the installer does not follow links on the "
                                           "drive"));
 }
 
 Status notRegular(const QString &path)
 {
-    return Status::refusal(path, QStringLiteral("is not a regular file"));
+    return Status::refusal(path,
+                           QCoreApplication::translate("InstallMessages", "is not a regular file"));
 }
 
 Entry entryOf(const struct stat &status)

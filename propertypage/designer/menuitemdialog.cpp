@@ -15,7 +15,7 @@ namespace orvex {
 MenuItemDialog::MenuItemDialog(QWidget *target, QDesignerFormWindowInterface *form, QWidget *parent)
     : QDialog(parent), m_target(target), m_form(form), m_presenter(this)
 {
-    setWindowTitle(QStringLiteral("Property Pages"));
+    setWindowTitle(tr("Property Pages"));
     auto *tabs = new QTabWidget(this);
     auto *buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);

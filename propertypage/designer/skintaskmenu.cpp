@@ -9,7 +9,7 @@
 namespace orvex {
 
 SkinTaskMenu::SkinTaskMenu(Skin *skin, QObject *parent)
-    : QObject(parent), m_skin(skin), m_editMenus(new QAction(QStringLiteral("Edit Menus..."), this))
+    : QObject(parent), m_skin(skin), m_editMenus(new QAction(tr("Edit Menus..."), this))
 {
     connect(m_editMenus, &QAction::triggered, this, &SkinTaskMenu::editMenus);
 }

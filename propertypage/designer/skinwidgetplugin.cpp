@@ -4,6 +4,7 @@
 #include "propertypage/designer/skintaskmenu.h"
 
 #include <OrvexSkin/Skin>
+#include <QCoreApplication>
 #include <QDesignerFormEditorInterface>
 #include <QExtensionManager>
 #include <QIcon>
@@ -27,13 +28,14 @@ QString SkinWidgetPlugin::group() const
 
 QString SkinWidgetPlugin::toolTip() const
 {
-    return QStringLiteral("Skinned title bar, frame and menu bar");
+    return QCoreApplication::translate("SkinWidgetPlugin", "Skinned title bar, frame and menu bar");
 }
 
 QString SkinWidgetPlugin::whatsThis() const
 {
-    return QStringLiteral("Replaces its window's caption and frame with a skin bitmap and "
-                          "shows the menus of menu.txt in the application folder.");
+    return QCoreApplication::translate(
+        "SkinWidgetPlugin", "Replaces its window's caption and frame with a skin bitmap and "
+                            "shows the menus of menu.txt in the application folder.");
 }
 
 QString SkinWidgetPlugin::includeFile() const

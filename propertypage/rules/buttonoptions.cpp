@@ -1,5 +1,6 @@
 #include "propertypage/rules/buttonoptions.h"
 
+#include <QCoreApplication>
 #include <QMetaProperty>
 #include <QObject>
 
@@ -17,10 +18,11 @@ Result<QObject *> firstWithProperty(const QList<QObject *> &selection)
 {
     QObject *object = selection.isEmpty() ? nullptr : selection.first();
     if (!object)
-        return refused(QStringLiteral("No control is selected."));
+        return refused(QCoreApplication::translate("orvex::MenuItem", "No control is selected."));
     // Checked first: setting a property an object lacks would create a dynamic one.
     if (object->metaObject()->indexOfProperty(propertyName) < 0) {
-        return refused(QStringLiteral("The selected %1 \"%2\" has no property \"%3\".")
+        return refused(QCoreApplication::translate("orvex::MenuItem",
+                                                   "The selected %1 \"%2\" has no property \"%3\".")
                            .arg(QLatin1String(object->metaObject()->className()),
                                 object->objectName(), QLatin1String(propertyName)));
     }
@@ -36,7 +38,8 @@ Result<bool> read(const QList<QObject *> &selection)
         return object.status();
     const QVariant value = object.value()->property(propertyName);
     if (!value.canConvert<bool>()) {
-        return refused(QStringLiteral("The property \"%1\" is not a yes/no value.")
+        return refused(QCoreApplication::translate("orvex::MenuItem",
+                                                   "The property \"%1\" is not a yes/no value.")
                            .arg(QLatin1String(propertyName)));
     }
     return value.toBool();
@@ -48,8 +51,9 @@ Status write(const QList<QObject *> &selection, bool value, const PropertyWriter
     if (!object.ok())
         return object.status();
     if (!writer(object.value(), propertyName, QVariant(value))) {
-        return refused(QStringLiteral("The property \"%1\" could not be set.")
-                           .arg(QLatin1String(propertyName)));
+        return refused(
+            QCoreApplication::translate("orvex::MenuItem", "The property \"%1\" could not be set.")
+                .arg(QLatin1String(propertyName)));
     }
     return {};
 }

@@ -130,7 +130,7 @@ private Q_SLOTS:
     {
         QFETCH(qint64, needed);
         QFETCH(qint64, free);
-        const Status fits = room::check(needed, free, u"removal"_s);
+        const Status fits = room::check(needed, free, room::Job::Removal);
         QTEST(fits.ok() ? QString() : fits.failure().why(), "shortage");
     }
 
