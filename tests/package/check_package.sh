@@ -2,7 +2,8 @@
 # Installs the build into a fresh prefix and checks what a user and a Qt
 # developer get: the files in place, an unattended install by the installed
 # program, the shared library's exports, a consumer of the installed Skin
-# package, and the Debian package's contents, library control files and lintian.
+# package, the software-centre entry, and the Debian package's contents, library
+# control files and lintian.
 # Usage: check_package.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1 source=$2
@@ -25,6 +26,7 @@ done
 plugin=$(ls "$prefix"/lib/*/qt6/plugins/designer/liborvex_designer_plugin.so)
 ldd "$plugin" | grep -q "libOrvexSkin.so.1 => $prefix/lib/" || fail "the plugin misses the library"
 desktop-file-validate "$prefix/share/applications/orvex-tessary.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.orvex_tessary.Installer.metainfo.xml"
 
 # Only the public classes are exported, all in namespace orvex, and none of the core's rules.
 nm -DC --defined-only "$prefix/lib/libOrvexSkin.so.1" | cut -d' ' -f3- > "$work/exports"
@@ -56,6 +58,7 @@ for file in usr/bin/orvex-installer usr/share/orvex-tessary/Orvex/index.html \
     grep -q " ./$file" "$work/contents" || fail "not in the package: $file"
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
+dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n
 dpkg-deb -I "$deb" shlibs | grep -q '^libOrvexSkin 1 orvex-tessary (>= 1.0.0)$'
 dpkg-deb -I "$deb" triggers | grep -q '^activate-noawait ldconfig$'
 # Unpacked as the package lays it out, the plugin finds the library there.
