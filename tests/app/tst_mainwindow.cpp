@@ -321,6 +321,13 @@ private Q_SLOTS:
         orvex::StickJobRunner runner(
             &parent, [this] { ++m_endings; }, [&] { return now; });
         std::atomic<bool> release = true;
+        // The bar's name and, in brackets, its description, as screen readers have them.
+        const auto barReads = [](QDialog *dialog) {
+            const QAccessibleInterface *bar =
+                QAccessible::queryAccessibleInterface(dialog->findChild<QProgressBar *>());
+            return u"%1 (%2)"_s.arg(bar->text(QAccessible::Name),
+                                    bar->text(QAccessible::Description));
+        };
         // Runs a job that shows `shown` and lasts until `look` has looked at its dialog.
         const auto run = [&](const orvex::StickProgress &shown,
                              std::function<void(QDialog *)> look = {}) {
@@ -350,6 +357,7 @@ private Q_SLOTS:
                 QVERIFY(
                     dialog->findChild<QLabel *>(u"Figures"_s)->text().startsWith(u"12 of 40 "_s));
                 QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
+                QCOMPARE(barReads(dialog), u"Copying Orvex/big.bin ()"_s);
                 auto *button = dialog->findChild<QPushButton *>();
                 QTest::mouseClick(button, Qt::LeftButton);
                 QTRY_COMPARE(action->text(), u"Stopping…"_s);
@@ -361,6 +369,7 @@ private Q_SLOTS:
                 QCOMPARE(m_endings, 1);
             }).isCancelled());
         QVERIFY(run({Phase::Writing, 0, 0, 0, 0, {}}, [&](QDialog *dialog) {
+                    QCOMPARE(barReads(dialog), u"Writing to the stick… (Busy)"_s);
                     QTest::keyClick(dialog, Qt::Key_Escape);
                     runner.cancel();
                 }).ok());
