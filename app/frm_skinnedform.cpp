@@ -1,5 +1,6 @@
 #include "app/frm_skinnedform.h"
 
+#include "app/accessible.h"
 #include "app/diskservice.h"
 #include "app/drivelist.h"
 #include "app/passcodedialog.h"
@@ -104,6 +105,8 @@ Frm_SkinnedForm::Frm_SkinnedForm(const QStringList &extraDrives,
       m_endProgram(orvex::endProgramNow),
       m_runInstall(task == Task::Remove ? orvex::runRemoval : orvex::runInstall)
 {
+    // Screen readers meet the window's parts in the order they show.
+    orvex::accessible::install();
     setObjectName(QStringLiteral("Frm_SkinnedForm"));
     setWindowTitle(QStringLiteral("Orvex Tessary"));
     setWindowIcon(iconInEverySize());
@@ -159,6 +162,8 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
     QLabel *label3 =
         makeLabel(QStringLiteral("Label3"), tr("2. Select the drive your PSP is connected to."),
                   QRectF(240, 720, 4455, 375), m_skin1);
+    // Screen readers say that the second step labels the drive list.
+    label3->setBuddy(m_drive1);
     QLabel *label1 = makeLabel(QStringLiteral("Label1"), tr("1. Connect PSP in USB Mode."),
                                QRectF(240, 480, 3615, 255), m_skin1);
 

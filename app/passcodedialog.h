@@ -25,7 +25,7 @@ public:
     static std::optional<QString> ask(QWidget *parent, const QString &offered);
 
 private:
-    QLineEdit *m_entry;
+    QLineEdit *m_entry = nullptr;
     QPushButton *m_ok;
 };
 

@@ -52,6 +52,13 @@ void StickJobDialog::showView(const orvex::ProgressView &view)
     m_figures->setText(view.figures);
     m_bar->setRange(0, view.barMaximum);
     m_bar->setValue(view.barValue);
+    // Screen readers name the bar after what the job does; a busy bar has no
+    // figures to read, so it says so. Set on a change only: each is announced.
+    const QString busy = view.barMaximum == 0 ? tr("Busy") : QString();
+    if (m_bar->accessibleName() != view.action || m_bar->accessibleDescription() != busy) {
+        m_bar->setAccessibleName(view.action);
+        m_bar->setAccessibleDescription(busy);
+    }
     m_offered = view.button;
     m_button->setVisible(view.button != orvex::ProgressView::Button::None);
     m_button->setText(view.button == orvex::ProgressView::Button::CloseAnyway ? tr("Close anyway")

@@ -52,6 +52,15 @@ MessageAnswer QtMessagePresenter::show(const MessageRequest &request)
         informative->setTextFormat(Qt::PlainText);
     if (auto *icon = box.findChild<QLabel *>(u"qt_msgboxex_icon_label"_s))
         icon->setAccessibleName(request.iconAccessibleName());
+    // Qt makes the informative label last, after the buttons, and screen
+    // readers read the box's children in order: it goes before the text, then
+    // the text before it, so that it is read right after the text.
+    auto *text = box.findChild<QLabel *>(u"qt_msgbox_label"_s);
+    auto *informative = box.findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
+    if (text && informative) {
+        informative->stackUnder(text);
+        text->stackUnder(informative);
+    }
 
     const bool question = request.buttons() == MessageButtons::YesNo;
     const QList<MessageAnswer> answers =

@@ -5,6 +5,7 @@
 #include "core/design/rememberedskin.h"
 #include "core/frame/twips.h"
 #include "core/frame/windowshape.h"
+#include "skin/shownparts_p.h"
 #include "skin/skinlogging_p.h"
 
 #include <OrvexSkin/propertybag.h>
@@ -51,6 +52,7 @@ SkinPrivate::SkinPrivate(Skin *control, const QString &folder)
       m_host(control), m_caption(control, m_host, m_skin), m_menus(control),
       m_skinpic(new QWidget(control)), m_messageBoxes(control)
 {
+    shownparts::install();
     m_skinpic->setObjectName(QStringLiteral("Skinpic"));
     twips::setGeometry(m_skinpic, QRectF(2100, 1410, 3195, 855));
     m_skinpic->hide();

@@ -9,6 +9,7 @@
 #include "skinhost.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -166,6 +167,8 @@ private Q_SLOTS:
         m_volumes->mounts.clear();
         m_volumes->changed();
         QTRY_COMPARE(drive1->itemText(0), u"Connect the PSP in USB mode"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(drive1)->text(QAccessible::Value),
+                 u"Connect the PSP in USB mode"_s);
         QVERIFY(!qobject_cast<QStandardItemModel *>(drive1->model())->item(0)->isEnabled());
         const QImage shown = drive1->grab().toImage();
         drive1->setPlaceholderText({});
@@ -174,6 +177,54 @@ private Q_SLOTS:
         QCOMPARE(m_installs.last().at(1), QString());
         QTest::mouseClick(window->findChild<QWidget *>(u"Picture2"_s), Qt::LeftButton);
         QCOMPARE(m_endings, 3);
+    }
+
+    void readsAsItShows_data()
+    {
+        QTest::addColumn<int>("child"); // of the window, which is -1
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QStringList>("reads"); // object name, name, value, labelled by
+        const QString step2 = u"2. Select the drive your PSP is connected to."_s;
+        const auto row = [](const char *part, int child, QAccessible::Role role,
+                            const QStringList &reads) {
+            QTest::newRow(part) << child << role << reads;
+        };
+        row("window", -1, QAccessible::Window, {u"Frm_SkinnedForm"_s, u"Orvex Tessary"_s, {}, {}});
+        row("title bar", 0, QAccessible::Client, {u"TitleBar"_s, {}, {}, {}});
+        row("step 1", 1, QAccessible::StaticText,
+            {u"Label1"_s, u"1. Connect PSP in USB Mode."_s, {}, {}});
+        row("step 2", 2, QAccessible::StaticText, {u"Label3"_s, step2, {}, {}});
+        row("step 3", 3, QAccessible::StaticText,
+            {u"Label4"_s, u"3. Press Install to begin installation!"_s, {}, {}});
+        row("drive box", 4, QAccessible::ComboBox,
+            {u"Drive1"_s, u"Drive"_s, u"B, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s, step2});
+        row("Cancel", 5, QAccessible::Button, {u"Picture2"_s, u"Cancel"_s, {}, {}});
+        row("Install", 6, QAccessible::Button, {u"Picture1"_s, u"Install"_s, {}, {}});
+        row("version", 7, QAccessible::StaticText,
+            {u"Label5"_s, u"Orvex Tessary installer " ORVEX_VERSION ""_s, {}, {}});
+    }
+
+    // Screen readers meet the window's shown parts top to bottom, then left to right,
+    // whichever widget holds them.
+    void readsAsItShows()
+    {
+        QFETCH(int, child);
+        m_volumes->facts[u"/media/B"_s] = stick(u"/media/B"_s, true);
+        const auto window = makeWindow({u"/media/B"_s});
+        QTRY_COMPARE(window->findChild<DriveList *>()->currentText(),
+                     u"B, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s);
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(window.get());
+        QCOMPARE(frame->childCount(), 8);
+        QAccessibleInterface *part = child < 0 ? frame : frame->child(child);
+        QCOMPARE(frame->indexOfChild(part), child);
+        QTEST(part->role(), "role");
+        QStringList reads{part->object()->objectName(),
+                          part->text(QAccessible::Name),
+                          part->text(QAccessible::Value),
+                          {}};
+        for (const auto &[label, relation] : part->relations(QAccessible::Label))
+            reads.last() += label->text(QAccessible::Name);
+        QTEST(reads, "reads");
     }
 
     void offersToEjectOnceDone_data()
@@ -270,6 +321,13 @@ private Q_SLOTS:
         orvex::StickJobRunner runner(
             &parent, [this] { ++m_endings; }, [&] { return now; });
         std::atomic<bool> release = true;
+        // The bar's name and, in brackets, its description, as screen readers have them.
+        const auto barReads = [](QDialog *dialog) {
+            const QAccessibleInterface *bar =
+                QAccessible::queryAccessibleInterface(dialog->findChild<QProgressBar *>());
+            return u"%1 (%2)"_s.arg(bar->text(QAccessible::Name),
+                                    bar->text(QAccessible::Description));
+        };
         // Runs a job that shows `shown` and lasts until `look` has looked at its dialog.
         const auto run = [&](const orvex::StickProgress &shown,
                              std::function<void(QDialog *)> look = {}) {
@@ -299,6 +357,7 @@ private Q_SLOTS:
                 QVERIFY(
                     dialog->findChild<QLabel *>(u"Figures"_s)->text().startsWith(u"12 of 40 "_s));
                 QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
+                QCOMPARE(barReads(dialog), u"Copying Orvex/big.bin ()"_s);
                 auto *button = dialog->findChild<QPushButton *>();
                 QTest::mouseClick(button, Qt::LeftButton);
                 QTRY_COMPARE(action->text(), u"Stopping…"_s);
@@ -310,6 +369,7 @@ private Q_SLOTS:
                 QCOMPARE(m_endings, 1);
             }).isCancelled());
         QVERIFY(run({Phase::Writing, 0, 0, 0, 0, {}}, [&](QDialog *dialog) {
+                    QCOMPARE(barReads(dialog), u"Writing to the stick… (Busy)"_s);
                     QTest::keyClick(dialog, Qt::Key_Escape);
                     runner.cancel();
                 }).ok());

@@ -1,6 +1,7 @@
 // The passcode dialog: what it offers, when OK is allowed, and what it hands back.
 #include "app/passcodedialog.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,19 @@ private Q_SLOTS:
         QTEST(entry->text(), "entry");
         QTEST(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled(),
               "ok");
+    }
+
+    // Screen readers meet the prompt, then the field it labels, which says what OK needs.
+    void fieldIsReadAfterItsLabel()
+    {
+        PasscodeDialog dialog({});
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(&dialog);
+        QAccessibleInterface *field =
+            QAccessible::queryAccessibleInterface(dialog.findChild<QLineEdit *>());
+        const auto labels = field->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(box->indexOfChild(labels.first().first) + 1, box->indexOfChild(field));
+        QCOMPARE(field->text(QAccessible::Description), u"4 to 8 digits"_s);
     }
 
     void cancelGivesNoPasscode()

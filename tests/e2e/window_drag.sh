@@ -6,65 +6,15 @@ set -uo pipefail
 installer=${1:?usage: window_drag.sh INSTALLER openbox|none}
 windowManager=${2:-none}
 
-# The window looks at the mounted volumes: in namespaces of its own, with tmpfs over
-# the folders where sticks appear, it sees none of this machine's.
-if [[ -z ${ORVEX_E2E_NAMESPACE:-} ]]; then
-    [[ $(id -u) == 0 ]] && unshare --mount --pid --fork true 2>/dev/null ||
-        { echo "SKIP: the window would see this machine's sticks; a mount namespace needs root"; exit 77; }
-    exec env ORVEX_E2E_NAMESPACE=1 unshare --mount --propagation private --pid --fork \
-        --mount-proc --kill-child bash "$0" "$@"
-fi
-for folder in /media /mnt /run/media; do
-    [[ -d $folder ]] && { mount -t tmpfs tmpfs "$folder" || { echo "FAIL: no tmpfs over $folder"; exit 1; }; }
-done
 timeLimit=90
-work=$(mktemp -d)
-started=()
+# The window looks at the mounted volumes: common.sh hides this machine's.
+# shellcheck source=tests/e2e/common.sh
+source "$(dirname "$0")/common.sh"
 
-skip() { echo "SKIP: $*"; exit 77; }
-fail() {
-    echo "FAIL: $*"
-    for log in "$work"/*.log; do [[ -s $log ]] && echo "--- ${log##*/}" && tail -n 20 "$log"; done
-    exit 1
-}
-cleanup() { kill "${started[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-trap 'fail "stopped by a signal"' INT TERM
-waitFor() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
-
-command -v Xvfb >/dev/null || skip "Xvfb is not installed, so no X server can be started"
 for tool in xdotool xprop ${windowManager/#none/}; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup installs it)"
 done
 [[ -x $installer ]] || fail "no installer at $installer"
-
-# The watchdog ends this script, whose traps then stop everything it started.
-(
-    sleep "$timeLimit" >/dev/null 2>&1 </dev/null &
-    trap 'kill $!; exit 0' TERM
-    wait $! && echo "FAIL: the test took longer than $timeLimit s" && kill -TERM $$
-) &
-started+=($!)
-
-# Xvfb picks a free display and writes it when ready; servers started at the same
-# moment may still collide, so a server counts once it stays up and accepts clients.
-displayWritten() { [[ -s $work/display ]] || ! kill -0 "$xvfb" 2>/dev/null; }
-startServer() {
-    for _ in 1 2 3 4 5; do
-        : >"$work/display"
-        Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" \
-            >"$work/xvfb.log" 2>&1 &
-        xvfb=$!
-        started+=("$xvfb")
-        waitFor displayWritten
-        export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-        sleep 0.5
-        kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-        kill "$xvfb" 2>/dev/null
-        sleep "0.$((RANDOM % 10))"
-    done
-    return 1
-}
 startServer || skip "Xvfb could not be started: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
 
 # A ready window manager announces itself on the root window; a loaded machine can

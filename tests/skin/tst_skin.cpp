@@ -6,6 +6,7 @@
 #include "testfiles.h"
 
 #include <OrvexSkin/PropertyBag>
+#include <QAccessible>
 #include <QMenu>
 #include <QPainter>
 #include <QSettings>
@@ -18,6 +19,25 @@ using namespace skinhost;
 using namespace Qt::StringLiterals;
 using orvex::Skin;
 using orvex::SkinPrivate;
+
+namespace {
+
+// The parts under `part` as screen readers meet them: each by its name, or by
+// its object's name when it has none, followed by its own parts in brackets.
+QString partsOf(const QAccessibleInterface *part)
+{
+    QStringList parts;
+    for (int i = 0; i < part->childCount(); ++i) {
+        const QAccessibleInterface *child = part->child(i);
+        const QString name = child->text(QAccessible::Name);
+        const QString inner = partsOf(child);
+        parts << (name.isEmpty() ? child->object()->objectName() : name) +
+                     (inner.isEmpty() ? QString() : u" ("_s + inner + u')');
+    }
+    return parts.join(u", "_s);
+}
+
+} // namespace
 
 class SkinTest : public QObject
 {
@@ -138,6 +158,27 @@ private Q_SLOTS:
         QVERIFY(!m_window->host.mask().isEmpty());
         skin->setSkin(picture);
         QVERIFY(bitmap.picture2x.isNull());
+    }
+
+    void readersMeetTheShownPartsOnly_data()
+    {
+        QTest::addColumn<bool>("buttonMax");
+        QTest::addColumn<bool>("menuVisible");
+        QTest::addColumn<QString>("parts");
+        QTest::newRow("every part")
+            << true << true
+            << u"TitleBar (Skin Test Host, Close, Minimise, Maximise), MenuBar (File)"_s;
+        QTest::newRow("no maximise button, no menus")
+            << false << false << u"TitleBar (Skin Test Host, Close, Minimise)"_s;
+    }
+
+    void readersMeetTheShownPartsOnly()
+    {
+        QFETCH(bool, buttonMax);
+        QFETCH(bool, menuVisible);
+        m_window->skin->setButtonMax(buttonMax);
+        m_window->skin->setMenuVisible(menuVisible);
+        QTEST(partsOf(QAccessible::queryAccessibleInterface(m_window->skin)), "parts");
     }
 
     // Only while the strip is shown; MenuVisibleChanged only for a change.
