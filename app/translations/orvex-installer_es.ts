@@ -499,6 +499,22 @@ Thank you for using Orvex.</source>
         <source>Onto %1 (%2): %3.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 folders</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>orvex::DriveList</name>
