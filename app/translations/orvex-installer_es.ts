@@ -480,11 +480,11 @@ Gracias por usar Orvex.</translation>
     </message>
     <message>
         <source>Removed %1 and the Orvex bookmark.</source>
-        <translation>Se ha eliminado: %1 y el marcador de Orvex.</translation>
+        <translation>Elementos eliminados: %1 y el marcador de Orvex.</translation>
     </message>
     <message>
         <source>Removed %1.</source>
-        <translation>Se ha eliminado: %1.</translation>
+        <translation>Elementos eliminados: %1.</translation>
     </message>
     <message>
         <source>and %1 more</source>

@@ -480,11 +480,11 @@ Merci d’utiliser Orvex.</translation>
     </message>
     <message>
         <source>Removed %1 and the Orvex bookmark.</source>
-        <translation>Supprimé&#xa0;: %1 et le signet Orvex.</translation>
+        <translation>Éléments supprimés&#xa0;: %1 et le signet Orvex.</translation>
     </message>
     <message>
         <source>Removed %1.</source>
-        <translation>Supprimé&#xa0;: %1.</translation>
+        <translation>Éléments supprimés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>and %1 more</source>

@@ -201,7 +201,7 @@ PSP のメモリースティックに Web アプリケーション Orvex Tessary
     <message>
         <source>has %1 names (hard links); the installer changes only a file with one name.<byte value="xd"/>
 Make it a file of its own (put a copy in its place), then install again.</source>
-        <translation>には %1 個の名前（ハードリンク）があります。インストーラーが変更するのは、名前が 1 つだけのファイルです。<byte value="xd"/>
+        <translation>名前が %1 個あります（ハードリンク）。インストーラーが変更するのは、名前が 1 つだけのファイルです。<byte value="xd"/>
 単独のファイルにして（コピーで置き換えて）から、もう一度インストールしてください。</translation>
     </message>
     <message>
@@ -282,7 +282,7 @@ The installer&apos;s own files are incomplete: install the installer again.</sou
     </message>
     <message>
         <source>ends with a dot or a space, which the stick drops</source>
-        <translation>末尾がピリオドか空白で、メモリースティックではそれが落ちてしまいます</translation>
+        <translation>末尾がピリオドか空白です。メモリースティックではこれが削られます</translation>
     </message>
     <message>
         <source>is longer than %1 characters, the longest name the installer can write to the stick</source>
