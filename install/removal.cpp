@@ -32,17 +32,18 @@ QByteArray parentOf(const QByteArray &relative)
 // many alike, so a count picks between two whole texts.
 QString counted(qsizetype files, qsizetype folders)
 {
-    const auto tr = [](const char *text, qsizetype n) {
+    // Not named tr: lupdate would take the calls for tr() and miss their texts.
+    const auto counting = [](const char *text, qsizetype n) {
         return QCoreApplication::translate("InstallMessages", text).arg(n);
     };
-    const QString fileCount = files == 1
-                                  ? tr(QT_TRANSLATE_NOOP("InstallMessages", "%1 file"), files)
-                                  : tr(QT_TRANSLATE_NOOP("InstallMessages", "%1 files"), files);
+    const QString fileCount =
+        files == 1 ? counting(QT_TRANSLATE_NOOP("InstallMessages", "%1 file"), files)
+                   : counting(QT_TRANSLATE_NOOP("InstallMessages", "%1 files"), files);
     if (folders == 0)
         return fileCount;
     const QString folderCount =
-        folders == 1 ? tr(QT_TRANSLATE_NOOP("InstallMessages", "%1 folder"), folders)
-                     : tr(QT_TRANSLATE_NOOP("InstallMessages", "%1 folders"), folders);
+        folders == 1 ? counting(QT_TRANSLATE_NOOP("InstallMessages", "%1 folder"), folders)
+                     : counting(QT_TRANSLATE_NOOP("InstallMessages", "%1 folders"), folders);
     if (files == 0)
         return folderCount;
     return QCoreApplication::translate("InstallMessages", "%1 and %2", "files and folders")

@@ -5,64 +5,64 @@
     <name>MenuFile</name>
     <message>
         <source>the name contains &quot;!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name enthält „!“</translation>
     </message>
     <message>
         <source>it contains a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält einen Zeilenumbruch</translation>
     </message>
     <message>
         <source>it contains a character that is not single-byte text</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält ein Zeichen, das kein Einzelbyte-Zeichen ist</translation>
     </message>
     <message>
         <source>record %1 cannot be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 kann nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>orvex::CaptionStrip</name>
     <message>
         <source>Title Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Titelleiste</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Maximise</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximieren</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>orvex::MenuStrip</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
 </context>
 <context>
     <name>orvex::MessageRequest</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -71,7 +71,8 @@
         <source>Add The Following Lines To your code<byte value="xd"/>
 drapler1.init_skin me</source>
         <comment>the second line is code, kept as it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie Ihrem Code die folgenden Zeilen hinzu:<byte value="xd"/>
+drapler1.init_skin me</translation>
     </message>
 </context>
 </TS>

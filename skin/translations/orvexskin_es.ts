@@ -5,64 +5,64 @@
     <name>MenuFile</name>
     <message>
         <source>the name contains &quot;!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre contiene «!»</translation>
     </message>
     <message>
         <source>it contains a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un salto de línea</translation>
     </message>
     <message>
         <source>it contains a character that is not single-byte text</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un carácter que no es de un solo byte</translation>
     </message>
     <message>
         <source>record %1 cannot be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede guardar la entrada %1: %2</translation>
     </message>
 </context>
 <context>
     <name>orvex::CaptionStrip</name>
     <message>
         <source>Title Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de título</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Maximise</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximizar</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
 </context>
 <context>
     <name>orvex::MenuStrip</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
 </context>
 <context>
     <name>orvex::MessageRequest</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
 </context>
 <context>
@@ -71,7 +71,8 @@
         <source>Add The Following Lines To your code<byte value="xd"/>
 drapler1.init_skin me</source>
         <comment>the second line is code, kept as it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>Añada las siguientes líneas a su código:<byte value="xd"/>
+drapler1.init_skin me</translation>
     </message>
 </context>
 </TS>

@@ -5,64 +5,64 @@
     <name>MenuFile</name>
     <message>
         <source>the name contains &quot;!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient «&#xa0;!&#xa0;»</translation>
     </message>
     <message>
         <source>it contains a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un saut de ligne</translation>
     </message>
     <message>
         <source>it contains a character that is not single-byte text</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un caractère qui ne tient pas sur un octet</translation>
     </message>
     <message>
         <source>record %1 cannot be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l’entrée %1 ne peut pas être enregistrée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>orvex::CaptionStrip</name>
     <message>
         <source>Title Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de titre</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Maximise</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
 </context>
 <context>
     <name>orvex::MenuStrip</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
     <name>orvex::MessageRequest</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -71,7 +71,8 @@
         <source>Add The Following Lines To your code<byte value="xd"/>
 drapler1.init_skin me</source>
         <comment>the second line is code, kept as it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez les lignes suivantes à votre code&#xa0;:<byte value="xd"/>
+drapler1.init_skin me</translation>
     </message>
 </context>
 </TS>

@@ -5,64 +5,64 @@
     <name>MenuFile</name>
     <message>
         <source>the name contains &quot;!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に「!」が含まれています</translation>
     </message>
     <message>
         <source>it contains a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>改行が含まれています</translation>
     </message>
     <message>
         <source>it contains a character that is not single-byte text</source>
-        <translation type="unfinished"></translation>
+        <translation>1 バイト文字ではない文字が含まれています</translation>
     </message>
     <message>
         <source>record %1 cannot be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 番目の項目を保存できません：%2</translation>
     </message>
 </context>
 <context>
     <name>orvex::CaptionStrip</name>
     <message>
         <source>Title Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>タイトルバー</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Maximise</source>
-        <translation type="unfinished"></translation>
+        <translation>最大化</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
 </context>
 <context>
     <name>orvex::MenuStrip</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー</translation>
     </message>
 </context>
 <context>
     <name>orvex::MessageRequest</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
 </context>
 <context>
@@ -71,7 +71,8 @@
         <source>Add The Following Lines To your code<byte value="xd"/>
 drapler1.init_skin me</source>
         <comment>the second line is code, kept as it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>コードに次の行を追加してください：<byte value="xd"/>
+drapler1.init_skin me</translation>
     </message>
 </context>
 </TS>

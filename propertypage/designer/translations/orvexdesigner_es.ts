@@ -5,96 +5,104 @@
     <name>SkinWidgetPlugin</name>
     <message>
         <source>Skinned title bar, frame and menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de título, marco y barra de menús con aspecto propio</translation>
     </message>
     <message>
         <source>Replaces its window&apos;s caption and frame with a skin bitmap and shows the menus of menu.txt in the application folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituye la barra de título y el marco de su ventana por un mapa de bits de aspecto y muestra los menús de menu.txt de la carpeta de la aplicación.</translation>
     </message>
 </context>
 <context>
     <name>orvex::MenuItem</name>
     <message>
         <source>No control is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún control seleccionado.</translation>
     </message>
     <message>
         <source>The selected %1 &quot;%2&quot; has no property &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El %1 «%2» seleccionado no tiene la propiedad «%3».</translation>
     </message>
     <message>
         <source>The property &quot;%1&quot; is not a yes/no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>La propiedad «%1» no es un valor de sí o no.</translation>
     </message>
     <message>
         <source>The property &quot;%1&quot; could not be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo establecer la propiedad «%1».</translation>
     </message>
     <message>
         <source>The menus were not saved.
 
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han guardado los menús.
+
+%1
+%2</translation>
     </message>
     <message>
         <source>Add Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir menú</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>The menu file could not be read, so the page starts without menus.
 
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de menús, así que la página empieza sin menús.
+
+%1
+%2</translation>
     </message>
     <message>
         <source>The menu file could not be read when the page opened. Replace it with the menus of this page?
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de menús al abrir la página. ¿Desea sustituirlo por los menús de esta página?
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>orvex::MenuItemDialog</name>
     <message>
         <source>Property Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas de propiedades</translation>
     </message>
 </context>
 <context>
     <name>orvex::SkinTaskMenu</name>
     <message>
         <source>Edit Menus...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar menús...</translation>
     </message>
 </context>
 </TS>

@@ -5,96 +5,104 @@
     <name>SkinWidgetPlugin</name>
     <message>
         <source>Skinned title bar, frame and menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>スキン付きのタイトルバー、枠、メニューバー</translation>
     </message>
     <message>
         <source>Replaces its window&apos;s caption and frame with a skin bitmap and shows the menus of menu.txt in the application folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウのタイトルバーと枠をスキンのビットマップに置き換え、アプリケーションフォルダーにある menu.txt のメニューを表示します。</translation>
     </message>
 </context>
 <context>
     <name>orvex::MenuItem</name>
     <message>
         <source>No control is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>コントロールが選択されていません。</translation>
     </message>
     <message>
         <source>The selected %1 &quot;%2&quot; has no property &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択されている %1「%2」には、プロパティ「%3」がありません。</translation>
     </message>
     <message>
         <source>The property &quot;%1&quot; is not a yes/no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロパティ「%1」は、はい／いいえの値ではありません。</translation>
     </message>
     <message>
         <source>The property &quot;%1&quot; could not be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>プロパティ「%1」を設定できませんでした。</translation>
     </message>
     <message>
         <source>The menus were not saved.
 
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューは保存されませんでした。
+
+%1
+%2</translation>
     </message>
     <message>
         <source>Add Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューの追加</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>表示名</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>The menu file could not be read, so the page starts without menus.
 
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューファイルを読み込めなかったため、メニューなしでページを開きます。
+
+%1
+%2</translation>
     </message>
     <message>
         <source>The menu file could not be read when the page opened. Replace it with the menus of this page?
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ページを開いたときにメニューファイルを読み込めませんでした。このページのメニューで置き換えますか？
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>orvex::MenuItemDialog</name>
     <message>
         <source>Property Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>プロパティページ</translation>
     </message>
 </context>
 <context>
     <name>orvex::SkinTaskMenu</name>
     <message>
         <source>Edit Menus...</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューの編集...</translation>
     </message>
 </context>
 </TS>
