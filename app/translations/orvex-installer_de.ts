@@ -687,6 +687,10 @@ Danke, dass Sie Orvex verwenden.</translation>
         <source>Passcode</source>
         <translation>Zugangscode</translation>
     </message>
+    <message>
+        <source>4 to 8 digits</source>
+        <translation>4 bis 8 Ziffern</translation>
+    </message>
 </context>
 <context>
     <name>orvex::StickJobDialog</name>
@@ -757,6 +761,10 @@ Danke, dass Sie Orvex verwenden.</translation>
     <message>
         <source>Close anyway</source>
         <translation>Trotzdem schließen</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Beschäftigt</translation>
     </message>
 </context>
 </TS>

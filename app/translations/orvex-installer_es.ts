@@ -687,6 +687,10 @@ Gracias por usar Orvex.</translation>
         <source>Passcode</source>
         <translation>Código de acceso</translation>
     </message>
+    <message>
+        <source>4 to 8 digits</source>
+        <translation>De 4 a 8 dígitos</translation>
+    </message>
 </context>
 <context>
     <name>orvex::StickJobDialog</name>
@@ -757,6 +761,10 @@ Gracias por usar Orvex.</translation>
     <message>
         <source>Close anyway</source>
         <translation>Cerrar de todos modos</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Ocupado</translation>
     </message>
 </context>
 </TS>

@@ -687,6 +687,10 @@ Merci d’utiliser Orvex.</translation>
         <source>Passcode</source>
         <translation>Code d’accès</translation>
     </message>
+    <message>
+        <source>4 to 8 digits</source>
+        <translation>4 à 8 chiffres</translation>
+    </message>
 </context>
 <context>
     <name>orvex::StickJobDialog</name>
@@ -757,6 +761,10 @@ Merci d’utiliser Orvex.</translation>
     <message>
         <source>Close anyway</source>
         <translation>Fermer quand même</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Occupé</translation>
     </message>
 </context>
 </TS>

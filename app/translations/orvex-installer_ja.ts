@@ -688,6 +688,10 @@ Orvex をご利用いただき、ありがとうございます。</translation>
         <source>Passcode</source>
         <translation>パスコード</translation>
     </message>
+    <message>
+        <source>4 to 8 digits</source>
+        <translation>4～8 桁の数字</translation>
+    </message>
 </context>
 <context>
     <name>orvex::StickJobDialog</name>
@@ -758,6 +762,10 @@ Orvex をご利用いただき、ありがとうございます。</translation>
     <message>
         <source>Close anyway</source>
         <translation>強制的に閉じる</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>処理中</translation>
     </message>
 </context>
 </TS>
