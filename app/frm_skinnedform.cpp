@@ -123,9 +123,10 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
                                      orvex::drives::VolumeSource volumes, Task task)
 {
     const bool removing = task == Task::Remove;
-    m_picture2 =
-        new PictureButton(QPixmap(QStringLiteral(":/orvex/app/cancel.bmp")),
-                          QPixmap(QStringLiteral(":/orvex/app/cancel@2x.bmp")), tr("Cancel"), this);
+    // Both buttons show one face, each with its word in the user's language.
+    const QPixmap face(QStringLiteral(":/orvex/app/button.bmp"));
+    const QPixmap face2x(QStringLiteral(":/orvex/app/button@2x.bmp"));
+    m_picture2 = new PictureButton(face, face2x, tr("Cancel"), this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     orvex::twips::setGeometry(m_picture2, QRectF(3120, 2040, 1455, 735));
     connect(m_picture2, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture2_Click);
@@ -139,10 +140,7 @@ void Frm_SkinnedForm::createControls(const QStringList &extraDrives,
         QRectF(0, 0, extentToTwips(design.read(QStringLiteral("_extentx"), 10848).toLongLong()),
                extentToTwips(design.read(QStringLiteral("_extenty"), 15425).toLongLong())));
 
-    const QString picture = removing ? QStringLiteral("remove") : QStringLiteral("install");
-    m_picture1 = new PictureButton(QPixmap(QStringLiteral(":/orvex/app/%1.bmp").arg(picture)),
-                                   QPixmap(QStringLiteral(":/orvex/app/%1@2x.bmp").arg(picture)),
-                                   removing ? tr("Remove") : tr("Install"), m_skin1);
+    m_picture1 = new PictureButton(face, face2x, removing ? tr("Remove") : tr("Install"), m_skin1);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     orvex::twips::setGeometry(m_picture1, QRectF(4560, 2040, 1575, 735));
     connect(m_picture1, &PictureButton::clicked, this, &Frm_SkinnedForm::Picture1_Click);

@@ -5,9 +5,11 @@
 
 namespace orvex {
 
-// A picture used as a button: it shows its picture, with no pressed or hover
-// look, and clicks on a left click, Enter or Space. It takes focus only from
-// the keyboard, and shows a focus frame then. Screen readers see a button.
+// A picture used as a button: it shows its picture with its word (the
+// button's text, in the user's language) written on the picture's face, with
+// no pressed or hover look, and clicks on a left click, Enter or Space. It
+// takes focus only from the keyboard, and shows a focus frame then. Screen
+// readers see a button named by its word.
 //
 // It holds the picture twice: as drawn for a device pixel ratio of 1, and at twice
 // the size. It shows the first at ratio 1, the second pixel for pixel at ratio 2,
@@ -17,7 +19,7 @@ class PictureButton : public QAbstractButton
     Q_OBJECT
 
 public:
-    PictureButton(const QPixmap &picture, const QPixmap &picture2x, const QString &accessibleName,
+    PictureButton(const QPixmap &picture, const QPixmap &picture2x, const QString &word,
                   QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
@@ -29,6 +31,7 @@ protected:
 
 private:
     void drawPicture(QPainter &painter) const;
+    void drawWord(QPainter &painter) const;
 
     QPixmap m_picture;
     QPixmap m_picture2x;

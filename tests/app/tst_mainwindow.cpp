@@ -132,7 +132,7 @@ private Q_SLOTS:
         Frm_SkinnedForm window({}, sourceOf(m_volumes), Frm_SkinnedForm::Task::Remove);
         QCOMPARE(window.findChild<QLabel *>(u"Label4"_s)->text(),
                  u"3. Press Remove to remove Orvex Tessary!"_s);
-        QCOMPARE(window.findChild<QWidget *>(u"Picture1"_s)->accessibleName(), u"Remove"_s);
+        QCOMPARE(window.findChild<QAbstractButton *>(u"Picture1"_s)->text(), u"Remove"_s);
         std::optional<QString> chosen;
         window.setInstallRunner([&](const orvex::InstallEnvironment &environment) {
             QTimer::singleShot(0, [] {

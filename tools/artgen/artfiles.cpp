@@ -27,15 +27,6 @@ void appendBothScales(QList<ArtFile> &files, const QString &path,
          draw(Scale::Double)});
 }
 
-void appendButtonFaces(QList<ArtFile> &files, const QFont &font)
-{
-    for (const QString &word :
-         {QStringLiteral("Install"), QStringLiteral("Cancel"), QStringLiteral("Remove")}) {
-        appendBothScales(files, QStringLiteral("app/resources/%1.bmp").arg(word.toLower()),
-                         [&](Scale scale) { return drawButtonFace(word, font, scale); });
-    }
-}
-
 // The icon at each size of the desktop's icon theme, laid out as the theme is.
 void appendIcons(QList<ArtFile> &files)
 {
@@ -65,7 +56,7 @@ void appendArrows(QList<ArtFile> &files)
 
 } // namespace
 
-QList<ArtFile> projectArt(const QFont &buttonFont)
+QList<ArtFile> projectArt()
 {
     QList<ArtFile> files;
     appendBothScales(files, QStringLiteral("skin/resources/default_skin.bmp"), drawDefaultSkin);
@@ -73,7 +64,8 @@ QList<ArtFile> projectArt(const QFont &buttonFont)
     // a stored design carries one picture, so there is no double-scale drawing of it.
     files.append(
         {QStringLiteral("app/resources/installer_skin.bmp"), drawInstallerSkin(Scale::Single)});
-    appendButtonFaces(files, buttonFont);
+    // The push buttons' face; the installer writes each button's word on it.
+    appendBothScales(files, QStringLiteral("app/resources/button.bmp"), drawButtonFace);
     appendIcons(files);
     appendArrows(files);
     return files;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -14,8 +13,8 @@ struct ArtFile
     QImage image;
 };
 
-// Every bitmap of the project; the font draws the words on the push buttons.
-QList<ArtFile> projectArt(const QFont &buttonFont);
+// Every bitmap of the project.
+QList<ArtFile> projectArt();
 
 // Writes the file under root, creating its folder; returns an error text or "".
 QString writeArtFile(const QString &root, const ArtFile &file);

@@ -2,8 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <cmath>
 
 namespace orvex::artgen {
 
@@ -20,7 +18,6 @@ const QColor faceTop(252, 252, 252);
 const QColor faceBottom(222, 223, 225);
 const QColor faceBorder(150, 152, 156);
 const QColor shadow(0, 0, 0, 28);
-const QColor letters(58, 60, 64);
 
 void drawFace(QPainter &painter)
 {
@@ -36,22 +33,9 @@ void drawFace(QPainter &painter)
     painter.drawRoundedRect(face, cornerRadius, cornerRadius);
 }
 
-// The word as outlines, centred on the face by its ink and snapped to whole pixels
-// of the single-scale picture, so that it sits in the same place at every scale.
-void drawWord(QPainter &painter, const QString &word, const QFont &font)
-{
-    QPainterPath path;
-    path.addText(0, 0, font, word);
-    const QPointF offset = face.center() - path.boundingRect().center();
-    painter.translate(std::round(offset.x()), std::round(offset.y()));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(letters);
-    painter.drawPath(path);
-}
-
 } // namespace
 
-QImage drawButtonFace(const QString &word, const QFont &font, Scale scale)
+QImage drawButtonFace(Scale scale)
 {
     const int s = factor(scale);
     QImage picture(pictureSize * s, QImage::Format_RGB32);
@@ -60,10 +44,9 @@ QImage drawButtonFace(const QString &word, const QFont &font, Scale scale)
     picture.setDotsPerMeterY(dotsPerMeter * s);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    // The face and the word's outlines are drawn at the picture's own resolution.
+    // The face is drawn at the picture's own resolution.
     painter.scale(s, s);
     drawFace(painter);
-    drawWord(painter, word, font);
     return picture;
 }
 

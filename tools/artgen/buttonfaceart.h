@@ -2,15 +2,13 @@
 
 #include "artscale.h"
 
-#include <QFont>
 #include <QImage>
-#include <QString>
 
 namespace orvex::artgen {
 
 // A push-button picture, 100 x 50 pixels at single scale: a light grey rounded face
-// carrying one word, on the window body colour so that the picture shows no box
-// around the face.
-QImage drawButtonFace(const QString &word, const QFont &font, Scale scale);
+// (93 x 44 from 1.5, 1.5, where the installer writes the button's word), on the window
+// body colour so that the picture shows no box around the face.
+QImage drawButtonFace(Scale scale);
 
 } // namespace orvex::artgen

@@ -3,14 +3,10 @@
 #include "artfiles.h"
 
 #include <QCommandLineParser>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <cstdio>
 
 namespace {
-
-const QString defaultFontFile =
-    QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
 
 void printError(const QString &text)
 {
@@ -21,7 +17,7 @@ void printError(const QString &text)
 
 int main(int argc, char *argv[])
 {
-    // The output must not depend on the display or the desktop's fonts.
+    // The output must not depend on the display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("orvex-artgen"));
@@ -29,10 +25,6 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draws the bitmaps of Orvex Tessary."));
     parser.addHelpOption();
-    const QCommandLineOption fontOption(QStringLiteral("font"),
-                                        QStringLiteral("Font file for the button words."),
-                                        QStringLiteral("file"), defaultFontFile);
-    parser.addOption(fontOption);
     parser.addPositionalArgument(QStringLiteral("root"),
                                  QStringLiteral("Repository root to write the files under."));
     parser.process(app);
@@ -41,20 +33,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    const QString fontFile = parser.value(fontOption);
-    const int fontId = QFontDatabase::addApplicationFont(fontFile);
-    const QStringList families = QFontDatabase::applicationFontFamilies(fontId);
-    if (fontId < 0 || families.isEmpty()) {
-        printError(QStringLiteral("cannot load the font %1").arg(fontFile));
-        return 1;
-    }
-    QFont buttonFont(families.first());
-    buttonFont.setBold(true);
-    buttonFont.setPixelSize(16);
-    buttonFont.setHintingPreference(QFont::PreferNoHinting);
-
     const QString root = parser.positionalArguments().first();
-    for (const orvex::artgen::ArtFile &file : orvex::artgen::projectArt(buttonFont)) {
+    for (const orvex::artgen::ArtFile &file : orvex::artgen::projectArt()) {
         const QString error = orvex::artgen::writeArtFile(root, file);
         if (!error.isEmpty()) {
             printError(error);
