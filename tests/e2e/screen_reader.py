@@ -2,16 +2,39 @@
 """Reads the installer as a screen reader does, through the accessibility bus: prints the
 tree as read, checks the window's reading order, names, roles, relations and that nothing
 hidden is in it, presses Install and reads the confirmation box. Usage: screen_reader.py
-DRIVE VERSION, with the installer showing DRIVE (a stick named PSPCARD) and focused; exits
-1 when a check fails."""
+DRIVE VERSION LANGUAGE, with the installer showing DRIVE (a stick named PSPCARD) and
+focused, in LANGUAGE (C or de: the texts it expects); exits 1 when a check fails."""
 import subprocess
 import sys
 import time
 
 import pyatspi
 
-drive, version = sys.argv[1:3]
+drive, version, language = sys.argv[1:4]
 failed = False
+
+# What the window says in each language checked: the source texts, and German, the
+# message box's buttons being Qt's own.
+TEXTS = {
+    "C": {
+        "steps": ["1. Connect PSP in USB Mode.", "2. Select the drive your PSP is connected to.",
+                  "3. Press Install to begin installation!"],
+        "drive": "Drive", "cancel": "Cancel", "install": "Install",
+        "version": "Orvex Tessary installer {}", "close": "Close", "minimise": "Minimise",
+        "entry": "PSPCARD, PSP memory stick, ", "warning": "Warning",
+        "question": "Are you sure you want to install Orvex Tessary?",
+        "details": "Onto PSPCARD ({}): ", "answers": ["Yes", "No"],
+    },
+    "de": {
+        "steps": ["1. PSP im USB-Modus verbinden.", "2. Das Laufwerk Ihrer PSP auswählen.",
+                  "3. „Installieren“ drücken, um zu beginnen!"],
+        "drive": "Laufwerk", "cancel": "Abbrechen", "install": "Installieren",
+        "version": "Orvex Tessary Installationsprogramm {}", "close": "Schließen",
+        "minimise": "Minimieren", "entry": "PSPCARD, PSP-Stick, ", "warning": "Warnung",
+        "question": "Möchten Sie Orvex Tessary wirklich installieren?",
+        "details": "Auf PSPCARD ({}): ", "answers": ["Ja", "Nein"],
+    },
+}[language]
 
 
 def check(holds, what):
@@ -102,15 +125,15 @@ print_tree(app)
 window = children(app)[0]
 check(window.getRoleName() == "frame", "the window is a frame")
 
-step2 = "2. Select the drive your PSP is connected to."
+step1, step2, step3 = TEXTS["steps"]
 parts = children(window)
 check([(part.getRoleName(), part.name) for part in parts] ==
-      [("filler", ""), ("label", "1. Connect PSP in USB Mode."), ("label", step2),
-       ("label", "3. Press Install to begin installation!"), ("combo box", "Drive"),
-       ("push button", "Cancel"), ("push button", "Install"),
-       ("label", f"Orvex Tessary installer {version}")],
+      [("filler", ""), ("label", step1), ("label", step2), ("label", step3),
+       ("combo box", TEXTS["drive"]), ("push button", TEXTS["cancel"]),
+       ("push button", TEXTS["install"]), ("label", TEXTS["version"].format(version))],
       "the window's parts read top to bottom, then left to right")
-check([part.name for part in children(parts[0])] == ["Orvex Tessary", "Close", "Minimise"],
+check([part.name for part in children(parts[0])] ==
+      ["Orvex Tessary", TEXTS["close"], TEXTS["minimise"]],
       "the title bar reads the caption, Close and Minimise")
 hidden = hidden_parts(app)
 check(not hidden, f"nothing hidden is read, but {hidden}")
@@ -119,20 +142,21 @@ labels = [relation.getTarget(0).name for relation in box.getRelationSet()
           if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
 check(labels == [step2], "step 2 labels the drive box")
 entries = [entry.name for entry in children(children(box)[0])] if box.childCount else []
-check(text_of(box) in entries and text_of(box).startswith("PSPCARD, PSP memory stick, "),
+check(text_of(box) in entries and text_of(box).startswith(TEXTS["entry"]),
       "the drive box's text is its entry")
 check(box.getState().contains(pyatspi.STATE_FOCUSED), "the drive box has the keyboard")
 
-install = part_with(window, "push button", "Install")
+install = part_with(window, "push button", TEXTS["install"])
 at = install.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 subprocess.run(["xdotool", "mousemove", str(at.x + at.width // 2), str(at.y + at.height // 2),
                 "click", "1"], check=True)
 alert = wait_for("the confirmation box", lambda: child_with(app, "alert"))
 print_tree(alert)
 said = [(part.getRoleName(), part.name) for part in children(alert)]
-question = ("label", "Are you sure you want to install Orvex Tessary?")
-check(said[:2] == [("image", "Warning"), question] and len(said) == 4 and
-      said[2][0] == "label" and said[2][1].startswith(f"Onto PSPCARD ({drive}): ") and
-      said[3][0] == "panel",
+question = ("label", TEXTS["question"])
+check(said[:2] == [("image", TEXTS["warning"]), question] and len(said) == 4 and
+      said[2][0] == "label" and said[2][1].startswith(TEXTS["details"].format(drive)) and
+      said[3][0] == "panel" and [button.name for button in children(children(alert)[3])] ==
+      TEXTS["answers"],
       "the confirmation reads its icon's name, its text, the details, then the buttons")
 sys.exit(1 if failed else 0)

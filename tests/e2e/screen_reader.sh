@@ -2,11 +2,15 @@
 # Reads the real installer window as a screen reader does, through the desktop's
 # accessibility bus in an X server and a session bus of its own: screen_reader.py prints
 # the tree as read, checks it, presses Install and reads the confirmation box.
-# Usage: screen_reader.sh INSTALLER VERSION; exits 77 to skip, which fails under CI=true.
+# Usage: screen_reader.sh INSTALLER VERSION [LANGUAGE]: the installer runs with LC_ALL set
+# for LANGUAGE (C, the default, or de, checked in German); exits 77 to skip, which fails
+# under CI=true.
 set -uo pipefail
 
 installer=${1:?usage: screen_reader.sh INSTALLER VERSION}
 version=${2:?usage: screen_reader.sh INSTALLER VERSION}
+language=${3:-C}
+locale=$([[ $language == C ]] && echo C.UTF-8 || echo "${language}_DE.UTF-8")
 timeLimit=90
 skip() {
     [[ ${CI:-} == true ]] && { echo "FAIL: CI=true, and the test cannot run: $*"; exit 1; }
@@ -55,7 +59,7 @@ stick=/media/PSPCARD
 mkdir "$stick"
 mount -t tmpfs -o size=64m tmpfs "$stick" || fail "no tmpfs for the stick"
 mkdir -p "$stick/PSP/SYSTEM/BROWSER"
-env -u QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+env -u QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL="$locale" \
     "$installer" --drive "$stick" >"$work/installer.log" 2>&1 &
 started+=($!)
 window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Orvex Tessary' 2>/dev/null | head -n 1)
@@ -63,6 +67,6 @@ window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Orvex Tessary' 2
 # Without a window manager the window gets the keyboard only when given it.
 xdotool windowfocus --sync "$window" || fail "the window could not be given the keyboard"
 
-"$python" -I "$(dirname "$0")/screen_reader.py" "$stick" "$version" ||
+"$python" -I "$(dirname "$0")/screen_reader.py" "$stick" "$version" "$language" ||
     fail "the screen reader's view is not as it should be"
 echo "PASS in $((SECONDS - began)) s"
