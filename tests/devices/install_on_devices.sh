@@ -127,19 +127,6 @@ case_ too_few_descriptors 1 "raise the limit of open files" \
 case_ five_thousand_folders_few_descriptors 0 "Installation complete!" \
     'tmpfs_drive "$drive" 64m && app=$work/wide-app && fd_limit=256' ':' "$root_only"
 
-# Two installs at once onto one stick: if one holds the drive the other fails at
-# once and says why; the bookmark is added once, no temporary stays.
-fresh together; browser "$drive" && head -c 10485760 /dev/urandom | base64 > "$(bookmarks)"
-run_install > "$world/first.out" & first=$!
-run_install > "$world/second.out"; second=$?
-wait "$first"; first=$?
-must '[ $((first + second)) -le 1 ]' "exit statuses $first and $second"
-must '[ $((first + second)) = 0 ] ||
-    cat "$world"/*.out | grep -q "Another installation or removal on this drive is running."' "the loser does not say why"
-must 'once "$line"' "the bookmark is not there exactly once"
-must '! find "$drive" -name "*.orvex-part*" | grep -q .' "temporary files stayed"
-report two_installs_at_once "$why"
-
 # A closed output stops nothing: the install completes and adds its bookmark.
 fresh closed_output; browser "$drive"
 run_install | head -n 1 > /dev/null
