@@ -19,17 +19,6 @@ QString doubleScaleName(const QString &path)
     return QString(path).replace(u".bmp"_s, u"@2x.bmp"_s);
 }
 
-// Every run of pixels along the rectangle's width (horizontal) or height is one colour.
-bool uniformAlong(const QImage &image, const QRect &rect, Qt::Orientation stretch)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (image.pixel(x, y) != (stretch == Qt::Horizontal ? image.pixel(rect.left(), y)
-                                                                : image.pixel(x, rect.top())))
-                return false;
-    return true;
-}
-
 class ArtworkTest : public QObject
 {
     Q_OBJECT
@@ -85,8 +74,7 @@ private Q_SLOTS:
         QTest::newRow("installer") << u"app/resources/installer_skin.bmp"_s << 1;
     }
 
-    // The key pixels at their places, and the pieces the control stretches uniform
-    // along the stretch, with every rectangle scaled.
+    // The key pixels, and the caption's shading and lines on the same rows at both scales.
     void skinKeepsItsContract()
     {
         QFETCH(QString, path);
@@ -95,25 +83,11 @@ private Q_SLOTS:
         const QImage single = picture(QString(path).remove(u"@2x"_s));
         for (QPoint key : {QPoint(0, 14), QPoint(164, 22)})
             QCOMPARE(skin.pixel(key * scale), single.pixel(key));
-        // The caption's shading and lines lie on the same rows at both scales.
         for (int row = 14; row < 43; ++row) {
             for (int y : {row * scale, row * scale + scale - 1})
                 QVERIFY2(
                     std::abs(qGray(skin.pixel(25 * scale, y)) - qGray(single.pixel(25, row))) <= 2,
                     qPrintable(QString::number(y)));
-        }
-
-        const std::pair<QRect, Qt::Orientation> pieces[] = {
-            {QRect(20, 14, 18, 29), Qt::Horizontal}, // caption middle
-            {QRect(158, 16, 5, 16), Qt::Vertical},   // frame left edge
-            {QRect(200, 15, 7, 17), Qt::Vertical},   // frame right edge, inside the bitmap
-            {QRect(173, 0, 18, 5), Qt::Horizontal},  // frame top strip
-            {QRect(173, 43, 18, 5), Qt::Horizontal}, // frame bottom edge
-        };
-        for (const auto &[piece, stretch] : pieces) {
-            const QRect scaled(piece.topLeft() * scale, piece.size() * scale);
-            QVERIFY2(uniformAlong(skin, scaled, stretch),
-                     qPrintable(u"%1,%2"_s.arg(piece.x()).arg(piece.y())));
         }
     }
 

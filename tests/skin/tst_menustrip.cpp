@@ -67,7 +67,7 @@ private Q_SLOTS:
 
     void waysIntoTheMenus_data()
     {
-        QTest::addColumn<QString>("way"); // a key typed, or click:N on title N
+        QTest::addColumn<QString>("way"); // a key typed, or click:B with mouse button B
         // Per menu shown: a key typed into it, or a row to choose.
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QStringList>("shown"); // item array name and active row per menu shown
@@ -76,9 +76,9 @@ private Q_SLOTS:
         QTest::newRow("F10: the first menu, its first item active")
             << u"F10"_s << QStringList{u"1"_s} << QStringList{u"a0"_s}
             << QStringList{u"QuitItem"_s};
-        QTest::newRow("a left click, then Right round from the last menu")
-            << u"click:1"_s << QStringList{u"Right"_s, u"Right"_s, u"Right"_s, u"Escape"_s}
-            << QStringList{u"b-"_s, u"c0"_s, u"d0"_s, u"a0"_s} << none;
+        QTest::newRow("a left click on the first title, then Right round from the last menu")
+            << u"click:1"_s << QStringList{u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s}
+            << QStringList{u"a-"_s, u"b0"_s, u"c0"_s, u"d0"_s, u"a0"_s} << none;
         QTest::newRow("Alt and a first letter, then Left round from the first menu")
             << u"Alt+E"_s << QStringList{u"Left"_s, u"Left"_s, u"0"_s}
             << QStringList{u"b0"_s, u"a0"_s, u"d0"_s} << none;
@@ -104,10 +104,10 @@ private Q_SLOTS:
             QCoreApplication::sendEvent(menu, &key);
             return nullptr;
         };
-        if (way.startsWith(u"click:")) { // on title 1, with that button
-            QLabel *title = window.strip.titles()[1];
-            QTest::mouseClick(title, Qt::MouseButton(way.sliced(6).toInt()), {},
-                              title->rect().center());
+        if (way.startsWith(u"click:")) { // the left button on title 0, the right on title 1
+            const int button = way.sliced(6).toInt();
+            QLabel *title = window.strip.titles()[button - 1];
+            QTest::mouseClick(title, Qt::MouseButton(button), {}, title->rect().center());
         } else {
             const QKeyCombination key = QKeySequence(way)[0];
             QTest::keyClick(window.window.windowHandle(), key.key(), key.keyboardModifiers());
