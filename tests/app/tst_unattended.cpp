@@ -9,6 +9,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
@@ -114,7 +115,7 @@ private Q_SLOTS:
 
     // Questions and information go to standard output, failures to standard error, a
     // paragraph each, the drive named first and last; the passcode already on the stick
-    // is kept, and said so.
+    // is kept, and said so; without one, the one made is printed.
     void printsInformationAndFailuresApart()
     {
         Console console;
@@ -139,6 +140,13 @@ private Q_SLOTS:
                  qPrintable(console.out));
         QCOMPARE(testfiles::read(passcodeFile), orvex::passcode::fileText(u"13579"_s));
         QCOMPARE(console.errors, QString());
+
+        QVERIFY(QFile::remove(passcodeFile));
+        QCOMPARE(console.run({u"--password"_s, u"yes"_s}), 0);
+        const QRegularExpression told(u"^The passcode is (\\d{4})\\.$"_s,
+                                      QRegularExpression::MultilineOption);
+        QCOMPARE(testfiles::read(passcodeFile),
+                 orvex::passcode::fileText(told.match(console.out).captured(1)));
     }
 
     // With --eject, once the job is done and its lock and descriptors on the stick are gone,
