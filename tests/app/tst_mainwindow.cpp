@@ -198,7 +198,8 @@ private Q_SLOTS:
     }
 
     // Escape closes the open list and nothing else; with nothing open it does
-    // what Cancel does. The drive list shows its focus ring from the start.
+    // what Cancel does. The drive list shows its focus ring from the start. (The devices
+    // test installs from the real window with Tab, then Return.)
     void keysWorkTheWindow()
     {
         const auto window = makeWindow({u"/media/B"_s});
@@ -210,20 +211,13 @@ private Q_SLOTS:
         window->setAttribute(Qt::WA_KeyboardFocusChange, false);
         QVERIFY(drive1->grab().toImage() != ringed);
 
-        QStringList order;
-        for (int i = 0; i < 4; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
-            order << QApplication::focusWidget()->objectName();
-        QCOMPARE(order, QStringList({u"Drive1"_s, u"Picture1"_s, u"Picture2"_s, u"Drive1"_s}));
-        QTest::keyClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::Key_Return);
-        QCOMPARE(m_endings, 1); // installed, then ended
-
         drive1->showPopup();
         QTRY_VERIFY(drive1->view()->isVisible());
         QTest::keyClick(drive1->view(), Qt::Key_Escape);
         QTRY_VERIFY(!drive1->view()->isVisible());
-        QCOMPARE(m_endings, 1);
+        QCOMPARE(m_endings, 0);
         QTest::keyClick(drive1, Qt::Key_Escape);
-        QCOMPARE(m_endings, 2);
+        QCOMPARE(m_endings, 1);
     }
 
     // A job that lasts shows the dialog: Cancel and "Close anyway" while it hangs, Escape
