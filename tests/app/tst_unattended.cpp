@@ -161,9 +161,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("said"); // empty: not the eject's
         const QStringList install = {u"--password"_s, u"no"_s, u"--eject"_s};
         const QStringList removal = {u"--uninstall"_s, u"--eject"_s};
-        const QString ejected = orvex::drives::ejectedText();
-        QTest::newRow("installed, ejected") << install << u"/PSP"_s << QString() << 0 << ejected;
-        QTest::newRow("removed, ejected") << removal << u"/PSP"_s << QString() << 0 << ejected;
+        QTest::newRow("removed, ejected")
+            << removal << u"/PSP"_s << QString() << 0 << orvex::drives::ejectedText();
         QTest::newRow("installed, busy")
             << install << u"/PSP"_s << u"Unmount"_s << 3
             << orvex::drives::notEjectedText(RecordingDiskService().reason);
