@@ -20,8 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -36,46 +34,28 @@ using namespace orvex::drives;
 
 namespace {
 
-// Mounts and facts the test sets; looks at paths in `hung` block until released.
+// Mounts and facts the test sets, and the window's call for a change of the mounts.
 struct FakeVolumes
 {
-    std::mutex mutex;
-    std::condition_variable released;
     QList<Mount> mounts;
     QHash<QString, VolumeFacts> facts;
-    QSet<QString> hung;
-    QStringList looked;
     std::function<void()> changed;
-
-    void release()
-    {
-        const std::lock_guard lock(mutex);
-        hung.clear();
-        released.notify_all();
-    }
 };
 
 VolumeSource sourceOf(const std::shared_ptr<FakeVolumes> &fake)
 {
-    return {[fake] {
-                const std::lock_guard lock(fake->mutex);
-                return fake->mounts;
-            },
-            [fake](const QString &path) {
-                std::unique_lock lock(fake->mutex);
-                fake->looked.append(path);
-                fake->released.wait(lock, [&] { return !fake->hung.contains(path); });
-                return fake->facts.value(path);
-            },
+    return {[fake] { return fake->mounts; },
+            [fake](const QString &path) { return fake->facts.value(path); },
             [fake](QObject *, std::function<void()> changed) {
                 fake->changed = std::move(changed);
             }};
 }
 
-VolumeFacts stick(const QString &root, bool psp)
+// A PSP stick of 1 GiB, half of it free.
+VolumeFacts pspStick(const QString &root)
 {
     VolumeFacts facts{true, true, root, {}, "vfat", 4096, 1 << 30, 1 << 29};
-    facts.holdsPspFolder = psp;
+    facts.holdsPspFolder = true;
     return facts;
 }
 
@@ -88,11 +68,15 @@ class MainWindowTest : public QObject
     QTemporaryDir m_folder;
     RecordingMessagePresenter m_messages;
     std::shared_ptr<FakeVolumes> m_volumes;
-    QList<QStringList> m_installs; // the application folder and drive of each
+    QList<QStringList> m_installs; // the application folder, drive, its name and facts of each
     std::thread::id m_jobThread;
     int m_endings = 0;
     RecordingDiskService m_disks;
 
+    static void click(QWidget *window, const QString &button)
+    {
+        QTest::mouseClick(window->findChild<QWidget *>(button), Qt::LeftButton);
+    }
     // A window whose end is counted and whose Install is recorded, runs a job and ends.
     std::unique_ptr<Frm_SkinnedForm> makeWindow(const QStringList &drives = {})
     {
@@ -123,42 +107,41 @@ private Q_SLOTS:
         m_endings = 0;
         m_disks = RecordingDiskService();
     }
-    void cleanup() { m_volumes->release(); }
 
-    // The removal window says Remove; Install and Remove hand the passcode dialog on,
-    // offering the stick's passcode.
+    // The removal window says Remove; Install and Remove hand the passcode question to the
+    // dialog, which offers the stick's passcode; its Cancel gives none.
     void removalModeAndPasscode()
     {
         Frm_SkinnedForm window({}, sourceOf(m_volumes), Frm_SkinnedForm::Task::Remove);
         QCOMPARE(window.findChild<QLabel *>(u"Label4"_s)->text(),
                  u"3. Press Remove to remove Orvex Tessary!"_s);
         QCOMPARE(window.findChild<QAbstractButton *>(u"Picture1"_s)->text(), u"Remove"_s);
-        std::optional<QString> chosen;
+        QList<std::optional<QString>> chosen;
         window.setInstallRunner([&](const orvex::InstallEnvironment &environment) {
-            QTimer::singleShot(0, [] {
-                auto *dialog = qobject_cast<PasscodeDialog *>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
-                dialog->accept();
-            });
-            chosen = environment.choosePasscode(u"4321"_s);
+            for (const bool accept : {true, false}) {
+                QTimer::singleShot(0, [accept] {
+                    auto *dialog = qobject_cast<PasscodeDialog *>(QApplication::activeModalWidget());
+                    QVERIFY(dialog);
+                    accept ? dialog->accept() : dialog->reject();
+                });
+                chosen.append(environment.choosePasscode(u"4321"_s));
+            }
             return orvex::InstallOutcome::Declined;
         });
-        QTest::mouseClick(window.findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
-        QCOMPARE(chosen, u"4321"_s);
+        click(&window, u"Picture1"_s);
+        QCOMPARE(chosen, (QList<std::optional<QString>>{u"4321"_s, std::nullopt}));
     }
 
     // The list shows the source's volumes and follows its changes, down to the placeholder;
     // Install hands the choice, the program end and a runner of jobs off the window's thread on.
     void installsThroughTheSeams()
     {
-        m_volumes->mounts = {{u"/media/A"_s, "vfat"}, {u"/media/B"_s, "vfat"}};
-        m_volumes->facts = {{u"/media/A"_s, stick(u"/media/A"_s, false)},
-                            {u"/media/B"_s, stick(u"/media/B"_s, true)}};
+        m_volumes->mounts = {{u"/media/B"_s, "vfat"}};
+        m_volumes->facts = {{u"/media/B"_s, pspStick(u"/media/B"_s)}};
         const auto window = makeWindow();
         auto *drive1 = window->findChild<DriveList *>(u"Drive1"_s);
         QTRY_COMPARE(drive1->currentDrive(), u"/media/B"_s);
-        QCOMPARE(drive1->currentText(), u"B, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s);
-        QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
+        click(window.get(), u"Picture1"_s);
         QCOMPARE(m_installs, QList<QStringList>({{m_folder.filePath(u"A"_s), u"/media/B"_s, u"B"_s,
                                                   u"PSP memory stick, 512.0 MiB free"_s}}));
         QVERIFY(m_jobThread != std::thread::id() && m_jobThread != std::this_thread::get_id());
@@ -173,58 +156,10 @@ private Q_SLOTS:
         const QImage shown = drive1->grab().toImage();
         drive1->setPlaceholderText({});
         QVERIFY(drive1->grab().toImage() != shown); // the closed box shows it too
-        QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
+        click(window.get(), u"Picture1"_s);
         QCOMPARE(m_installs.last().at(1), QString());
-        QTest::mouseClick(window->findChild<QWidget *>(u"Picture2"_s), Qt::LeftButton);
+        click(window.get(), u"Picture2"_s);
         QCOMPARE(m_endings, 3);
-    }
-
-    void readsAsItShows_data()
-    {
-        QTest::addColumn<int>("child"); // of the window, which is -1
-        QTest::addColumn<QAccessible::Role>("role");
-        QTest::addColumn<QStringList>("reads"); // object name, name, value, labelled by
-        const QString step2 = u"2. Select the drive your PSP is connected to."_s;
-        const auto row = [](const char *part, int child, QAccessible::Role role,
-                            const QStringList &reads) {
-            QTest::newRow(part) << child << role << reads;
-        };
-        row("window", -1, QAccessible::Window, {u"Frm_SkinnedForm"_s, u"Orvex Tessary"_s, {}, {}});
-        row("title bar", 0, QAccessible::Client, {u"TitleBar"_s, {}, {}, {}});
-        row("step 1", 1, QAccessible::StaticText,
-            {u"Label1"_s, u"1. Connect PSP in USB Mode."_s, {}, {}});
-        row("step 2", 2, QAccessible::StaticText, {u"Label3"_s, step2, {}, {}});
-        row("step 3", 3, QAccessible::StaticText,
-            {u"Label4"_s, u"3. Press Install to begin installation!"_s, {}, {}});
-        row("drive box", 4, QAccessible::ComboBox,
-            {u"Drive1"_s, u"Drive"_s, u"B, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s, step2});
-        row("Cancel", 5, QAccessible::Button, {u"Picture2"_s, u"Cancel"_s, {}, {}});
-        row("Install", 6, QAccessible::Button, {u"Picture1"_s, u"Install"_s, {}, {}});
-        row("version", 7, QAccessible::StaticText,
-            {u"Label5"_s, u"Orvex Tessary installer " ORVEX_VERSION ""_s, {}, {}});
-    }
-
-    // Screen readers meet the window's shown parts top to bottom, then left to right,
-    // whichever widget holds them.
-    void readsAsItShows()
-    {
-        QFETCH(int, child);
-        m_volumes->facts[u"/media/B"_s] = stick(u"/media/B"_s, true);
-        const auto window = makeWindow({u"/media/B"_s});
-        QTRY_COMPARE(window->findChild<DriveList *>()->currentText(),
-                     u"B, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s);
-        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(window.get());
-        QCOMPARE(frame->childCount(), 8);
-        QAccessibleInterface *part = child < 0 ? frame : frame->child(child);
-        QCOMPARE(frame->indexOfChild(part), child);
-        QTEST(part->role(), "role");
-        QStringList reads{part->object()->objectName(),
-                          part->text(QAccessible::Name),
-                          part->text(QAccessible::Value),
-                          {}};
-        for (const auto &[label, relation] : part->relations(QAccessible::Label))
-            reads.last() += label->text(QAccessible::Name);
-        QTEST(reads, "reads");
     }
 
     void offersToEjectOnceDone_data()
@@ -253,7 +188,7 @@ private Q_SLOTS:
         RecordingMessagePresenter messages({answer});
         const auto window = makeWindow({u"/media/B"_s});
         window->setMessagePresenter(&messages);
-        QTest::mouseClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::LeftButton);
+        click(window.get(), u"Picture1"_s);
         QTEST(m_disks.taken, "taken");
         QTEST(messages.requests().isEmpty() ? QString() : messages.requests().last().text, "told");
         if (!messages.requests().isEmpty())
@@ -262,28 +197,9 @@ private Q_SLOTS:
         QCOMPARE(m_endings, 1);
     }
 
-    // A look that hangs holds neither the window nor the looks at other places.
-    void aHungVolumeLeavesTheWindowAnswering()
-    {
-        m_volumes->mounts = {{u"/media/HUNG"_s, "vfat"}};
-        m_volumes->hung = {u"/media/HUNG"_s};
-        m_volumes->facts[u"/media/B"_s] = stick(u"/media"_s, false);
-        const auto window = makeWindow({u"/media/B"_s});
-        auto *drive1 = window->findChild<DriveList *>(u"Drive1"_s);
-        QTRY_COMPARE(m_volumes->looked.size(), 2);
-        {
-            const std::lock_guard lock(m_volumes->mutex);
-            m_volumes->mounts.append(Mount{u"/media/C"_s, "vfat"});
-            m_volumes->facts[u"/media/C"_s] = stick(u"/media/C"_s, true);
-        }
-        m_volumes->changed();
-        QTRY_COMPARE(drive1->itemText(1), u"C, PSP memory stick, 512.0 MiB free of 1.0 GiB"_s);
-        QCOMPARE(drive1->itemText(0), u"HUNG (checking…)"_s);
-        QCOMPARE(drive1->currentDrive(), u"/media/B"_s);
-    }
-
     // Escape closes the open list and nothing else; with nothing open it does
-    // what Cancel does. The drive list shows its focus ring from the start.
+    // what Cancel does. The drive list shows its focus ring from the start. (The devices
+    // test installs from the real window with Tab, then Return.)
     void keysWorkTheWindow()
     {
         const auto window = makeWindow({u"/media/B"_s});
@@ -295,20 +211,13 @@ private Q_SLOTS:
         window->setAttribute(Qt::WA_KeyboardFocusChange, false);
         QVERIFY(drive1->grab().toImage() != ringed);
 
-        QStringList order;
-        for (int i = 0; i < 4; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
-            order << QApplication::focusWidget()->objectName();
-        QCOMPARE(order, QStringList({u"Drive1"_s, u"Picture1"_s, u"Picture2"_s, u"Drive1"_s}));
-        QTest::keyClick(window->findChild<QWidget *>(u"Picture1"_s), Qt::Key_Return);
-        QCOMPARE(m_endings, 1); // installed, then ended
-
         drive1->showPopup();
         QTRY_VERIFY(drive1->view()->isVisible());
         QTest::keyClick(drive1->view(), Qt::Key_Escape);
         QTRY_VERIFY(!drive1->view()->isVisible());
-        QCOMPARE(m_endings, 1);
+        QCOMPARE(m_endings, 0);
         QTest::keyClick(drive1, Qt::Key_Escape);
-        QCOMPARE(m_endings, 2);
+        QCOMPARE(m_endings, 1);
     }
 
     // A job that lasts shows the dialog: Cancel and "Close anyway" while it hangs, Escape
@@ -318,19 +227,11 @@ private Q_SLOTS:
         using Phase = orvex::StickProgress::Phase;
         QWidget parent;
         orvex::ProgressClock::time_point now;
-        orvex::StickJobRunner runner(
-            &parent, [this] { ++m_endings; }, [&] { return now; });
+        StickJobRunner runner(&parent, [this] { ++m_endings; }, [&] { return now; });
         std::atomic<bool> release = true;
-        // The bar's name and, in brackets, its description, as screen readers have them.
-        const auto barReads = [](QDialog *dialog) {
-            const QAccessibleInterface *bar =
-                QAccessible::queryAccessibleInterface(dialog->findChild<QProgressBar *>());
-            return u"%1 (%2)"_s.arg(bar->text(QAccessible::Name),
-                                    bar->text(QAccessible::Description));
-        };
         // Runs a job that shows `shown` and lasts until `look` has looked at its dialog.
         const auto run = [&](const orvex::StickProgress &shown,
-                             std::function<void(QDialog *)> look = {}) {
+                             std::function<void(QDialog *, QProgressBar *)> look = {}) {
             if (look) {
                 release = false;
                 QTimer::singleShot(0, [&, look] {
@@ -338,42 +239,41 @@ private Q_SLOTS:
                     QDialog *dialog = nullptr;
                     QTRY_VERIFY((dialog = parent.findChild<StickJobDialog *>()) &&
                                 dialog->isVisible());
-                    look(dialog);
+                    look(dialog, dialog->findChild<QProgressBar *>());
                 });
             }
-            return runner.run(
-                [&, shown](const orvex::ProgressCallback &report, const std::atomic<bool> &cancel) {
-                    report(shown);
-                    while (!release)
-                        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                    return cancel && shown.phase != Phase::Checking ? orvex::Status::cancelled()
-                                                                    : orvex::Status();
-                });
+            return runner.run([&, shown](const orvex::ProgressCallback &report,
+                                         const std::atomic<bool> &cancel) {
+                report(shown);
+                while (!release)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                return cancel && shown.phase != Phase::Checking ? orvex::Status::cancelled()
+                                                                : orvex::Status();
+            });
         };
-        QVERIFY(
-            run({Phase::Copying, 12, 40, 250, 1000, u"big.bin"_s}, [&](QDialog *dialog) {
-                auto *action = dialog->findChild<QLabel *>(u"Action"_s);
-                QCOMPARE(action->text(), u"Copying Orvex/big.bin"_s);
-                QVERIFY(
-                    dialog->findChild<QLabel *>(u"Figures"_s)->text().startsWith(u"12 of 40 "_s));
-                QCOMPARE(dialog->findChild<QProgressBar *>()->value(), 250);
-                QCOMPARE(barReads(dialog), u"Copying Orvex/big.bin ()"_s);
-                auto *button = dialog->findChild<QPushButton *>();
-                QTest::mouseClick(button, Qt::LeftButton);
-                QTRY_COMPARE(action->text(), u"Stopping…"_s);
-                QVERIFY(button->isHidden());
-                now += orvex::closeAnywayAfter;
-                QTRY_VERIFY(button->isVisible());
-                QCOMPARE(button->text(), u"Close anyway"_s);
-                QTest::mouseClick(button, Qt::LeftButton);
-                QCOMPARE(m_endings, 1);
-            }).isCancelled());
-        QVERIFY(run({Phase::Writing, 0, 0, 0, 0, {}}, [&](QDialog *dialog) {
-                    QCOMPARE(barReads(dialog), u"Writing to the stick… (Busy)"_s);
+        const auto copying = [&](QDialog *dialog, QProgressBar *bar) {
+            auto *action = dialog->findChild<QLabel *>(u"Action"_s);
+            QCOMPARE(action->text(), u"Copying Orvex/big.bin"_s);
+            QVERIFY(dialog->findChild<QLabel *>(u"Figures"_s)->text().startsWith(u"12 of 40 "_s));
+            QCOMPARE(bar->value(), 250);
+            QCOMPARE(bar->accessibleName() + bar->accessibleDescription(), action->text());
+            auto *button = dialog->findChild<QPushButton *>();
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTRY_COMPARE(action->text(), u"Stopping…"_s);
+            QVERIFY(button->isHidden());
+            now += orvex::closeAnywayAfter;
+            QTRY_VERIFY(button->isVisible());
+            QCOMPARE(button->text(), u"Close anyway"_s);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(m_endings, 1);
+        };
+        QVERIFY(run({Phase::Copying, 12, 40, 250, 1000, u"big.bin"_s}, copying).isCancelled());
+        QVERIFY(run({Phase::Writing, 0, 0, 0, 0, {}}, [&](QDialog *dialog, QProgressBar *bar) {
+                    QCOMPARE(bar->accessibleDescription(), u"Busy"_s);
                     QTest::keyClick(dialog, Qt::Key_Escape);
                     runner.cancel();
                 }).ok());
-        QVERIFY(run({}, [&](QDialog *) { runner.cancel(); }).ok());
+        QVERIFY(run({}, [&](QDialog *, QProgressBar *) { runner.cancel(); }).ok());
         QVERIFY(run({Phase::Copying, 0, 1, 0, 1, {}}).isCancelled());
     }
 };

@@ -9,6 +9,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
@@ -18,8 +19,50 @@
 
 using namespace Qt::StringLiterals;
 
-using orvex::CommandLine;
-Q_DECLARE_METATYPE(CommandLine::Action)
+namespace {
+
+// What a command line asks for, in words: the action, then what else it sets.
+QString asked(const orvex::CommandLine &line)
+{
+    static const char *const actions[] = {"window", "unattended", "help", "version", "error"};
+    QStringList words{QString::fromLatin1(actions[int(line.action)]),
+                      line.password ? u"password"_s : QString(), line.passcode,
+                      line.uninstall ? u"uninstall"_s : QString(),
+                      line.eject ? u"eject"_s : QString(),
+                      line.error.isEmpty() ? QString() : u"why"_s,
+                      line.helpText.contains(u"--unattended"_s) ? u"usage"_s : QString()};
+    words.removeAll(QString());
+    return words.join(u' ');
+}
+
+// A payload in A and a stick D, reached through the link LINK; the console's job onto it.
+struct Console
+{
+    QTemporaryDir folder;
+    const QString stick = QDir(folder.path()).canonicalPath() + u"/D"_s;
+    const QString link = folder.filePath(u"LINK"_s);
+    QString out, errors;
+
+    bool lay(const QString &stickFolder)
+    {
+        return testfiles::write(folder.filePath(u"A/Orvex/index.html"_s), "index") &&
+               testfiles::write(folder.filePath(u"A/pass.html"_s), "<DT>locked\r\n") &&
+               testfiles::write(folder.filePath(u"A/nopass.html"_s), "<DT>open\r\n") &&
+               QDir().mkpath(stick + stickFolder) && QFile::link(stick, link);
+    }
+    int run(const QStringList &arguments, orvex::drives::DiskService *disks = nullptr)
+    {
+        out.clear();
+        errors.clear();
+        QTextStream outStream(&out), errorStream(&errors);
+        const QStringList line{u"orvex-installer"_s, u"--unattended"_s, u"--drive"_s, link};
+        return orvex::runUnattended(folder.filePath(u"A"_s),
+                                    orvex::parseCommandLine(line + arguments), outStream,
+                                    errorStream, disks);
+    }
+};
+
+} // namespace
 
 class UnattendedTest : public QObject
 {
@@ -28,111 +71,82 @@ class UnattendedTest : public QObject
 private Q_SLOTS:
     void parsesTheCommandLine_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<CommandLine::Action>("action");
-        QTest::addColumn<bool>("password");
-        QTest::addColumn<QString>("passcode");
-        QTest::addColumn<bool>("uninstall");
-        QTest::addColumn<bool>("eject");
-        using A = CommandLine::Action;
-        const auto row = [](const char *name, QStringList arguments, A action,
-                            bool password = false, const QString &passcode = {},
-                            bool uninstall = false, bool eject = false) {
-            QTest::newRow(name) << arguments << action << password << passcode << uninstall
-                                << eject;
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("asked");
+        const auto row = [](const char *name, const char *arguments, const char *asked) {
+            QTest::newRow(name) << QString::fromLatin1(arguments) << QString::fromLatin1(asked);
         };
-        const QStringList install = {u"--unattended"_s, u"--drive"_s, u"/a"_s, u"--password"_s};
-        row("window", {}, A::ShowWindow);
-        row("unattended, password", install + QStringList{u"yes"_s}, A::Unattended, true);
-        row("unattended, no password",
-            {u"--password"_s, u"no"_s, u"--unattended"_s, u"--drive"_s, u"/a"_s}, A::Unattended);
-        row("a passcode", install + QStringList{u"yes"_s, u"--passcode"_s, u"01234567"_s},
-            A::Unattended, true, u"01234567"_s);
-        row("a passcode too short", install + QStringList{u"yes"_s, u"--passcode"_s, u"123"_s},
-            A::Error);
+        const char *const error = "error why";
+        row("window", "", "window");
+        row("unattended, password", "--unattended --drive /a --password yes", "unattended password");
+        row("the password answer first", "--password no --unattended --drive /a", "unattended");
+        row("a passcode", "--unattended --drive /a --password yes --passcode 01234567",
+            "unattended password 01234567");
+        row("a passcode too short", "--unattended --drive /a --password yes --passcode 123", error);
         row("two passcodes",
-            install + QStringList{u"yes"_s, u"--passcode"_s, u"1234"_s, u"--passcode"_s, u"5678"_s},
-            A::Error);
+            "--unattended --drive /a --password yes --passcode 1234 --passcode 5678", error);
         row("a passcode without protection",
-            install + QStringList{u"no"_s, u"--passcode"_s, u"1234"_s}, A::Error);
-        row("no password answer", {u"--unattended"_s, u"--drive"_s, u"/a"_s}, A::Error);
-        row("a wrong answer", install + QStringList{u"maybe"_s}, A::Error);
-        row("no drive", {u"--unattended"_s, u"--password"_s, u"yes"_s}, A::Error);
-        row("an empty drive", {u"--drive"_s, u""_s}, A::Error);
-        row("password without unattended", {u"--password"_s, u"yes"_s}, A::Error);
-        row("removal", {u"--uninstall"_s, u"--unattended"_s, u"--drive"_s, u"/a"_s}, A::Unattended,
-            false, {}, true);
-        row("removal in the window", {u"--uninstall"_s}, A::ShowWindow, false, {}, true);
-        row("removal with a password", install + QStringList{u"no"_s, u"--uninstall"_s}, A::Error);
-        row("an eject after an install", install + QStringList{u"no"_s, u"--eject"_s},
-            A::Unattended, false, {}, false, true);
-        row("an eject after a removal",
-            {u"--eject"_s, u"--uninstall"_s, u"--unattended"_s, u"--drive"_s, u"/a"_s},
-            A::Unattended, false, {}, true, true);
-        row("an eject in the window", {u"--eject"_s, u"--drive"_s, u"/a"_s}, A::Error);
-        row("unknown option", {u"--bogus"_s}, A::Error);
-        row("stray argument", {u"stray"_s}, A::Error);
-        row("help alone", {u"-h"_s}, A::Help);
-        row("version", {u"--version"_s}, A::Version);
+            "--unattended --drive /a --password no --passcode 1234", error);
+        row("no password answer", "--unattended --drive /a", error);
+        row("a wrong answer", "--unattended --drive /a --password maybe", error);
+        row("no drive", "--unattended --password yes", error);
+        row("an empty drive", "--drive=", error);
+        row("password without unattended", "--password yes", error);
+        row("removal", "--uninstall --unattended --drive /a", "unattended uninstall");
+        row("removal in the window", "--uninstall", "window uninstall");
+        row("removal with a password", "--unattended --drive /a --password no --uninstall", error);
+        row("an eject after an install", "--unattended --drive /a --password no --eject",
+            "unattended eject");
+        row("an eject after a removal", "--eject --uninstall --unattended --drive /a",
+            "unattended uninstall eject");
+        row("an eject in the window", "--eject --drive /a", error);
+        row("unknown option", "--bogus", error);
+        row("stray argument", "stray", error);
+        row("help", "-h", "help usage");
+        row("version", "--version", "version");
     }
     void parsesTheCommandLine()
     {
-        QFETCH(QStringList, arguments);
-        const CommandLine line =
-            orvex::parseCommandLine(QStringList{u"orvex-installer"_s} + arguments);
-        QTEST(line.action, "action");
-        QTEST(line.password, "password");
-        QTEST(line.passcode, "passcode");
-        QTEST(line.uninstall && line.action != CommandLine::Action::Error, "uninstall");
-        QTEST(line.eject && line.action != CommandLine::Action::Error, "eject");
-        QCOMPARE(line.error.isEmpty(), line.action != CommandLine::Action::Error);
-        QCOMPARE(line.helpText.contains(u"--unattended"_s),
-                 line.action == CommandLine::Action::Help);
+        QFETCH(QString, arguments);
+        QTEST(asked(orvex::parseCommandLine(
+                  QStringList{u"orvex-installer"_s} + arguments.split(u' ', Qt::SkipEmptyParts))),
+              "asked");
     }
 
     // Questions and information go to standard output, failures to standard error, a
     // paragraph each, the drive named first and last; the passcode already on the stick
-    // is kept, and said so.
+    // is kept, and said so; without one, the one made is printed.
     void printsInformationAndFailuresApart()
     {
-        QTemporaryDir folder;
-        QVERIFY(testfiles::write(folder.filePath(u"A/Orvex/index.html"_s), "index"));
-        QVERIFY(testfiles::write(folder.filePath(u"A/pass.html"_s), "<DT>locked\r\n"));
-        QVERIFY(testfiles::write(folder.filePath(u"A/nopass.html"_s), "<DT>open\r\n"));
-        const QString passcodeFile = folder.filePath(u"D/PSP/COMMON/Orvex/passcode.js"_s);
+        Console console;
+        QVERIFY(console.lay({}));
+        const QString onto = u"Installing onto "_s + console.link +
+                             u".\n\nAre you sure you want to install Orvex Tessary? Yes\n\n"_s;
+        QCOMPARE(console.run({u"--password"_s, u"yes"_s}), 1);
+        QCOMPARE(console.out, onto);
+        QVERIFY2(console.errors.startsWith(u"orvex-installer: Installation failed.\nThe drive "_s) &&
+                     console.errors.endsWith(u"--drive.\nNothing on the stick was changed.\n\n"_s),
+                 qPrintable(console.errors));
+
+        const QString passcodeFile = console.stick + u"/PSP/COMMON/Orvex/passcode.js"_s;
         QVERIFY(testfiles::write(passcodeFile, orvex::passcode::fileText(u"13579"_s)));
-        QString out, errors;
-        QTextStream outStream(&out), errorStream(&errors);
-        const auto install = [&](const QString &drive = u"D"_s) {
-            return orvex::runUnattended(
-                folder.filePath(u"A"_s),
-                orvex::parseCommandLine({u"orvex-installer"_s, u"--unattended"_s, u"--drive"_s,
-                                         folder.filePath(drive), u"--password"_s, u"yes"_s}),
-                outStream, errorStream);
-        };
-        const QString asked = u"Are you sure you want to install Orvex Tessary? Yes\n\n"_s;
-        const auto onto = [&](const QString &drive) {
-            return u"Installing onto "_s + folder.filePath(drive) + u".\n\n"_s + asked;
-        };
-
-        QVERIFY(QDir().mkpath(folder.filePath(u"E"_s)));
-        QCOMPARE(install(u"E"_s), 1);
-        QCOMPARE(out, onto(u"E"_s));
-        QVERIFY2(errors.startsWith(u"orvex-installer: Installation failed.\nThe drive "_s) &&
-                     errors.endsWith(u"with --drive.\nNothing on the stick was changed.\n\n"_s),
-                 qPrintable(errors));
-
-        out.clear();
-        errors.clear();
-        QCOMPARE(install(), 0);
-        QVERIFY2(out.startsWith(onto(u"D"_s) + u"Would you like to install with password "
-                                               "protection? Yes\n\nInstallation complete!\n"_s) &&
-                     out.endsWith(u"Installed onto "_s + folder.filePath(u"D"_s) +
-                                  u".\nThe passcode already on the stick is kept: 13579.\n\n"_s) &&
-                     !out.contains(u"passcode is"_s),
-                 qPrintable(out));
+        QCOMPARE(console.run({u"--password"_s, u"yes"_s}), 0);
+        QVERIFY2(console.out.startsWith(onto + u"Would you like to install with password "
+                                                "protection? Yes\n\nInstallation complete!\n"_s) &&
+                     console.out.endsWith(u"Installed onto "_s + console.link +
+                                          u".\nThe passcode already on the stick is kept: "
+                                          "13579.\n\n"_s) &&
+                     !console.out.contains(u"passcode is"_s),
+                 qPrintable(console.out));
         QCOMPARE(testfiles::read(passcodeFile), orvex::passcode::fileText(u"13579"_s));
-        QCOMPARE(errors, QString());
+        QCOMPARE(console.errors, QString());
+
+        QVERIFY(QFile::remove(passcodeFile));
+        QCOMPARE(console.run({u"--password"_s, u"yes"_s}), 0);
+        const QRegularExpression told(u"^The passcode is (\\d{4})\\.$"_s,
+                                      QRegularExpression::MultilineOption);
+        QCOMPARE(testfiles::read(passcodeFile),
+                 orvex::passcode::fileText(told.match(console.out).captured(1)));
     }
 
     // With --eject, once the job is done and its lock and descriptors on the stick are gone,
@@ -141,135 +155,89 @@ private Q_SLOTS:
     void ejectsOnceTheJobIsDone_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("pspStick");
-        QTest::addColumn<bool>("managed");
+        QTest::addColumn<QString>("stickFolder");
         QTest::addColumn<QString>("failing");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said"); // empty: not the eject's
-        namespace d = orvex::drives;
         const QStringList install = {u"--password"_s, u"no"_s, u"--eject"_s};
         const QStringList removal = {u"--uninstall"_s, u"--eject"_s};
-        QTest::newRow("installed, ejected")
-            << install << true << true << QString() << 0 << d::ejectedText();
         QTest::newRow("removed, ejected")
-            << removal << true << true << QString() << 0 << d::ejectedText();
-        QTest::newRow("installed, busy") << install << true << true << u"Unmount"_s << 3
-                                         << d::notEjectedText(RecordingDiskService().reason);
-        QTest::newRow("removed, not managed")
-            << removal << true << false << QString() << 3 << d::notManagedText(u"LINK"_s);
-        QTest::newRow("no --eject")
-            << install.mid(0, 2) << true << true << QString() << 0 << QString();
-        QTest::newRow("a failed install")
-            << install << false << true << QString() << 1 << QString();
+            << removal << u"/PSP"_s << QString() << 0 << orvex::drives::ejectedText();
+        QTest::newRow("installed, busy")
+            << install << u"/PSP"_s << u"Unmount"_s << 3
+            << orvex::drives::notEjectedText(RecordingDiskService().reason);
+        QTest::newRow("no --eject") << install.mid(0, 2) << u"/PSP"_s << QString() << 0 << QString();
+        QTest::newRow("a failed install") << install << QString() << QString() << 1 << QString();
     }
     void ejectsOnceTheJobIsDone()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(bool, managed);
+        QFETCH(QString, stickFolder);
         QFETCH(int, status);
         QFETCH(QString, said);
-        QTemporaryDir folder;
-        QVERIFY(testfiles::write(folder.filePath(u"A/Orvex/index.html"_s), "index"));
-        QVERIFY(testfiles::write(folder.filePath(u"A/pass.html"_s), "<DT>locked\r\n"));
-        QVERIFY(testfiles::write(folder.filePath(u"A/nopass.html"_s), "<DT>open\r\n"));
-        const QString stick = QDir(folder.path()).canonicalPath() + u"/D"_s;
-        const QString link = folder.filePath(u"LINK"_s);
-        QFETCH(bool, pspStick);
-        QVERIFY(QDir().mkpath(stick + (pspStick ? u"/PSP"_s : QString())));
-        QVERIFY(QFile::link(stick, link));
-
+        Console console;
+        QVERIFY(console.lay(stickFolder));
         RecordingDiskService disks;
         QFETCH(QString, failing);
         disks.failing = failing;
-        if (managed)
-            disks.managed = {{u"/b/sdb1"_s, {stick}, false, false, u"/d/s"_s}};
+        disks.managed = {{u"/b/sdb1"_s, {console.stick}, false, false, u"/d/s"_s}};
         QStringList held; // what this process still holds on the stick at a step
         disks.beforeStep = [&] {
             const auto fds =
                 QDir(u"/proc/self/fd"_s).entryInfoList(QDir::AllEntries | QDir::System);
             for (const QFileInfo &fd : fds) {
-                if ((fd.symLinkTarget() + u"/"_s).startsWith(stick + u"/"_s))
+                if ((fd.symLinkTarget() + u"/"_s).startsWith(console.stick + u"/"_s))
                     held.append(fd.symLinkTarget());
             }
-            const int root = ::open(QFile::encodeName(stick).constData(), O_RDONLY | O_DIRECTORY);
+            const int root = ::open(QFile::encodeName(console.stick), O_RDONLY | O_DIRECTORY);
             if (::flock(root, LOCK_EX | LOCK_NB) != 0)
                 held.append(u"the lock"_s);
             ::close(root);
         };
-        QString out, errors;
-        QTextStream outStream(&out), errorStream(&errors);
-        const QStringList line = {u"orvex-installer"_s, u"--unattended"_s, u"--drive"_s, link};
-        QCOMPARE(orvex::runUnattended(folder.filePath(u"A"_s),
-                                      orvex::parseCommandLine(line + arguments), outStream,
-                                      errorStream, &disks),
-                 status);
+        QCOMPARE(console.run(arguments, &disks), status);
         if (!said.isEmpty())
-            QCOMPARE(
-                (status == 0 ? out : errors).trimmed().section(u'\n', -1).replace(link, u"LINK"_s),
-                said);
-        const bool asked = arguments.contains(u"--eject"_s) && pspStick && managed;
+            QCOMPARE((status == 0 ? console.out : console.errors).trimmed().section(u'\n', -1),
+                     said);
+        const bool asked = arguments.contains(u"--eject"_s) && status != 1;
         QCOMPARE(disks.taken, asked ? QStringList{u"Unmount /b/sdb1"_s} : QStringList());
         QCOMPARE(held, QStringList());
     }
-    void signalsCancel_data()
-    {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("SIGINT") << SIGINT;
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-    }
 
-    // While a SignalCancel lives, the signal sets its flag; then the handler before it is back.
+    // While a SignalCancel lives, each signal sets its flag; then the handler before it is back.
     void signalsCancel()
     {
-        QFETCH(int, signal);
         static std::atomic<int> handledBefore;
-        handledBefore = 0;
-        std::signal(signal, [](int) { ++handledBefore; });
-        std::atomic<bool> cancel = false;
-        {
-            const orvex::SignalCancel cancelling(cancel);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            handledBefore = 0;
+            std::signal(signal, [](int) { ++handledBefore; });
+            std::atomic<bool> cancel = false;
+            {
+                const orvex::SignalCancel cancelling(cancel);
+                QCOMPARE(std::raise(signal), 0);
+                QVERIFY(cancel);
+            }
             QCOMPARE(std::raise(signal), 0);
-            QVERIFY(cancel);
+            QCOMPARE(handledBefore.load(), 1);
+            std::signal(signal, SIG_DFL);
         }
-        QCOMPARE(std::raise(signal), 0);
-        QCOMPARE(handledBefore.load(), 1);
-        std::signal(signal, SIG_DFL);
     }
 
-    void secondSignalLeaves_data()
+    // Without a window a second signal ends the program (the devices test sees it end a
+    // real install that waits on a hung stick), unless the files are being put in place.
+    // In a child process, which the signal would end.
+    void secondSignalWhilePuttingInPlaceGoesOn()
     {
-        QTest::addColumn<bool>("mustFinish");
-        QTest::newRow("while copying: the program ends") << false;
-        QTest::newRow("while the files are put in place: it goes on") << true;
-    }
-
-    // Without a window a second signal ends the program, after one line, unless the files
-    // are being put in place. In a child process, which the signal may end.
-    void secondSignalLeaves()
-    {
-        QFETCH(bool, mustFinish);
-        int errors[2];
-        QCOMPARE(::pipe(errors), 0);
         const pid_t child = ::fork();
         if (child == 0) {
-            ::dup2(errors[1], STDERR_FILENO);
-            std::atomic<bool> cancel = false, finishing = mustFinish;
+            std::atomic<bool> cancel = false, finishing = true;
             const orvex::SignalCancel cancelling(cancel, finishing);
             std::raise(SIGTERM);
             std::raise(SIGTERM);
             ::_exit(cancel ? 0 : 3);
         }
-        ::close(errors[1]);
-        int status = 0;
+        int status = -1;
         QCOMPARE(::waitpid(child, &status, 0), child);
-        QFile told;
-        QVERIFY(told.open(errors[0], QIODevice::ReadOnly, QFile::AutoCloseHandle));
-        QCOMPARE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM, !mustFinish);
-        QCOMPARE(WIFEXITED(status) && WEXITSTATUS(status) == 0, mustFinish);
-        QCOMPARE(told.readAll(), mustFinish ? QByteArray()
-                                            : "Stopped while the stick was not answering; the next "
-                                              "installation or removal cleans up what was left.\n");
+        QCOMPARE(status, 0);
     }
 };
 

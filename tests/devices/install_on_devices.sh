@@ -165,13 +165,6 @@ if [ -n "$fat_missing" ]; then skip second_signal_leaves_a_hung_stick "$fat_miss
     report second_signal_leaves_a_hung_stick "$why"
 fi
 
-# A passcode made up and printed is the one written.
-fresh passcode; browser "$drive"; out=$(unattended --password yes)
-made=$(sed -n 's/^The passcode is \([0-9]\{4\}\)\.$/\1/p' <<< "$out")
-must '[ -n "$made" ] && grep -q "\"$made\"" "$drive/PSP/COMMON/Orvex/passcode.js"' \
-    "no passcode printed and written: $out"
-report printed_passcode_written "$why"
-
 # The window's tests beside a mounted PSP stick (they use volumes of their own):
 # the stick's tree as it was.
 if [ -n "$fat_missing" ]; then skip window_tests_leave_a_stick_alone "$fat_missing"; else

@@ -58,24 +58,12 @@ install_cycle() {
     must '[ "$got" = 0 ]' "removal: exit status $got: $out"
     must '[ "$before" = "$(tree_state "$drive")" ]' "the stick is not as it was after the removal"
 }
-# A folder whose name FAT takes for a payload file's is refused before the first byte.
-folder_named_like_a_file() {
-    fixture && unattended --password no
-    rm "$drive/PSP/COMMON/Orvex/tessary.js" && mkdir "$drive/PSP/COMMON/Orvex/TESSARY.JS"
-    before=$(tree_state "$drive")
-    unattended --password no
-    must '[ "$got" = 1 ] && grep -qF TESSARY.JS <<< "$out"' "exit status $got (not 1), or TESSARY.JS not named: $out"
-    must '[ "$before" = "$(tree_state "$drive")" ]' "the stick changed"
-}
-# One boot, one case on each disk in the order of the host's list: CASE...
+# One boot, the install cycle on each disk in the order of the host's list: NAME...
 cases() {
     local letters=(a b c d e f g h i j k l m n o p) i=0 name start
     for name in "$@"; do
         drive=/run/ubd${letters[i]} i=$((i + 1)) start=$EPOCHREALTIME
-        case $name in
-            *_install_cycle) install_cycle ;;
-            *) "$name" ;;
-        esac
+        install_cycle
         report "$name"
         echo "$name took $(ms_since "$start") ms"
     done

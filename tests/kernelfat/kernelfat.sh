@@ -112,7 +112,6 @@ cases=(
     "fat16_2k_install_cycle 64"
     "fat16_32k_install_cycle 1024 -F 16 -s 64"
     "fat32_32k_install_cycle 2048 -F 32 -s 64"
-    "folder_named_like_a_file 16"
 )
 disks=() names=()
 for entry in "${cases[@]}"; do
