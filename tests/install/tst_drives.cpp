@@ -43,66 +43,40 @@ class DrivesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void offersUserVolumesOnly_data()
-    {
-        QTest::addColumn<QString>("root");
-        QTest::addColumn<QByteArray>("type");
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("system root") << "/" << QByteArray("ext4") << false;
-        QTest::newRow("boot") << "/boot" << QByteArray("ext4") << false;
-        QTest::newRow("below boot") << "/boot/efi" << QByteArray("vfat") << false;
-        QTest::newRow("removable media") << "/run/media/u/PSP" << QByteArray("vfat") << true;
-        QTest::newRow("a name like a system folder") << "/media/usr" << QByteArray("vfat") << true;
-        QTest::newRow("memory-backed") << "/media/ram" << QByteArray("tmpfs") << false;
-        QTest::newRow("unknown type") << "/media/q" << QByteArray() << false;
-    }
-    void offersUserVolumesOnly()
-    {
-        QFETCH(QString, root);
-        QFETCH(QByteArray, type);
-        QTEST(isOffered({root, type}), "offered");
-    }
-
-    void readsTheMountTable_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QString>("root");
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("optional fields") << QByteArray("36 35 98:0 / /media/u/PSP rw,nosuid "
-                                                       "shared:1 master:2 - vfat /dev/sdb1 rw")
-                                         << "/media/u/PSP" << QByteArray("vfat");
-        QTest::newRow("escaped; a backslash before no octal code stays")
-            << QByteArray(
-                   "1 2 8:1 / /media/My\\040Stick\\134x\\912\\182\\1291 rw - vfat /dev/sdc1 rw")
-            << "/media/My Stick\\x\\912\\182\\1291" << QByteArray("vfat");
-        QTest::newRow("no separator")
-            << QByteArray("1 2 8:1 / /media/x rw vfat /dev/sdc1 rw") << QString() << QByteArray();
-        QTest::newRow("no type") << QByteArray("1 2 8:1 / /media/x rw -") << QString()
-                                 << QByteArray();
-    }
+    // The mount table's path after four fields, unescaped; its type after the "-" that ends
+    // the optional fields; lines without them left out.
     void readsTheMountTable()
     {
-        QFETCH(QByteArray, line);
-        QFETCH(QString, root);
-        QFETCH(QByteArray, type);
-        const QList<Mount> expected = root.isEmpty() ? QList<Mount>{} : QList<Mount>{{root, type}};
-        QCOMPARE(parseMountInfo(line + "\n\n" + line + "\n"), expected + expected);
+        QCOMPARE(parseMountInfo(
+                     "36 35 98:0 / /media/u/PSP rw shared:1 master:2 - vfat /dev/sdb1 rw\n"
+                     "\n"
+                     "1 2 8:1 / /media/x rw vfat /dev/sdc1 rw\n"
+                     "1 2 8:1 / /media/My\\040Stick\\134x\\912\\182\\1291 rw - vfat /dev/sdc1\n"
+                     "1 2 8:1 / /media/x rw -\n"),
+                 (QList<Mount>{{u"/media/u/PSP"_s, "vfat"},
+                               {u"/media/My Stick\\x\\912\\182\\1291"_s, "vfat"}}));
     }
 
-    // Each offered root once, in the table's order; then each command-line drive
-    // not already there, once.
-    void listsEachPlaceOnce()
+    // Each offered mount's root once, in the table's order, then each command-line drive not
+    // already there, once. Offered: no pseudo or memory-backed file system, nothing at or
+    // below the system's own folders but what is below /run/media.
+    void listsOfferedPlacesOnce()
     {
         const QList<Place> list = places({{u"/"_s, "ext4"},
+                                          {u"/boot"_s, "ext4"},
+                                          {u"/boot/efi"_s, "vfat"},
                                           {u"/media/B"_s, "vfat"},
-                                          {u"/media/A"_s, "vfat"},
+                                          {u"/run/media/u/A"_s, "vfat"},
                                           {u"/media/B"_s, "fuse.fusefat"},
-                                          {u"/media/r"_s, "tmpfs"}},
-                                         {u"/tmp/d"_s, u"/media/A"_s, u"/tmp/d"_s});
+                                          {u"/optical"_s, "vfat"},
+                                          {u"/media/r"_s, "tmpfs"},
+                                          {u"/media/q"_s, ""}},
+                                         {u"/tmp/d"_s, u"/run/media/u/A"_s, u"/tmp/d"_s});
         QStringList seen;
         for (const Place &place : list)
             seen << place.path + (place.mounted ? u" mounted"_s : u""_s);
-        QCOMPARE(seen, QStringList({u"/media/B mounted"_s, u"/media/A mounted"_s, u"/tmp/d"_s}));
+        QCOMPARE(seen, QStringList({u"/media/B mounted"_s, u"/run/media/u/A mounted"_s,
+                                    u"/optical mounted"_s, u"/tmp/d"_s}));
     }
 
     void showsEntries_data()
