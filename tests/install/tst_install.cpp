@@ -1,7 +1,7 @@
 // The install and the removal on a stick that records and can fail any call:
 // the questions and messages, what ends on the stick, each refusal before the
-// first write, the order of writes, flushes and renames, and what a failed,
-// cancelled or misread step leaves.
+// first write, the order of writes, flushes and renames, and what a refused,
+// failed, cancelled or misread step leaves.
 #include "fakestick.h"
 #include "install/bookmarks.h"
 #include "install/installprocedure.h"
@@ -19,7 +19,6 @@ using namespace Qt::StringLiterals;
 using namespace orvex;
 using testfiles::snapshot;
 using Tree = QMap<QString, QByteArray>;
-Q_DECLARE_METATYPE(StickProgress::Phase)
 
 namespace {
 
@@ -28,32 +27,19 @@ const QByteArray protectedEntry = "<DT><A HREF=\"file:/PSP/COMMON/Orvex/lock.htm
 const QString unchanged = u"Nothing on the stick was changed."_s;
 const QByteArray list = "css/\r\nindex.html\r\ncss/site.css\r\n";
 
-QString box(const QString &text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
-            const QString &details = {})
-{
-    const auto preset = buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
-    MessageRequest request(u"Orvex Tessary"_s, text, icon, buttons, preset);
-    request.setInformativeText(details);
-    return RecordingMessagePresenter::describe(request);
-}
-
-// A box's text and the details below it, a line each.
-QString joined(const RecordingMessagePresenter::Box &box)
-{
-    const QString details = box.request.informativeText();
-    return details.isEmpty() ? box.request.text() : box.request.text() + u"\r\n"_s + details;
-}
-
-// The questions answered by `answers` ("Y"/"N" each).
-// The confirmation below it says `onto`.
+// The questions answered by `answers` ("Y"/"N" each), Yes the default; the confirmation's
+// details say `onto`.
 QStringList questionsFor(const QString &answers, const QString &onto = {})
 {
     const QStringList questions = {u"Are you sure you want to install Orvex Tessary?"_s,
                                    u"Would you like to install with password protection?"_s};
     QStringList shown;
-    for (qsizetype i = 0; i < answers.size(); ++i)
-        shown.append(box(questions[i], MessageIcon::Warning, MessageButtons::YesNo,
-                         i == 0 ? onto : QString()));
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        MessageRequest request(u"Orvex Tessary"_s, questions[i], MessageIcon::Warning,
+                               MessageButtons::YesNo, MessageAnswer::Yes);
+        request.setInformativeText(i == 0 ? onto : QString());
+        shown.append(RecordingMessagePresenter::describe(request));
+    }
     return shown;
 }
 
@@ -63,14 +49,6 @@ QList<MessageAnswer> answersFrom(const QString &letters)
     for (const QChar letter : letters)
         answers.append(letter == u'Y' ? MessageAnswer::Yes : MessageAnswer::No);
     return answers;
-}
-
-// A progress report as "phase files/total bytes/total file", the phase as its number.
-QString described(const StickProgress &p)
-{
-    return QString::asprintf("%d %d/%d %lld/%lld ", int(p.phase), p.filesDone, p.filesTotal,
-                             p.bytesDone, p.bytesTotal) +
-           p.currentFile;
 }
 
 } // namespace
@@ -87,7 +65,13 @@ class InstallTest : public QObject
         return testfiles::write(m_stick->real(path), bytes);
     }
     Tree drive() const { return snapshot(m_stick->real(u"/D"_s)); }
-    QString told() const { return joined(m_messages->requests().last()); }
+    // The last box's text and the details below it, a line each.
+    QString told() const
+    {
+        const MessageRequest &box = m_messages->requests().last().request;
+        const QString details = box.informativeText();
+        return details.isEmpty() ? box.text() : box.text() + u"\r\n"_s + details;
+    }
 
     // Runs shell commands in the stick's folder, with $B the bookmarks file, $O the
     // installed Orvex folder and $P the payload.
@@ -107,16 +91,6 @@ class InstallTest : public QObject
         m_stick->calls.clear();
         m_messages = std::make_unique<RecordingMessagePresenter>(answersFrom(answers));
         return {u"/A"_s, drive, *m_messages, runner, m_stick.get()};
-    }
-    InstallOutcome install(const QString &answers, const StickRunner &runner = {},
-                           QList<std::optional<QString>> passcodes = {})
-    {
-        InstallEnvironment run = environment(answers, runner);
-        if (!passcodes.isEmpty())
-            run.choosePasscode = [&](const QString &) {
-                return passcodes.takeFirst();
-            };
-        return runInstall(run);
     }
 
     // True when nothing holds the drive's lock.
@@ -181,10 +155,16 @@ private Q_SLOTS:
         QFETCH(QString, steps);
         QVERIFY(spoil(steps));
         Tree expected = drive();
-        QStringList progress;
+        QStringList progress; // "phase files/total bytes/total file", the phase as its number
         const StickRunner runner = [&](const StickJob &job) {
             const std::atomic<bool> never = false;
-            return job([&](const StickProgress &p) { progress << described(p); }, never);
+            return job(
+                [&](const StickProgress &p) {
+                    progress << QString::asprintf("%d %d/%d %lld/%lld ", int(p.phase), p.filesDone,
+                                                  p.filesTotal, p.bytesDone, p.bytesTotal) +
+                                    p.currentFile;
+                },
+                never);
         };
         InstallEnvironment run = environment(answers, runner);
         run.choosePasscode = [](const QString &onStick) {
@@ -450,7 +430,7 @@ private Q_SLOTS:
                 .replaceInStrings(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"B"_s)
                 .replaceInStrings(u"/D"_s, u"D"_s);
         };
-        QCOMPARE(install(u"YN"_s), InstallOutcome::Completed);
+        QCOMPARE(runInstall(environment(u"YN"_s, {})), InstallOutcome::Completed);
         QTEST(calls(QRegularExpression(u"."_s)), "calls");
         QVERIFY(unlocked());
         QCOMPARE(runRemoval(environment(u"Y"_s, {})), InstallOutcome::Completed);
@@ -460,8 +440,12 @@ private Q_SLOTS:
     // A cancelled passcode asks the question again, and so does an invalid one.
     void asksForThePasscodeUntilValid()
     {
-        QCOMPARE(install(u"YYYY"_s, {}, {std::nullopt, u"12"_s, u"2468"_s}),
-                 InstallOutcome::Completed);
+        QList<std::optional<QString>> passcodes = {std::nullopt, u"12"_s, u"2468"_s};
+        InstallEnvironment run = environment(u"YYYY"_s, {});
+        run.choosePasscode = [&](const QString &) {
+            return passcodes.takeFirst();
+        };
+        QCOMPARE(runInstall(run), InstallOutcome::Completed);
         QCOMPARE(m_messages->described().filter(u"password protection"_s).size(), 3);
         QCOMPARE(drive().value(u"PSP/COMMON/Orvex/passcode.js"_s), passcode::fileText(u"2468"_s));
     }
@@ -475,14 +459,13 @@ private Q_SLOTS:
                             const QByteArray &after) {
             QTest::newRow(name) << before << line << after;
         };
+        const QByteArray bom = "\xEF\xBB\xBF";
         row("created", QByteArray(), "L", "L\r\n");
         row("added", "a\r\n", "L", "a\r\nL\r\n");
         row("added after a last line without its end", "a", "L", "a\r\nL\r\n");
         row("there already", "L\nb", "L", "L\nb");
-        row("the other taken out, the rest kept byte for byte", "\xEF\xBB\xBFO\r\nb\nL\r<c>\r\n",
-            "L",
-            "\xEF\xBB\xBF"
-            "b\nL\r<c>\r\n");
+        row("the other taken out, the rest kept byte for byte", bom + "O\r\nb\nL\r<c>\r\n", "L",
+            bom + "b\nL\r<c>\r\n");
         row("a second one taken out", "L\nO\nx\nL\n", "L", "L\nx\n");
         row("the other replaced", "a\r\nO", "L", "a\r\nL\r\n");
         row("both taken out, empty lines kept", "\r\nx\r\nL\r\n\r\nO\r\ny", "", "\r\nx\r\n\r\ny");
@@ -494,8 +477,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, line);
-        QVERIFY(before.isNull() || add(u"/B/bookmarks.html"_s, before));
-        QVERIFY(QDir().mkpath(m_stick->real(u"/B"_s)));
+        QVERIFY(before.isNull() ? QDir().mkpath(m_stick->real(u"/B"_s))
+                                : add(u"/B/bookmarks.html"_s, before));
         auto browser = stick::systemFileSystem().openRoot(m_stick->real(u"/B"_s));
         QVERIFY(browser.ok());
         auto file = BookmarksFile::open(*browser.value(), "bookmarks.html");
@@ -505,22 +488,22 @@ private Q_SLOTS:
             line.isEmpty() ? QList<QByteArray>{"L", "O"} : QList<QByteArray>{"O"};
         const auto change = file->changeFor(line, others);
         QVERIFY(change.ok());
+        using Change = BookmarksFile::Change;
         QByteArray after = before;
-        if (change.value() == BookmarksFile::Change::Append) {
+        if (change.value() == Change::Append) {
             QVERIFY(file->append(line).ok());
             after = testfiles::read(m_stick->real(u"/B/bookmarks.html"_s));
-        } else if (change.value() != BookmarksFile::Change::None) {
+        } else if (change.value() != Change::None) {
             after.clear();
-            QVERIFY(file->changed(line, others)([&](QByteArrayView bytes) {
-                            after += bytes;
-                            return Status();
-                        })
-                        .ok());
+            const auto collect = [&](QByteArrayView bytes) {
+                after += bytes;
+                return Status();
+            };
+            QVERIFY(file->changed(line, others)(collect).ok());
         }
 
         QTEST(after, "after");
         // An addition alone is appended; any other change rewrites the file.
-        using Change = BookmarksFile::Change;
         QCOMPARE(change.value(), before.isNull()            ? Change::Create
                                  : after == before          ? Change::None
                                  : after.startsWith(before) ? Change::Append
