@@ -199,11 +199,13 @@ private Q_SLOTS:
                     gone.endsWith(u"passcode.js.orvex-part"_s) || gone.contains(u"/old"_s))
                     expected.remove(gone);
             }
-            expected.insert(testfiles::placedUnder(u"PSP/COMMON/Orvex"_s,
-                                                   snapshot(m_stick->real(u"/A/Orvex"_s))));
+            const Tree payload = snapshot(m_stick->real(u"/A/Orvex"_s));
+            for (auto file = payload.cbegin(); file != payload.cend(); ++file)
+                expected.insert(u"PSP/COMMON/Orvex/"_s + file.key(), file.value());
             expected.insert({{u"PSP/SYSTEM/"_s, {}},
                              {u"PSP/SYSTEM/BROWSER/"_s, {}},
                              {u"PSP/COMMON/"_s, {}},
+                             {u"PSP/COMMON/Orvex/"_s, {}},
                              {u"PSP/COMMON/Orvex/installed.txt"_s, list}});
             expected[u"PSP/SYSTEM/BROWSER/bookmarks.html"_s] = after;
             if (!passcode.isNull())
