@@ -231,6 +231,7 @@ private Q_SLOTS:
         const QString part = u"<O>/css/site.css.orvex-part"_s;
         const QString notKept = "The stick did not keep what was written to %1: it may be failing "
                                 u"or not as large as it says."_s;
+        const QString cancelled = u"Installation cancelled.\r\n"_s + unchanged;
         const struct
         {
             const char *name, *answers, *drive, *steps;
@@ -307,12 +308,9 @@ private Q_SLOTS:
             {"an appended bookmark the stick did not keep", "YN", "/D", "rm $O/css/*.orvex-part90",
              notKept.arg(u"<B>"_s), u"read <B>"_s,
              u"The Orvex folder on the stick was updated; no bookmark was added."_s},
-            {"cancelled while copying", "Y", "/D", "rm $O/css/*.orvex-part90", {}, u"cancel 1"_s},
-            {"cancelled while reading back",
-             "YN",
-             "/D",
-             "rm $O/css/*.orvex-part90",
-             {},
+            {"cancelled while copying", "Y", "/D", "rm $O/css/*.orvex-part90", cancelled,
+             u"cancel 1"_s},
+            {"cancelled while reading back", "YN", "/D", "rm $O/css/*.orvex-part90", cancelled,
              u"cancel 2"_s},
         };
         const auto paths = [](QString text) {
