@@ -48,16 +48,6 @@ inline QMap<QString, QByteArray> snapshot(const QString &root)
     return tree;
 }
 
-// The same tree as found below the folder `prefix` (which is listed too).
-inline QMap<QString, QByteArray> placedUnder(const QString &prefix,
-                                             const QMap<QString, QByteArray> &tree)
-{
-    QMap<QString, QByteArray> placed{{prefix + QLatin1Char('/'), {}}};
-    for (auto it = tree.cbegin(); it != tree.cend(); ++it)
-        placed.insert(prefix + QLatin1Char('/') + it.key(), it.value());
-    return placed;
-}
-
 // The system's text for an error number, as file operations report it.
 inline QString systemText(int error)
 {
