@@ -1,6 +1,8 @@
 #include "skinhost.h"
 
 #include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +34,9 @@ QImage makeSkin(bool roundedKey, QRgb bodyColour)
 
 SkinnedWindow::SkinnedWindow(const QString &menuFolder) : skin(new orvex::Skin(menuFolder, &host))
 {
+    // Init_Skin reads the remembered skin: from a folder of the tests', never the user's.
+    static const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     host.setWindowTitle(u"Skin Test Host"_s);
     host.resize(400, 300);
     host.move(40, 30);

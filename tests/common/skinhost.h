@@ -39,7 +39,8 @@ public:
 };
 
 // A shown 400 x 300 host at (40, 30) with an attached control: the test skin and all
-// three caption buttons; boxes and menus go to the recorders.
+// three caption buttons; boxes and menus go to the recorders, settings to a
+// temporary folder.
 struct SkinnedWindow
 {
     explicit SkinnedWindow(const QString &menuFolder = {});
