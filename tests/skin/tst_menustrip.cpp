@@ -52,10 +52,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("shown"); // item array name and active row per menu shown
         QTest::addColumn<QString>("reported");
-        QTest::newRow("F10: the first menu, its first item active")
-            << u"F10"_s << u"1"_s << u"a0"_s << u"QuitItem"_s;
         QTest::newRow("a left click on the first title, then Right round from the last menu")
             << u"click:1"_s << u"Right,Right,Right,Right"_s << u"a-1,b0,c0,d0,a0"_s << QString();
+        // From the keyboard a menu opens with its first item active.
         QTest::newRow("Alt and a first letter, then Left round from the first menu")
             << u"Alt+E"_s << u"Left,Left,0"_s << u"b0,a0,d0"_s << QString();
         QTest::newRow("a right click") << u"click:2"_s << QString() << QString() << QString();
