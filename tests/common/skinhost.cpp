@@ -69,4 +69,18 @@ void drag(QWidget *widget, QPoint from, QPoint to)
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, window->mapFromGlobal(end));
 }
 
+QString readOut(const QAccessibleInterface *part)
+{
+    QStringList parts;
+    for (int i = 0; i < part->childCount(); ++i) {
+        const QAccessibleInterface *child = part->child(i);
+        const QString name = child->text(QAccessible::Name);
+        const QString inner = readOut(child);
+        parts << (child->role() == QAccessible::Graphic ? u"icon "_s : QString()) +
+                     (name.isEmpty() ? child->object()->objectName() : name) +
+                     (inner.isEmpty() ? QString() : u" ("_s + inner + u')');
+    }
+    return parts.join(u", "_s);
+}
+
 } // namespace skinhost

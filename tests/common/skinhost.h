@@ -4,6 +4,7 @@
 
 #include <OrvexSkin/menupresenter.h>
 #include <OrvexSkin/skin.h>
+#include <QAccessibleInterface>
 #include <QImage>
 #include <QList>
 #include <QTest>
@@ -63,5 +64,10 @@ void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos,
 
 // A left-button drag in four steps, in global coordinates so that the window may move under it.
 void drag(QWidget *widget, QPoint from, QPoint to);
+
+// What screen readers meet inside `part`, in order: each part by its name (an
+// icon's marked as such), or by its object's name when it has none, followed
+// by its own parts in brackets.
+QString readOut(const QAccessibleInterface *part);
 
 } // namespace skinhost

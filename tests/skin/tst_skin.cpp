@@ -19,25 +19,6 @@ using namespace Qt::StringLiterals;
 using orvex::Skin;
 using orvex::SkinPrivate;
 
-namespace {
-
-// The parts under `part` as screen readers meet them: each by its name, or by
-// its object's name when it has none, followed by its own parts in brackets.
-QString partsOf(const QAccessibleInterface *part)
-{
-    QStringList parts;
-    for (int i = 0; i < part->childCount(); ++i) {
-        const QAccessibleInterface *child = part->child(i);
-        const QString name = child->text(QAccessible::Name);
-        const QString inner = partsOf(child);
-        parts << (name.isEmpty() ? child->object()->objectName() : name) +
-                     (inner.isEmpty() ? QString() : u" ("_s + inner + u')');
-    }
-    return parts.join(u", "_s);
-}
-
-} // namespace
-
 class SkinTest : public QObject
 {
     Q_OBJECT
@@ -176,7 +157,7 @@ private Q_SLOTS:
         QFETCH(bool, menuVisible);
         m_window->skin->setButtonMax(buttonMax);
         m_window->skin->setMenuVisible(menuVisible);
-        QTEST(partsOf(QAccessible::queryAccessibleInterface(m_window->skin)), "parts");
+        QTEST(readOut(QAccessible::queryAccessibleInterface(m_window->skin)), "parts");
     }
 
     // Only while the strip is shown, F10 opening the first menu with its first item
