@@ -12,7 +12,7 @@
 #include <functional>
 
 // The control's test fixtures: a skin bitmap, pop-up menus that choose for the
-// user, and a shown host window with an attached control.
+// user, a shown host window with an attached control, and what screen readers meet.
 namespace skinhost {
 
 inline constexpr QRgb closeNormal = 0xc80000;
@@ -20,11 +20,10 @@ inline constexpr QRgb closeHover = 0xd20000;
 inline constexpr QRgb restoreNormal = 0x00c800;
 inline constexpr QRgb minimiseHover = 0xd2d200;
 inline constexpr QRgb frameLeft = 0x010203;
-inline constexpr QRgb body = 0xf2f1f0;
 
 // A 207 x 52 skin with every cell and piece in a colour of its own, those above
 // included; the key pixel (0, 14) is magenta when `roundedKey` is set.
-QImage makeSkin(bool roundedKey, QRgb bodyColour = body);
+QImage makeSkin(bool roundedKey, QRgb bodyColour = 0xf2f1f0);
 
 inline QRgb at(const QImage &image, int x, int y)
 {
