@@ -1,6 +1,8 @@
 #include "skinhost.h"
 
 #include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +34,9 @@ QImage makeSkin(bool roundedKey, QRgb bodyColour)
 
 SkinnedWindow::SkinnedWindow(const QString &menuFolder) : skin(new orvex::Skin(menuFolder, &host))
 {
+    // Init_Skin reads the remembered skin: from a folder of the tests', never the user's.
+    static const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     host.setWindowTitle(u"Skin Test Host"_s);
     host.resize(400, 300);
     host.move(40, 30);
@@ -62,6 +67,20 @@ void drag(QWidget *widget, QPoint from, QPoint to)
         QTest::mouseMove(window->windowHandle(),
                          window->mapFromGlobal(start + (end - start) * step / 4));
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, window->mapFromGlobal(end));
+}
+
+QString readOut(const QAccessibleInterface *part)
+{
+    QStringList parts;
+    for (int i = 0; i < part->childCount(); ++i) {
+        const QAccessibleInterface *child = part->child(i);
+        const QString name = child->text(QAccessible::Name);
+        const QString inner = readOut(child);
+        parts << (child->role() == QAccessible::Graphic ? u"icon "_s : QString()) +
+                     (name.isEmpty() ? child->object()->objectName() : name) +
+                     (inner.isEmpty() ? QString() : u" ("_s + inner + u')');
+    }
+    return parts.join(u", "_s);
 }
 
 } // namespace skinhost

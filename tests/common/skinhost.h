@@ -4,6 +4,7 @@
 
 #include <OrvexSkin/menupresenter.h>
 #include <OrvexSkin/skin.h>
+#include <QAccessibleInterface>
 #include <QImage>
 #include <QList>
 #include <QTest>
@@ -11,7 +12,7 @@
 #include <functional>
 
 // The control's test fixtures: a skin bitmap, pop-up menus that choose for the
-// user, and a shown host window with an attached control.
+// user, a shown host window with an attached control, and what screen readers meet.
 namespace skinhost {
 
 inline constexpr QRgb closeNormal = 0xc80000;
@@ -19,11 +20,10 @@ inline constexpr QRgb closeHover = 0xd20000;
 inline constexpr QRgb restoreNormal = 0x00c800;
 inline constexpr QRgb minimiseHover = 0xd2d200;
 inline constexpr QRgb frameLeft = 0x010203;
-inline constexpr QRgb body = 0xf2f1f0;
 
 // A 207 x 52 skin with every cell and piece in a colour of its own, those above
 // included; the key pixel (0, 14) is magenta when `roundedKey` is set.
-QImage makeSkin(bool roundedKey, QRgb bodyColour = body);
+QImage makeSkin(bool roundedKey, QRgb bodyColour = 0xf2f1f0);
 
 inline QRgb at(const QImage &image, int x, int y)
 {
@@ -39,7 +39,8 @@ public:
 };
 
 // A shown 400 x 300 host at (40, 30) with an attached control: the test skin and all
-// three caption buttons; boxes and menus go to the recorders.
+// three caption buttons; boxes and menus go to the recorders, settings to a
+// temporary folder.
 struct SkinnedWindow
 {
     explicit SkinnedWindow(const QString &menuFolder = {});
@@ -62,5 +63,10 @@ void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos,
 
 // A left-button drag in four steps, in global coordinates so that the window may move under it.
 void drag(QWidget *widget, QPoint from, QPoint to);
+
+// What screen readers meet inside `part`, in order: each part by its name (an
+// icon's marked as such), or by its object's name when it has none, followed
+// by its own parts in brackets.
+QString readOut(const QAccessibleInterface *part);
 
 } // namespace skinhost

@@ -32,31 +32,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("buttonMax");
         QTest::addColumn<bool>("buttonMin");
-        QTest::addColumn<double>("left");
-        QTest::addColumn<double>("right");
+        QTest::addColumn<QList<double>>("span"); // its ends, where nothing is hit
         QTest::addColumn<Hit>("button");
-        QTest::newRow("close") << true << true << 5700.0 << 5895.0 << Hit(Close);
-        QTest::newRow("maximise") << true << false << 5490.0 << 5670.0 << Hit(Maximise);
+        QTest::newRow("close") << true << true << QList{5700.0, 5895.0} << Hit(Close);
+        QTest::newRow("maximise") << true << false << QList{5490.0, 5670.0} << Hit(Maximise);
         QTest::newRow("minimise, before maximise")
-            << true << true << 5280.0 << 5520.0 << Hit(Minimise);
+            << true << true << QList{5280.0, 5520.0} << Hit(Minimise);
         QTest::newRow("minimise in maximise's place")
-            << false << true << 5490.0 << 5670.0 << Hit(Minimise);
-        QTest::newRow("both switched off") << false << false << 5280.0 << 5670.0 << Hit();
+            << false << true << QList{5490.0, 5670.0} << Hit(Minimise);
+        QTest::newRow("both switched off") << false << false << QList{5280.0, 5670.0} << Hit();
     }
 
-    // Ends excluded.
     void buttonsAreHitInsideTheirSpansOnly()
     {
         QFETCH(bool, buttonMax);
         QFETCH(bool, buttonMin);
-        QFETCH(double, left);
-        QFETCH(double, right);
+        QFETCH(QList<double>, span);
         QFETCH(Hit, button);
         const auto hit = [&](double x) {
             return framelayout::hitButton(framelayout::buttonSpans(6000, buttonMax, buttonMin), x);
         };
-        QVERIFY(hit(left + 0.5) == button && hit(right - 0.5) == button);
-        QVERIFY(!button || (hit(left) != button && hit(right) != button));
+        QVERIFY(hit(span[0] + 0.5) == button && hit(span[1] - 0.5) == button);
+        QVERIFY(!button || (hit(span[0]) != button && hit(span[1]) != button));
     }
 
     void edgeZonesAndPointerShapes_data()

@@ -1,7 +1,6 @@
-// The menu strip on its own, in a shown window: the ways a menu opens, the
+// The menu strip of a control in a shown window: the ways a menu opens, the
 // highlighted title, and the item reported. MenuVisible is the control's test.
-#include "skin/menustrip_p.h"
-#include "skin/surface_p.h"
+#include "skin/skin_p.h"
 #include "skinhost.h"
 #include "testfiles.h"
 
@@ -12,40 +11,18 @@
 #include <QTimer>
 #include <memory>
 
-using orvex::MenuStrip;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The strip on a window of its own, with the test's menus: titles File, Edit,
-// Help, Hints. Hints has no items: its menu keeps the design item, which has
-// no name. Records the items it reports.
-struct StripWindow
-{
-    explicit StripWindow(const QString &folder) : strip(&window)
-    {
-        strip.LoadMenus(folder);
-        strip.setPresenter(&menus);
-        strip.menuBar()->place(QRect(6, 26, 400, 16));
-        QObject::connect(&strip, &MenuStrip::MenuClick,
-                         [this](QString &name) { reported << name; });
-        window.resize(420, 120);
-    }
-
-    QWidget window;
-    MenuStrip strip;
-    skinhost::MenusByFunction menus;
-    QStringList reported;
-};
-
-} // namespace
 
 class MenuStripTest : public QObject
 {
     Q_OBJECT
 
+    // Titles File, Edit, Help, Hints. Hints has no items: its menu keeps the
+    // design item, which has no name.
     QTemporaryDir m_folder;
-    std::unique_ptr<StripWindow> m_window;
+    std::unique_ptr<skinhost::SkinnedWindow> m_window;
+    orvex::MenuStrip *m_strip = nullptr;
+    QStringList m_reported;
 
 private Q_SLOTS:
     void initTestCase()
@@ -58,9 +35,12 @@ private Q_SLOTS:
 
     void init()
     {
-        m_window = std::make_unique<StripWindow>(m_folder.path());
-        m_window->window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&m_window->window));
+        m_window = std::make_unique<skinhost::SkinnedWindow>(m_folder.path());
+        m_strip = &orvex::SkinPrivate::get(m_window->skin)->m_menus;
+        m_reported.clear();
+        connect(m_window->skin, &orvex::Skin::MenuClick, this,
+                [this](QString &name) { m_reported << name; });
+        QVERIFY(QTest::qWaitForWindowActive(&m_window->host));
     }
 
     void cleanup() { m_window.reset(); }
@@ -68,36 +48,29 @@ private Q_SLOTS:
     void waysIntoTheMenus_data()
     {
         QTest::addColumn<QString>("way"); // a key typed, or click:B with mouse button B
-        // Per menu shown: a key typed into it, or a row to choose.
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QStringList>("shown"); // item array name and active row per menu shown
-        QTest::addColumn<QStringList>("reported");
-        const QStringList none;
-        QTest::newRow("F10: the first menu, its first item active")
-            << u"F10"_s << QStringList{u"1"_s} << QStringList{u"a0"_s}
-            << QStringList{u"QuitItem"_s};
+        // Per menu shown: a key typed into it, or a row to choose; Escape after the last.
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("shown"); // item array name and active row per menu shown
+        QTest::addColumn<QString>("reported");
         QTest::newRow("a left click on the first title, then Right round from the last menu")
-            << u"click:1"_s << QStringList{u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s}
-            << QStringList{u"a-"_s, u"b0"_s, u"c0"_s, u"d0"_s, u"a0"_s} << none;
+            << u"click:1"_s << u"Right,Right,Right,Right"_s << u"a-1,b0,c0,d0,a0"_s << QString();
+        // From the keyboard a menu opens with its first item active.
         QTest::newRow("Alt and a first letter, then Left round from the first menu")
-            << u"Alt+E"_s << QStringList{u"Left"_s, u"Left"_s, u"0"_s}
-            << QStringList{u"b0"_s, u"a0"_s, u"d0"_s} << none;
-        QTest::newRow("a right click") << u"click:2"_s << none << none << none;
+            << u"Alt+E"_s << u"Left,Left,0"_s << u"b0,a0,d0"_s << QString();
+        QTest::newRow("a right click") << u"click:2"_s << QString() << QString() << QString();
     }
 
     void waysIntoTheMenus()
     {
         QFETCH(QString, way);
-        QFETCH(QStringList, answers);
-        StripWindow &window = *m_window;
+        QFETCH(QString, answers);
+        QStringList toGive = answers.split(u',', Qt::SkipEmptyParts);
         QStringList shown;
-        window.menus.show = [&](QMenu *menu) -> QAction * {
+        m_window->menus.show = [&](QMenu *menu) -> QAction * {
             const QList<QAction *> items = menu->actions();
             shown << items.front()->objectName() +
-                         (menu->activeAction()
-                              ? QString::number(items.indexOf(menu->activeAction()))
-                              : u"-"_s);
-            const QString answer = answers.isEmpty() ? u"Escape"_s : answers.takeFirst();
+                         QString::number(items.indexOf(menu->activeAction()));
+            const QString answer = toGive.isEmpty() ? u"Escape"_s : toGive.takeFirst();
             if (answer.front().isDigit())
                 return items.value(answer.toInt());
             QKeyEvent key(QEvent::KeyPress, QKeySequence(answer)[0].key(), Qt::NoModifier);
@@ -106,20 +79,19 @@ private Q_SLOTS:
         };
         if (way.startsWith(u"click:")) { // the left button on title 0, the right on title 1
             const int button = way.sliced(6).toInt();
-            QLabel *title = window.strip.titles()[button - 1];
+            QLabel *title = m_strip->titles()[button - 1];
             QTest::mouseClick(title, Qt::MouseButton(button), {}, title->rect().center());
         } else {
             const QKeyCombination key = QKeySequence(way)[0];
-            QTest::keyClick(window.window.windowHandle(), key.key(), key.keyboardModifiers());
+            QTest::keyClick(m_window->host.windowHandle(), key.key(), key.keyboardModifiers());
         }
-        QTEST(shown, "shown");
-        QTEST(window.reported, "reported");
+        QTEST(shown.join(u','), "shown");
+        QTEST(m_reported.join(u','), "reported");
     }
 
     void enterChoosesTheActiveItemOfARealMenu()
     {
-        StripWindow &window = *m_window;
-        window.strip.setPresenter(nullptr);
+        m_window->skin->setMenuPresenter(nullptr);
         // Types into the menu once it is up.
         QTimer typist;
         connect(&typist, &QTimer::timeout, this, [&typist] {
@@ -130,32 +102,32 @@ private Q_SLOTS:
             }
         });
         typist.start(10);
-        QTest::keyClick(window.window.windowHandle(), Qt::Key_F, Qt::AltModifier);
-        QCOMPARE(window.reported, QStringList{u"QuitItem"_s});
+        QTest::keyClick(m_window->host.windowHandle(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(m_reported, QStringList{u"QuitItem"_s});
     }
 
     void titleUnderThePointerOrOpenIsHighlighted()
     {
-        StripWindow &window = *m_window;
-        orvex::SurfaceWidget *bar = window.strip.menuBar();
+        QWidget &window = m_window->host;
+        orvex::SurfaceWidget *bar = m_strip->menuBar();
         const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb() & 0xffffff;
         const QRgb plain = bar->surface().backColor().rgb() & 0xffffff;
-        QLabel *edit = window.strip.titles()[1];
+        QLabel *edit = m_strip->titles()[1];
         // Beside the text, inside the highlight's margin (on the right too once).
         const auto besideEdit = [&](int x = -2) {
             return skinhost::at(bar->grab().toImage(), edit->x() + x, 8);
         };
-        QTest::mouseMove(&window.window, bar->mapTo(&window.window, edit->geometry().center()));
+        QTest::mouseMove(&window, bar->mapTo(&window, edit->geometry().center()));
         QVERIFY(besideEdit() == highlight && besideEdit(edit->width() + 1) == highlight);
-        QTest::mouseMove(&window.window, QPoint(200, 100));
+        QTest::mouseMove(&window, QPoint(200, 100));
         QCOMPARE(besideEdit(), plain);
 
         QList<QRgb> whileOpen;
-        window.menus.show = [&](QMenu *) -> QAction * {
+        m_window->menus.show = [&](QMenu *) -> QAction * {
             whileOpen << besideEdit();
             return nullptr;
         };
-        QTest::keyClick(window.window.windowHandle(), Qt::Key_E, Qt::AltModifier);
+        QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::AltModifier);
         QCOMPARE(whileOpen, QList<QRgb>{highlight});
         QCOMPARE(besideEdit(), plain);
     }
