@@ -58,12 +58,71 @@ install_cycle() {
     must '[ "$got" = 0 ]' "removal: exit status $got: $out"
     must '[ "$before" = "$(tree_state "$drive")" ]' "the stick is not as it was after the removal"
 }
-# One boot, the install cycle on each disk in the order of the host's list: NAME...
+# The last run was refused, said TEXT and left the stick as it was ($before).
+refused() {
+    local text=$1
+    must '[ "$got" = 1 ] && grep -qF -- "$text" <<< "$out"' "exit status $got (not 1) or no \"$text\" in: $out"
+    must '[ "$before" = "$(tree_state "$drive")" ]' \
+        "the stick changed: $(diff <(echo "$before") <(tree_state "$drive") | grep '^[<>]' | head -n 4 | tr '\n' ' ')"
+}
+# The installer beside a payload too big for a 1 MiB stick, or with names FAT takes for one.
+too_small() { fixture && before=$(tree_state "$drive") && app=$work/big-app unattended --password no && refused "The stick needs"; }
+names_equal_but_for_case() {
+    fixture && before=$(tree_state "$drive") && app=$work/case-app unattended --password no
+    refused "the stick takes these names for one"
+}
+# SIGTERM once the first temporary is there: the copy stops, the stick as it was.
+signal_during_copy() {
+    fixture && before=$(tree_state "$drive")
+    (cd /run && exec setpriv --reuid=65534 --regid=65534 --clear-groups "$work/slow-app/orvex-installer" --unattended --drive "$drive" --password no > /run/signal.out 2>&1) &
+    local running=$!
+    until compgen -G "$drive/PSP/COMMON/Orvex/*.orvex-part" > /dev/null || ! kill -0 $running 2> /dev/null; do :; done
+    kill -TERM $running
+    wait $running
+    got=$? out=$(cat /run/signal.out)
+    refused "Installation cancelled."
+}
+# A temporary of passcode.js left by a crash goes with the next install.
+crash_leftover() {
+    fixture && unattended --password no && echo "var passcode" > "$drive/PSP/COMMON/Orvex/passcode.js.orvex-part"
+    unattended --password yes --passcode 1234; installed "install over the leftover" "$protected_line"
+    must 'grep -q "\"1234\"" "$drive/PSP/COMMON/Orvex/passcode.js"' "passcode.js does not hold \"1234\""
+}
+# A folder whose name FAT takes for a payload file's, or where the bookmarks file's temporary
+# goes: refused before the first byte; once it is gone, installs and removals work.
+folder_in_the_way() {
+    fixture && unattended --password no
+    rm "$drive/PSP/COMMON/Orvex/tessary.js" && mkdir "$drive/PSP/COMMON/Orvex/TESSARY.JS"
+    before=$(tree_state "$drive") && unattended --password no && refused "TESSARY.JS"
+    rmdir "$drive/PSP/COMMON/Orvex/TESSARY.JS" && mkdir "$(bookmarks).orvex-part" && before=$(tree_state "$drive")
+    unattended --password yes --passcode 1234; refused "bookmarks.html.orvex-part"
+    rmdir "$(bookmarks).orvex-part" && unattended --uninstall
+    must '[ "$got" = 0 ] && [ "$(orvex_lines)" = 0 ]' "removal: exit status $got: $out"
+}
+# A removal leaves the user's files in PSP/COMMON/Orvex, and says so.
+removal_keeps_user_files() {
+    local orvex=$drive/PSP/COMMON/Orvex
+    fixture && unattended --password no && mkdir "$orvex/saves" && echo mine > "$orvex/notes.txt" && echo 42 > "$orvex/saves/score.txt"
+    unattended --uninstall
+    must '[ "$got" = 0 ] && [ "$(cat "$orvex/notes.txt" "$orvex/saves/score.txt")" = "mine
+42" ] && [ "$(find "$orvex" -type f | wc -l)" = 2 ]' "exit status $got, or the removal did not take exactly ours"
+    must 'grep -qF "PSP/COMMON/Orvex stays: it holds 2 files that Orvex Tessary did not install (notes.txt, saves/score.txt)." <<< "$out"' \
+        "the removal said: $out"
+}
+# A PSP stick as it comes: no BROWSER folder yet; a drive without PSP refused.
+fresh_stick() {
+    before=$(tree_state "$drive") && unattended --password no && refused "has no PSP folder, so it is not a PSP memory stick."
+    mkdir -p "$drive/PSP/GAME" && unattended --password no && installed "install onto a fresh stick" "$open_line"
+}
+# One boot, one case on each disk in the order of the host's list: CASE...
 cases() {
     local letters=(a b c d e f g h i j k l m n o p) i=0 name start
     for name in "$@"; do
         drive=/run/ubd${letters[i]} i=$((i + 1)) start=$EPOCHREALTIME
-        install_cycle
+        case $name in
+            *_install_cycle) install_cycle ;;
+            *) "$name" ;;
+        esac
         report "$name"
         echo "$name took $(ms_since "$start") ms"
     done

@@ -30,12 +30,18 @@ command -v fsck.fat > /dev/null || no_guest "no fsck.fat (Debian's dosfstools)"
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvex-kernelfat.XXXXXX") && chmod 755 "$work" || exit 1
 trap 'rm -rf "$work"' EXIT
 
-# What the guest reads: the installer beside its payload, and the user's bookmarks.
+# What the guest reads: the installer beside its payload and beside variants of it
+# (one too big for a 1 MiB stick, names FAT takes for one, one slow to copy), the user's bookmarks.
 app=$work/app
 if ! mkdir "$app" || ! cp "$installer" "$payload"/*.html "$app/" || ! cp -r "$payload/Orvex" "$app/"; then
     echo "FAIL kernelfat: no installer beside its payload in $payload: build orvex-installer"
     exit 1
 fi
+variant() { cp -r "$app" "$work/$1" && (cd "$work/$1/Orvex" && eval "$2"); }
+variant big-app 'head -c 2M /dev/urandom > big.bin'
+variant case-app 'mkdir IMG img && echo x > README.TXT && echo y > readme.txt'
+# shellcheck disable=SC2016 # the command runs in the variant's folder, where $i expands
+variant slow-app 'for i in 1 2 3 4; do head -c 6M /dev/urandom > big$i.bin; done'
 printf '<DL>\r\n<DT><A HREF="http://example.org/">Mine</A>\r\n' > "$work/bookmarks.user"
 (cat "$work/bookmarks.user" && head -c 3200000 /dev/urandom | base64) > "$work/bookmarks.big"
 
@@ -112,6 +118,13 @@ cases=(
     "fat16_2k_install_cycle 64"
     "fat16_32k_install_cycle 1024 -F 16 -s 64"
     "fat32_32k_install_cycle 2048 -F 32 -s 64"
+    "too_small 1"
+    "signal_during_copy 64"
+    "names_equal_but_for_case 16"
+    "crash_leftover 16"
+    "folder_in_the_way 16"
+    "removal_keeps_user_files 16"
+    "fresh_stick 16"
 )
 disks=() names=()
 for entry in "${cases[@]}"; do
