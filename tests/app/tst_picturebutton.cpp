@@ -29,32 +29,6 @@ private Q_SLOTS:
         }
     }
 
-    void writesItsWordOnTheFace_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::newRow("English") << u"Install"_s;
-        QTest::newRow("longer, in German") << u"Installieren"_s;
-        QTest::newRow("Japanese") << u"インストール"_s;
-    }
-
-    // The word in any language shows whole, inside the face (1.5, 1.5, 93 x 44).
-    void writesItsWordOnTheFace()
-    {
-        QFETCH(QString, word);
-        PictureButton button(QPixmap::fromImage(m_face), {}, word);
-        button.resize(button.sizeHint());
-        const QImage shot = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QRect ink;
-        for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x) {
-                if (shot.pixel(x, y) != m_face.pixel(x, y))
-                    ink |= QRect(x, y, 1, 1);
-            }
-        }
-        QVERIFY(ink.width() > 20);
-        QVERIFY2(QRect(5, 5, 86, 37).contains(ink), qPrintable(QDebug::toString(ink)));
-    }
-
     // Focus from the keyboard shows as a ring of 2 px in the highlight colour; from a
     // click, none.
     void showsKeyboardFocus()

@@ -4,16 +4,13 @@
 # run code that the PSP rejects. Usage: es3_syntax.sh PAYLOAD_FOLDER; 77 without acorn.
 set -euo pipefail
 command -v node > /dev/null || { echo "SKIP: node is not installed (Debian package nodejs)"; exit 77; }
-
 # Where Debian puts its node modules.
 NODE_PATH=/usr/share/nodejs exec node - "$1" <<'JS'
 "use strict";
-const fs = require("fs");
-const path = require("path");
+const fs = require("fs"), path = require("path");
 let acorn, walk;
 try {
-    acorn = require("acorn");
-    walk = require("acorn-walk");
+    [acorn, walk] = [require("acorn"), require("acorn-walk")];
 } catch (error) {
     console.log("SKIP: acorn is not installed (Debian package node-acorn)");
     process.exit(77);
@@ -21,15 +18,10 @@ try {
 
 // Later library names; methods on any object, but indexOf, which strings always had.
 const laterGlobals = new Set(["JSON", "Promise", "Map", "Set", "Symbol"]);
-const laterStatics = new Set([
-    "Object.keys", "Object.create", "Object.defineProperty", "Object.defineProperties",
-    "Object.getPrototypeOf", "Object.getOwnPropertyNames", "Object.getOwnPropertyDescriptor",
-    "Object.freeze", "Object.seal", "Object.assign", "Array.isArray", "Array.from", "Date.now",
-]);
-const laterMethods = new Set([
-    "forEach", "map", "filter", "reduce", "reduceRight", "some", "every", "trim", "bind",
-    "toISOString", "includes", "startsWith", "endsWith", "repeat", "padStart", "padEnd",
-]);
+const laterStatics = new Set(["Object.keys", "Object.create", "Object.defineProperty",
+    "Object.getPrototypeOf", "Object.freeze", "Object.assign", "Array.isArray", "Date.now"]);
+const laterMethods = new Set(["forEach", "map", "filter", "reduce", "some", "every", "trim",
+    "bind", "toISOString", "includes", "startsWith", "endsWith", "padStart"]);
 const named = { quot: '"', amp: "&", lt: "<", gt: ">", apos: "'" };
 const unescapeHtml = (text) => text.replace(/&(#\d+|quot|amp|lt|gt|apos);/g,
     (all, name) => (name in named ? named[name] : String.fromCharCode(Number(name.slice(1)))));
@@ -56,14 +48,12 @@ function check(file, source, line, handler) {
     const later = (name, node) => failures.push(
         `${file}:${line + node.loc.start.line - 1}: ${name} came after ECMAScript 3`);
     walk.simple(ast, {
-        Identifier(node) {
-            if (laterGlobals.has(node.name)) later(node.name, node);
-        },
+        Identifier(node) { if (laterGlobals.has(node.name)) later(node.name, node); },
         MemberExpression(node) {
-            if (node.computed) return;
             const name = node.property.name;
             const owner = node.object.type === "Identifier" ? node.object.name + "." : "";
-            if (laterMethods.has(name) || laterStatics.has(owner + name)) later(owner + name, node);
+            if (!node.computed && (laterMethods.has(name) || laterStatics.has(owner + name)))
+                later(owner + name, node);
         },
     });
 }

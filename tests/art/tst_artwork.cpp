@@ -1,8 +1,6 @@
 #include "testfiles.h"
 
 #include <QImage>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -14,29 +12,11 @@ QImage picture(const QString &path)
     return QImage(repository + path).convertToFormat(QImage::Format_RGB32);
 }
 
-QString doubleScaleName(const QString &path)
-{
-    return QString(path).replace(u".bmp"_s, u"@2x.bmp"_s);
-}
-
 class ArtworkTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The installer's design stores installer_skin.bmp, byte for byte.
-    void storedDesignHoldsTheInstallerSkin()
-    {
-        const QJsonObject design =
-            QJsonDocument::fromJson(
-                testfiles::read(repository + u"app/resources/skin1.design.json"_s))
-                .object();
-        const QByteArray stored =
-            QByteArray::fromBase64(design[u"skin"_s][u"bmp"_s].toString().toLatin1());
-        QVERIFY(!stored.isEmpty());
-        QVERIFY(stored == testfiles::read(repository + u"app/resources/installer_skin.bmp"_s));
-    }
-
     void doubleScaleIsTheSamePicture_data()
     {
         QTest::addColumn<QString>("path");
@@ -50,7 +30,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, path);
         const QImage single = picture(path);
-        const QImage twice = picture(doubleScaleName(path));
+        const QImage twice = picture(QString(path).replace(u".bmp"_s, u"@2x.bmp"_s));
         QVERIFY(!single.isNull());
         QCOMPARE(twice.size(), single.size() * 2);
         const QImage reduced =
@@ -77,18 +57,6 @@ private Q_SLOTS:
             for (int y : {row * 2, row * 2 + 1})
                 QVERIFY2(std::abs(qGray(twice.pixel(50, y)) - qGray(single.pixel(25, row))) <= 2,
                          qPrintable(QString::number(y)));
-        }
-    }
-
-    // The icon theme finds each size by its folder.
-    void iconSizesMatchTheirFolders()
-    {
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-            const QImage icon(repository + QStringLiteral("app/resources/hicolor/%1x%1/apps/"
-                                                          "orvex-tessary.png")
-                                               .arg(size));
-            QCOMPARE(icon.size(), QSize(size, size));
-            QVERIFY(icon.hasAlphaChannel());
         }
     }
 };

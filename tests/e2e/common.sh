@@ -1,8 +1,7 @@
-# Sourced by the end-to-end scripts once they set timeLimit (seconds). It runs the script
-# again in a mount and process namespace of its own, where tmpfs over the folders where
-# sticks appear hides this machine's, and gives it a work folder ($work), the processes
-# to stop at the end (started), skip, fail, waitFor, a watchdog and startServer. A script
-# may define skip before sourcing it.
+# Sourced by the end-to-end scripts once they set timeLimit (seconds): runs the script again
+# in a mount and process namespace where tmpfs hides this machine's sticks; gives it $work,
+# started (to stop at the end), skip (unless defined before), fail, waitFor, a watchdog and
+# startServer.
 # shellcheck shell=bash
 
 declare -F skip >/dev/null || skip() { echo "SKIP: $*"; exit 77; }
@@ -17,8 +16,7 @@ fi
 for folder in /media /mnt /run/media; do
     [[ -d $folder ]] && { mount -t tmpfs tmpfs "$folder" || { echo "FAIL: no tmpfs over $folder"; exit 1; }; }
 done
-work=$(mktemp -d)
-started=()
+work=$(mktemp -d) started=()
 
 fail() {
     echo "FAIL: $*"
@@ -32,8 +30,8 @@ waitFor() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1;
 
 command -v Xvfb >/dev/null || skip "Xvfb is not installed, so no X server can be started"
 
-# The watchdog ends this script, whose traps then stop everything it started.
-# Its sleep holds none of the test's descriptors, which CTest waits on.
+# The watchdog ends this script, whose traps stop what it started. Its sleep holds none of
+# the test's descriptors, which CTest waits on.
 (
     # shellcheck disable=SC2217
     sleep "${timeLimit:?set before common.sh is sourced}" >/dev/null 2>&1 </dev/null &
@@ -50,11 +48,9 @@ startServer() {
         : >"$work/display"
         Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" \
             >"$work/xvfb.log" 2>&1 &
-        xvfb=$!
-        started+=("$xvfb")
+        xvfb=$! && started+=("$xvfb")
         waitFor displayWritten
-        DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-        export DISPLAY
+        export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
         sleep 0.5
         kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
         kill "$xvfb" 2>/dev/null

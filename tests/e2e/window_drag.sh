@@ -3,10 +3,7 @@
 # an X server of its own. Usage: window_drag.sh INSTALLER openbox|none; exits 77 to skip.
 set -uo pipefail
 
-installer=${1:?usage: window_drag.sh INSTALLER openbox|none}
-windowManager=${2:-none}
-
-timeLimit=90
+installer=${1:?usage: window_drag.sh INSTALLER openbox|none} windowManager=${2:-none} timeLimit=90
 # The window looks at the mounted volumes: common.sh hides this machine's.
 # shellcheck source=tests/e2e/common.sh
 source "$(dirname "$0")/common.sh"
@@ -27,11 +24,9 @@ for attempt in 1 2 3; do
     ((attempt < 3)) && startServer || fail "$windowManager did not start"
 done
 
-mkdir -p "$work/drive" "$work/runtime" "$work/config"
-chmod 700 "$work/runtime"
+mkdir -p "$work/drive" "$work/runtime" "$work/config" && chmod 700 "$work/runtime"
 env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
-    "$installer" --drive "$work/drive" >"$work/installer.log" 2>&1 &
-started+=($!)
+    "$installer" --drive "$work/drive" >"$work/installer.log" 2>&1 & started+=($!)
 window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Orvex Tessary' 2>/dev/null | head -n 1)
 [[ -n $window ]] || fail "the installer window did not appear"
 
@@ -51,7 +46,6 @@ drag() {
 
 sleep 1 # the window settles where it was placed
 geometry
-echo "window $window at $X $Y $WIDTH $HEIGHT"
 ((WIDTH > 100 && HEIGHT > 100)) || fail "unexpected window size ${WIDTH}x$HEIGHT"
 
 # The middle of the 20-pixel caption strip is free of text and buttons. A window
@@ -62,7 +56,6 @@ moved="$((x0 + 60)) $((y0 + 40)) $WIDTH $HEIGHT"
 nudged="$((x0 + 59)) $((y0 + 39)) $WIDTH $HEIGHT"
 movedBy() { isAt "$moved" || { [[ $windowManager != none ]] && isAt "$nudged" && moved=$nudged; }; }
 waitFor movedBy || fail "caption drag by (60, 40): expected $moved, got $X $Y $WIDTH $HEIGHT"
-echo "caption drag: $moved"
 
 # With the button up, pointer moves over the strip do not move the window.
 xdotool mousemove $((X + WIDTH / 2 + 20)) $((Y + 8)) sleep 0.3 \
@@ -73,5 +66,4 @@ isAt "$moved" || fail "the window followed the pointer after the release: $X $Y 
 drag $((X + WIDTH - 1)) $((Y + HEIGHT - 1)) 80 50
 resized="$X $Y $((WIDTH + 79)) $((HEIGHT + 49))"
 waitFor isAt "$resized" || fail "corner drag by (80, 50): expected $resized, got $X $Y $WIDTH $HEIGHT"
-echo "corner drag: $resized"
-echo "PASS"
+echo "PASS: moved to $moved, resized to $resized"

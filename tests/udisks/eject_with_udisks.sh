@@ -1,37 +1,24 @@
 #!/bin/bash
-# The installer's --eject against a real UDisks2. As root, in a mount and
-# process namespace of its own: tmpfs over /run, /media and /dev (which holds
-# only the few nodes needed and this test's loop devices), /var/lib behind an
-# overlay whose changes stay in the namespace; a system bus, udevd and udisksd
-# of the test's. Its sticks are ext4 images on loop devices (UDisks2 handles
-# them as it does FAT, which this kernel may lack): one that UDisks2 takes for
-# a removable stick (UDISKS_SYSTEM=0, from a udev rule of the test's that
-# names its image) and one it takes for a system disk, as it does every loop
-# device root sets up. Where a udevd runs on the machine it would see these
-# devices too: the test skips there, and without root.
+# The installer's --eject against a real UDisks2, as root in a mount and process namespace
+# of its own: tmpfs over /run, /media and /dev (only the nodes needed), /var/lib behind an
+# overlay; a system bus, udevd and udisksd of its own. Its sticks are ext4 images on loop
+# devices: one a udev rule of the test's makes a removable stick, one a system disk. It
+# skips without root and where a udevd runs on the machine, which would see the devices.
 # Usage: eject_with_udisks.sh INSTALLER
 # shellcheck disable=SC2015 # "A && B || cannot ...": it cannot when either fails
 set -u
 installer=$1
 udevd=/lib/systemd/systemd-udevd udisksd=/usr/libexec/udisks2/udisksd
-# A part of the test bed that cannot start: a failure on CI, which must have
-# every test bed, else a skip.
+# A part of the test bed that cannot start: a failure on CI, which must have them all.
 cannot() {
-    if [ "${CI:-}" = true ]; then
-        echo "FAIL udisks: $1"
-        echo "0 passed, 1 failed"
-        exit 1
-    fi
-    echo "skip udisks: $1"
-    exit 77
+    [ "${CI:-}" = true ] && { echo "FAIL udisks: $1"; exit 1; }
+    echo "skip udisks: $1"; exit 77
 }
 
 if [ -z "${ORVEX_UDISKS_NAMESPACE:-}" ]; then
     [ "$(id -u)" = 0 ] || { echo "skip udisks: mounting and loop devices need root"; exit 77; }
-    if pgrep -x systemd-udevd > /dev/null || [ -e /run/udev/control ]; then
-        echo "skip udisks: a udevd runs on this machine; it would see this test's devices"
-        exit 77
-    fi
+    pgrep -x systemd-udevd > /dev/null || [ -e /run/udev/control ] &&
+        { echo "skip udisks: a udevd runs on this machine; it would see this test's devices"; exit 77; }
     for tool in dbus-daemon "$udevd" udevadm "$udisksd" udisksctl losetup mkfs.ext4 findmnt; do
         command -v "$tool" > /dev/null || cannot "no $tool here (scripts/setup installs it)"
     done
@@ -61,10 +48,8 @@ mount -t tmpfs -o mode=755 tmpfs /run && mount -t tmpfs -o mode=755 tmpfs /media
     mount -t overlay overlay -o lowerdir=/var/lib,upperdir=/run/orvex/upper,workdir=/run/orvex/overlay \
         /var/lib || cannot "no tmpfs over /run and /media, or no overlay over /var/lib"
 for name in ORVEXSTICK ORVEXSYS; do
-    truncate -s 32M "$work/$name.img" && mkfs.ext4 -q -L "$name" "$work/$name.img" ||
-        cannot "no ext4 image"
-    loop=$(losetup -f --show "$work/$name.img") || cannot "no loop device for the image"
-    loops+=("$loop")
+    truncate -s 32M "$work/$name.img" && mkfs.ext4 -q -L "$name" "$work/$name.img" || cannot "no ext4 image"
+    loops+=("$(losetup -f --show "$work/$name.img")") || cannot "no loop device for the image"
 done
 stick_loop=${loops[0]} system_loop=${loops[1]}
 cat > /run/udev/rules.d/99-orvex-test.rules <<EOF
@@ -82,12 +67,10 @@ dbus-daemon --system --fork || cannot "the system bus did not start"
 "$udevd" --daemon > /dev/null 2>&1 || cannot "udevd did not start"
 "$udisksd" > "$work/udisksd.log" 2>&1 &
 service=$!
-# Waits up to ten seconds for a command to succeed.
 within10s() { for _ in $(seq 100); do "$@" > /dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
 has_filesystem() { udisksctl info -b "$1" | grep -q "org.freedesktop.UDisks2.Filesystem:"; }
 for loop in "${loops[@]}"; do
-    udevadm trigger --action=add "$loop" && udevadm settle --timeout=10 ||
-        cannot "udevd did not take $loop"
+    udevadm trigger --action=add "$loop" && udevadm settle --timeout=10 || cannot "udevd did not take $loop"
     within10s has_filesystem "$loop" ||
         cannot "udisksd does not show the file system on $loop: $(tail -n 3 "$work/udisksd.log")"
 done
@@ -95,11 +78,7 @@ done
 passed=0 failed=0 why=""
 # check REASON COMMAND...: unless a check of the case failed already, REASON is why it fails
 # when COMMAND does.
-check() {
-    local reason=$1
-    shift
-    [ -n "$why" ] || "$@" || why=$reason
-}
+check() { [ -n "$why" ] || "${@:2}" || why=$1; }
 report() {
     if [ -z "$why" ]; then echo "ok $1"; passed=$((passed + 1))
     else echo "FAIL $1: $why"; failed=$((failed + 1)); fi
@@ -115,10 +94,8 @@ holds() { grep -qF -- "$2" "$1"; }
 # The installer with ARGS onto DRIVE: exit status in $got, output in $work/out and
 # $work/errors; what it asked of UDisks2 (its log, orvex.eject) is printed below the verdict.
 run_installer() {
-    local drive=$1
-    shift
     env -u DISPLAY -u QT_QPA_PLATFORM QT_LOGGING_RULES="orvex.eject.debug=true" \
-        "$installer" --unattended "$@" --drive "$drive" > "$work/out" 2> "$work/errors"
+        "$installer" --unattended "${@:2}" --drive "$1" > "$work/out" 2> "$work/errors"
     got=$?
     grep '^orvex.eject: ' "$work/errors" | sed 's/^/  /' >> "$work/calls"
 }
@@ -152,8 +129,7 @@ run_installer "$stick" --password yes --passcode 2468 --eject
 check "$(told)" outcome 3 errors "The stick could not be ejected: Error unmounting $stick_loop: target is busy. Close the programs that use it, then eject it from your file manager."
 check "the stick was unmounted" mounted "$stick_loop"
 check "the install is not on the stick" holds "$stick/PSP/COMMON/Orvex/passcode.js" '"2468"'
-kill "$holder" && wait "$holder" 2> /dev/null
-holder=""
+kill "$holder" && wait "$holder" 2> /dev/null; holder=""
 report busy_stick_stays_mounted
 
 # A stick on what UDisks2 calls a system disk: installed, and not ejected.
