@@ -29,6 +29,22 @@ private Q_SLOTS:
         }
     }
 
+    // The word in any language shows whole, inside the face (1.5, 1.5, 93 x 44), the longer
+    // ones smaller.
+    void writesItsWordOnTheFace()
+    {
+        for (const QString &word : {u"Install"_s, u"Installieren"_s, u"インストール"_s}) {
+            PictureButton button(QPixmap::fromImage(m_face), {}, word);
+            button.resize(button.sizeHint());
+            const QImage shot = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QRect ink;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    ink |= shot.pixel(x, y) == m_face.pixel(x, y) ? QRect() : QRect(x, y, 1, 1);
+            QVERIFY2(ink.width() > 20 && QRect(5, 5, 86, 37).contains(ink), qPrintable(word));
+        }
+    }
+
     // Focus from the keyboard shows as a ring of 2 px in the highlight colour; from a
     // click, none.
     void showsKeyboardFocus()
