@@ -1,5 +1,6 @@
-// The control as a whole on a real host window: what needs more than one of its
-// parts, the body's pointer events and painting, skin files and the window mask.
+// The control on a real host window: its caption and menu strips, the body's
+// pointer events and painting, skin files, the window mask, and the host
+// attachment on its own.
 #include "core/design/rememberedskin.h"
 #include "skin/skin_p.h"
 #include "skinhost.h"
@@ -7,11 +8,13 @@
 
 #include <OrvexSkin/PropertyBag>
 #include <QAccessible>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 using namespace skinhost;
@@ -23,24 +26,94 @@ class SkinTest : public QObject
 {
     Q_OBJECT
 
-    // The skin files and menu.txt.
+    // The skin files and menu.txt: titles File, Edit, Help, Hints. Hints has no
+    // items: its menu keeps the design item, which has no name.
     QTemporaryDir m_folder;
     std::unique_ptr<SkinnedWindow> m_window;
+    QStringList m_reported; // the item names MenuClick reported
+
+    orvex::CaptionStrip &caption() const { return SkinPrivate::get(m_window->skin)->m_caption; }
+    orvex::MenuStrip &menus() const { return SkinPrivate::get(m_window->skin)->m_menus; }
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(testfiles::write(m_folder.filePath(u"menu.txt"_s),
-                                 "F!File\r\nnew!....New\r\nquit!....Quit\r\n"));
+                                 "FileMenu!File\r\nNewItem!....New\r\nQuitItem!....Quit\r\n"
+                                 "EditMenu!Edit\r\nCopyItem!....Copy\r\nHelpMenu!Help\r\n"
+                                 "HintsMenu!Hints\r\n"));
     }
 
     void init()
     {
         m_window = std::make_unique<SkinnedWindow>(m_folder.path());
+        m_reported.clear();
+        connect(m_window->skin, &Skin::MenuClick, this,
+                [this](QString &name) { m_reported << name; });
         QVERIFY(QTest::qWaitForWindowActive(&m_window->host));
     }
 
     void cleanup() { m_window.reset(); }
+
+    void buttonUnderThePointerLightsUp()
+    {
+        orvex::SurfaceWidget *titleBar = caption().titleBar();
+        mouse(QTest::MouseMove, titleBar, closePoint);
+        QCOMPARE(at(titleBar->grab().toImage(), 386, 12), closeHover); // painted on the screen
+        mouse(QTest::MouseMove, titleBar, minimisePoint);
+        QCOMPARE(at(titleBar->surface().image(), 386, 12), closeNormal);
+        QCOMPARE(at(titleBar->surface().image(), 358, 12), minimiseHover);
+    }
+
+    void captionPressActsWithAnyButton_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("close, right button") << closePoint << Qt::RightButton << false << false;
+        QTest::newRow("minimise") << minimisePoint << Qt::LeftButton << true << true;
+        QTest::newRow("empty strip") << stripPoint << Qt::LeftButton << true << false;
+    }
+
+    void captionPressActsWithAnyButton()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(Qt::MouseButton, button);
+        mouse(QTest::MousePress, caption().titleBar(), point, button);
+        QTEST(m_window->host.isVisible(), "shown");
+        QTEST(m_window->host.windowState().testFlag(Qt::WindowMinimized), "minimised");
+        mouse(QTest::MouseRelease, caption().titleBar(), point, button);
+    }
+
+    void doubleClickMaximisesWithTheMaximiseButtonOnly()
+    {
+        for (const bool buttonMax : {false, true}) {
+            m_window->skin->setButtonMax(buttonMax);
+            QSignalSpy doubleClicked(&caption(), &orvex::CaptionStrip::doubleClicked);
+            mouse(QTest::MouseDClick, caption().titleBar(), stripPoint, Qt::LeftButton);
+            QCOMPARE(m_window->host.windowState().testFlag(Qt::WindowMaximized), buttonMax);
+            QCOMPARE(doubleClicked.count(), 1);
+        }
+    }
+
+    void dragsOfTheFreeCaptionStripMoveTheHost()
+    {
+        QWidget &host = m_window->host;
+        QWidget *titleBar = caption().titleBar();
+        drag(titleBar, stripPoint, stripPoint + QPoint(37, 23));
+        QCOMPARE(host.pos(), QPoint(77, 53));
+        // The caption text moves the host as the strip does, at its own x.
+        drag(titleBar->findChild<QLabel *>(u"CapLabel"_s), QPoint(2, 2), QPoint(12, 2));
+        QCOMPARE(host.pos(), QPoint(87, 53));
+        // Over the close button the strip lights it instead.
+        drag(titleBar, closePoint, closePoint + QPoint(-1, 5));
+        QCOMPARE(host.pos(), QPoint(87, 53));
+        host.setWindowState(Qt::WindowMaximized);
+        const QPoint maximisedAt = host.pos();
+        drag(titleBar, stripPoint, stripPoint + QPoint(37, 23));
+        QCOMPARE(host.pos(), maximisedAt);
+    }
 
     void bodyIsPaintedAndFollowsTheMaximisedHost()
     {
@@ -50,13 +123,12 @@ private Q_SLOTS:
         const QImage screen = skin->grab().toImage();
         QCOMPARE(at(screen, 0, 150), frameLeft);
         QCOMPARE(at(screen, 200, 150), QRgb(0x123456));
-
-        orvex::SurfaceWidget *titleBar = SkinPrivate::get(skin)->m_caption.titleBar();
-        mouse(QTest::MouseClick, titleBar, QPoint(374, 10), Qt::LeftButton);
+        mouse(QTest::MouseClick, caption().titleBar(), QPoint(374, 10), Qt::LeftButton);
         // The window grows later; the control follows, showing the restore cell.
         QTRY_VERIFY(m_window->host.width() > 400);
         QTRY_COMPARE(skin->size(), m_window->host.size());
-        QCOMPARE(at(titleBar->surface().image(), m_window->host.width() - 28, 12), restoreNormal);
+        QCOMPARE(at(caption().titleBar()->surface().image(), m_window->host.width() - 28, 12),
+                 restoreNormal);
     }
 
     void bodyReportsMouseEventsAndResizesFromTheCorner()
@@ -72,7 +144,6 @@ private Q_SLOTS:
         QTest::mouseRelease(handle, Qt::RightButton, {}, {100, 50});
         QCOMPARE(down.first(), (QVariantList{2, 5, 3000, 2250}));
         QCOMPARE(moved.last(), (QVariantList{6, 2, 1500, 750}));
-
         // Every step stays in the corner zone (the last 13 pixels): a move out of
         // it before the resize starts drags the window instead.
         drag(m_window->skin, QPoint(398, 298), QPoint(390, 294));
@@ -112,6 +183,36 @@ private Q_SLOTS:
         QCOMPARE(skin->rect().bottomRight(), corner);
     }
 
+    // The host's children keep their mouse events and show the arrow unless they
+    // chose a pointer, the control excepted; a shown host stays shown when it
+    // loses its frame; its resizes are reported.
+    void hostAttachmentGuardsChildrenLosesTheFrameAndReportsResizes()
+    {
+        QWidget host;
+        auto *control = new QWidget(&host);
+        auto *plain = new QWidget(&host);
+        auto *text = new QWidget(&host);
+        text->setCursor(Qt::IBeamCursor);
+        orvex::HostAttachment attachment(control);
+        attachment.attach(&host);
+        attachment.watchHost();
+        auto *later = new QWidget(&host);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        for (QWidget *child : {plain, text, later})
+            QVERIFY(child->testAttribute(Qt::WA_NoMousePropagation));
+        QVERIFY(plain->cursor().shape() == Qt::ArrowCursor &&
+                later->cursor().shape() == Qt::ArrowCursor);
+        QCOMPARE(text->cursor().shape(), Qt::IBeamCursor);
+        QVERIFY(!control->testAttribute(Qt::WA_NoMousePropagation) &&
+                !control->testAttribute(Qt::WA_SetCursor));
+        attachment.makeBorderless();
+        QVERIFY(host.isVisible() && host.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QSignalSpy resized(&attachment, &orvex::HostAttachment::hostResized);
+        host.resize(321, 123);
+        QTRY_COMPARE(resized.count(), 1);
+    }
+
     // A skin file is loaded and remembered, with its doubled drawing beside it when
     // that is twice its size; a picture the host puts in has none.
     void changeSkinLoadsAndRemembers()
@@ -145,7 +246,8 @@ private Q_SLOTS:
         const auto parts = [this] {
             return readOut(QAccessible::queryAccessibleInterface(m_window->skin));
         };
-        QCOMPARE(parts(), u"TitleBar (Skin Test Host, Close, Minimise, Maximise), MenuBar (File)");
+        QCOMPARE(parts(), u"TitleBar (Skin Test Host, Close, Minimise, Maximise), "
+                          u"MenuBar (File, Edit, Help, Hints)");
         m_window->skin->setButtonMax(false);
         m_window->skin->setMenuVisible(false);
         QCOMPARE(parts(), u"TitleBar (Skin Test Host, Close, Minimise)");
@@ -156,12 +258,8 @@ private Q_SLOTS:
     void menusReachTheHostWhileTheStripIsShown()
     {
         Skin *skin = m_window->skin;
-        QStringList reported;
         // A host that changes the name it is passed changes what the item reports.
-        connect(skin, &Skin::MenuClick, this, [&reported](QString &itemName) {
-            reported.append(itemName);
-            itemName = u"renamed"_s;
-        });
+        connect(skin, &Skin::MenuClick, this, [](QString &itemName) { itemName = u"renamed"_s; });
         QSignalSpy shown(skin, &Skin::MenuVisibleChanged);
         m_window->menus.show = [](QMenu *menu) { // the item after the active one
             return menu->actions().value(menu->actions().indexOf(menu->activeAction()) + 1);
@@ -173,10 +271,96 @@ private Q_SLOTS:
         skin->setMenuVisible(true);
         QTest::keyClick(handle, Qt::Key_F10);
         QTest::keyClick(handle, Qt::Key_F, Qt::AltModifier);
-        QCOMPARE(reported, (QStringList{u"quit"_s, u"renamed"_s}));
+        QCOMPARE(m_reported, (QStringList{u"QuitItem"_s, u"renamed"_s}));
         skin->setMenuVisible(false);
         skin->readProperties({}); // a stored design without MenuVisible shows the strip
         QCOMPARE(shown, (QList<QVariantList>{{false}, {true}, {false}, {true}}));
+    }
+
+    void waysIntoTheMenus_data()
+    {
+        QTest::addColumn<QString>("way"); // a key typed, or click:B with mouse button B
+        // Per menu shown: a key typed into it, or a row to choose; Escape after the last.
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("shown"); // item array name and active row per menu shown
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("a left click on the first title, then Right round from the last menu")
+            << u"click:1"_s << u"Right,Right,Right,Right"_s << u"a-1,b0,c0,d0,a0"_s << QString();
+        // From the keyboard a menu opens with its first item active.
+        QTest::newRow("Alt and a first letter, then Left round from the first menu")
+            << u"Alt+E"_s << u"Left,Left,0"_s << u"b0,a0,d0"_s << QString();
+        QTest::newRow("a right click") << u"click:2"_s << QString() << QString() << QString();
+    }
+
+    void waysIntoTheMenus()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, answers);
+        QStringList toGive = answers.split(u',', Qt::SkipEmptyParts);
+        QStringList shown;
+        m_window->menus.show = [&](QMenu *menu) -> QAction * {
+            const QList<QAction *> items = menu->actions();
+            shown << items.front()->objectName() +
+                         QString::number(items.indexOf(menu->activeAction()));
+            const QString answer = toGive.isEmpty() ? u"Escape"_s : toGive.takeFirst();
+            if (answer.front().isDigit())
+                return items.value(answer.toInt());
+            QKeyEvent key(QEvent::KeyPress, QKeySequence(answer)[0].key(), Qt::NoModifier);
+            QCoreApplication::sendEvent(menu, &key);
+            return nullptr;
+        };
+        if (way.startsWith(u"click:")) { // the left button on title 0, the right on title 1
+            const int button = way.sliced(6).toInt();
+            QLabel *title = menus().titles()[button - 1];
+            QTest::mouseClick(title, Qt::MouseButton(button), {}, title->rect().center());
+        } else {
+            const QKeyCombination key = QKeySequence(way)[0];
+            QTest::keyClick(m_window->host.windowHandle(), key.key(), key.keyboardModifiers());
+        }
+        QTEST(shown.join(u','), "shown");
+        QTEST(m_reported.join(u','), "reported");
+    }
+
+    void enterChoosesTheActiveItemOfARealMenu()
+    {
+        m_window->skin->setMenuPresenter(nullptr);
+        // Types into the menu once it is up.
+        QTimer typist;
+        connect(&typist, &QTimer::timeout, this, [&typist] {
+            if (QWidget *menu = QApplication::activePopupWidget()) {
+                typist.stop();
+                QTest::keyClick(menu, Qt::Key_Down);
+                QTest::keyClick(menu, Qt::Key_Return);
+            }
+        });
+        typist.start(10);
+        QTest::keyClick(m_window->host.windowHandle(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(m_reported, QStringList{u"QuitItem"_s});
+    }
+
+    void titleUnderThePointerOrOpenIsHighlighted()
+    {
+        QWidget &window = m_window->host;
+        orvex::SurfaceWidget *bar = menus().menuBar();
+        const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb() & 0xffffff;
+        const QRgb plain = bar->surface().backColor().rgb() & 0xffffff;
+        QLabel *edit = menus().titles()[1];
+        // Beside the text, inside the highlight's margin (on the right too once).
+        const auto besideEdit = [&](int x = -2) {
+            return at(bar->grab().toImage(), edit->x() + x, 8);
+        };
+        QTest::mouseMove(&window, bar->mapTo(&window, edit->geometry().center()));
+        QVERIFY(besideEdit() == highlight && besideEdit(edit->width() + 1) == highlight);
+        QTest::mouseMove(&window, QPoint(200, 100));
+        QCOMPARE(besideEdit(), plain);
+        QList<QRgb> whileOpen;
+        m_window->menus.show = [&](QMenu *) -> QAction * {
+            whileOpen << besideEdit();
+            return nullptr;
+        };
+        QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(whileOpen, QList<QRgb>{highlight});
+        QCOMPARE(besideEdit(), plain);
     }
 };
 
