@@ -1,13 +1,17 @@
-// The control on a real host window: its caption and menu strips, the body's
-// pointer events and painting, skin files, the window mask, and the host
-// attachment on its own.
+// The control's values (the stored design-time properties, the message box
+// request and the box QtMessagePresenter makes of it), and the control on a real
+// host window: its caption and menu strips, the body's pointer events and
+// painting, skin files, the window mask, and the host attachment on its own.
 #include "core/design/rememberedskin.h"
 #include "skin/skin_p.h"
 #include "skinhost.h"
 #include "testfiles.h"
 
+#include <OrvexSkin/MessageRequest>
 #include <OrvexSkin/PropertyBag>
+#include <OrvexSkin/QtMessagePresenter>
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -19,8 +23,7 @@
 
 using namespace skinhost;
 using namespace Qt::StringLiterals;
-using orvex::Skin;
-using orvex::SkinPrivate;
+using namespace orvex;
 
 class SkinTest : public QObject
 {
@@ -32,8 +35,8 @@ class SkinTest : public QObject
     std::unique_ptr<SkinnedWindow> m_window;
     QStringList m_reported; // the item names MenuClick reported
 
-    orvex::CaptionStrip &caption() const { return SkinPrivate::get(m_window->skin)->m_caption; }
-    orvex::MenuStrip &menus() const { return SkinPrivate::get(m_window->skin)->m_menus; }
+    CaptionStrip &caption() const { return SkinPrivate::get(m_window->skin)->m_caption; }
+    MenuStrip &menus() const { return SkinPrivate::get(m_window->skin)->m_menus; }
 
 private Q_SLOTS:
     void initTestCase()
@@ -55,9 +58,106 @@ private Q_SLOTS:
 
     void cleanup() { m_window.reset(); }
 
+    void keysIgnoreCaseAndDefaultsAreLeftOut()
+    {
+        PropertyBag bag;
+        bag.write(u"caption"_s, u"Title"_s, QString());
+        const PropertyBag copy = bag;
+        bag.write(u"Caption"_s, u"Other"_s, QString());
+        QCOMPARE(bag.keys(), QStringList{u"Caption"_s});
+        QCOMPARE(copy.read(u"CAPTION"_s, QString()), u"Title"_s); // the copy kept its own
+        bag.write(u"CAPTION"_s, QString(), QString());            // back to the default: left out
+        bag.write(u"flag"_s, true, true);
+        QCOMPARE(bag.keys(), QStringList());
+        bag.write(u"count"_s, 8, 7);
+        QCOMPARE(bag.read(u"count"_s, false), QVariant(true)); // a number read as yes/no
+    }
+
+    void textFormRoundTripsExactly()
+    {
+        QImage picture(3, 2, QImage::Format_RGB32);
+        picture.fill(QColor(10, 20, 30));
+        PropertyBag bag;
+        bag.write(u"caption"_s, u"Tab\t\"q\" \u00e9 \\ line\r\nend"_s, QString());
+        bag.write(u"rememberskin"_s, true, false);
+        bag.write(u"_extentx"_s, 10848, 0);
+        bag.writePicture(u"Skin"_s, picture);
+        const auto restored = PropertyBag::fromText(bag.toText());
+        QVERIFY(restored && *restored == bag);
+        QCOMPARE(restored->toText(), bag.toText());
+        const QImage back = restored->readPicture(u"SKIN"_s, QImage());
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), picture);
+        QCOMPARE(restored->read(u"skin"_s, u"none"_s), QVariant(u"none"_s));
+        QVERIFY(restored->readPicture(u"caption"_s, QImage()).isNull());
+        const auto numbers = PropertyBag::fromText(
+            R"({"a": 2147483647, "b": 2147483648, "c": 1.5, "d": -2147483649, "e": -2147483648})");
+        // Only whole 32-bit numbers.
+        QVERIFY(numbers && numbers->keys() == (QStringList{u"a"_s, u"e"_s}));
+        for (const char *text : {"caption = x", "[1]", R"({"s": {"bmp": 5}})", R"({"c": null})"}) {
+            QString error;
+            QVERIFY2(!PropertyBag::fromText(text, &error) && !error.isEmpty(), text);
+        }
+    }
+
+    // By the icon's severity, unless the caller gives one (as the box's test does).
+    void iconNamesFollowTheSeverity()
+    {
+        QStringList names;
+        for (const MessageIcon icon : {MessageIcon::Critical, MessageIcon::Warning,
+                                       MessageIcon::Information, MessageIcon::None})
+            names << MessageRequest(u"T"_s, u"x"_s, icon).iconAccessibleName();
+        QCOMPARE(names, (QStringList{u"Error"_s, u"Warning"_s, u"Information"_s, QString()}));
+    }
+
+    // Equal by value: a copy differs once a part changes, and again equals when it is put back.
+    void copiesCompareByValue()
+    {
+        const MessageRequest request(u"T"_s, u"x"_s);
+        MessageRequest copy = request;
+        copy.setButtonLabel(MessageAnswer::Ok, u"Close"_s);
+        QVERIFY(copy != request && request.buttonLabel(MessageAnswer::Ok).isEmpty());
+        copy.setButtonLabel(MessageAnswer::Ok, {});
+        QVERIFY(copy == request);
+    }
+
+    void boxShowsEveryPart_data()
+    {
+        QTest::addColumn<MessageRequest>("request");
+        QTest::addColumn<QString>("shown"); // the title, then as screen readers meet the box
+        MessageRequest question(u"Stick"_s, u"<b>Go?</b>"_s, MessageIcon::Warning,
+                                MessageButtons::YesNo, MessageAnswer::No);
+        question.setInformativeText(u"<i>old</i>"_s);
+        question.setButtonLabel(MessageAnswer::Yes, u"Replace"_s);
+        QTest::newRow("question, No by default")
+            << question
+            << u"Stick: icon Warning, <b>Go?</b>, <i>old</i>, qt_msgbox_buttonbox (Replace, No)"_s;
+        MessageRequest note(u"Stick"_s, u"Done."_s, MessageIcon::Information);
+        note.setButtonLabel(MessageAnswer::Ok, u"Close"_s);
+        note.setIconAccessibleName(u"Tick"_s);
+        QTest::newRow("note") << note << u"Stick: icon Tick, Done., qt_msgbox_buttonbox (Close)"_s;
+    }
+
+    // Texts as plain text (a rich one would read without its tags), the
+    // labels and the icon's name given, the informative text read right after
+    // the text; Enter gives the default answer.
+    void boxShowsEveryPart()
+    {
+        QFETCH(MessageRequest, request);
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            QWidget *box = QApplication::activeModalWidget();
+            const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(box);
+            shown = read->text(QAccessible::Name) + u": "_s + readOut(read);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        const MessageAnswer answer = QtMessagePresenter().show(request);
+        QTEST(shown, "shown");
+        QCOMPARE(answer, request.defaultAnswer());
+    }
+
     void buttonUnderThePointerLightsUp()
     {
-        orvex::SurfaceWidget *titleBar = caption().titleBar();
+        SurfaceWidget *titleBar = caption().titleBar();
         mouse(QTest::MouseMove, titleBar, closePoint);
         QCOMPARE(at(titleBar->grab().toImage(), 386, 12), closeHover); // painted on the screen
         mouse(QTest::MouseMove, titleBar, minimisePoint);
@@ -90,7 +190,7 @@ private Q_SLOTS:
     {
         for (const bool buttonMax : {false, true}) {
             m_window->skin->setButtonMax(buttonMax);
-            QSignalSpy doubleClicked(&caption(), &orvex::CaptionStrip::doubleClicked);
+            QSignalSpy doubleClicked(&caption(), &CaptionStrip::doubleClicked);
             mouse(QTest::MouseDClick, caption().titleBar(), stripPoint, Qt::LeftButton);
             QCOMPARE(m_window->host.windowState().testFlag(Qt::WindowMaximized), buttonMax);
             QCOMPARE(doubleClicked.count(), 1);
@@ -154,7 +254,7 @@ private Q_SLOTS:
     // At a density of 2 the screen gets each of the surface's pixels once.
     void surfaceShowsEachDevicePixel()
     {
-        orvex::Surface surface;
+        Surface surface;
         surface.resize(QSize(2, 1), 2);
         surface.image().setPixel(3, 1, 0x123456);
         QImage screen(4, 2, QImage::Format_RGB32);
@@ -193,7 +293,7 @@ private Q_SLOTS:
         auto *plain = new QWidget(&host);
         auto *text = new QWidget(&host);
         text->setCursor(Qt::IBeamCursor);
-        orvex::HostAttachment attachment(control);
+        HostAttachment attachment(control);
         attachment.attach(&host);
         attachment.watchHost();
         auto *later = new QWidget(&host);
@@ -208,7 +308,7 @@ private Q_SLOTS:
                 !control->testAttribute(Qt::WA_SetCursor));
         attachment.makeBorderless();
         QVERIFY(host.isVisible() && host.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QSignalSpy resized(&attachment, &orvex::HostAttachment::hostResized);
+        QSignalSpy resized(&attachment, &HostAttachment::hostResized);
         host.resize(321, 123);
         QTRY_COMPARE(resized.count(), 1);
     }
@@ -225,14 +325,14 @@ private Q_SLOTS:
         doubled.setDevicePixelRatio(2); // as a reader gives a file named @2x
         QVERIFY(picture.save(m_folder.filePath(u"plain@2x.png"_s)));
         Skin *skin = m_window->skin;
-        const orvex::skinpainter::SkinBitmap &bitmap = SkinPrivate::get(skin)->m_skin;
+        const skinpainter::SkinBitmap &bitmap = SkinPrivate::get(skin)->m_skin;
         skin->ChangeSkin(m_folder.filePath(u"plain.png"_s));
         QVERIFY(bitmap.picture2x.isNull());
         QVERIFY(m_window->host.mask().isEmpty()); // the test skin is not rounded
         skin->ChangeSkin(path);
         QCOMPARE(bitmap.picture2x, doubled);
         QCOMPARE(at(SkinPrivate::get(skin)->m_body.image(), 200, 150), QRgb(0x336699));
-        QCOMPARE(orvex::rememberedskin::read(u"Skin Test Host"_s), path);
+        QCOMPARE(rememberedskin::read(u"Skin Test Host"_s), path);
         // The window takes its shape when the control is next laid out.
         m_window->host.resize(420, 320);
         QVERIFY(!m_window->host.mask().isEmpty());
@@ -336,31 +436,6 @@ private Q_SLOTS:
         typist.start(10);
         QTest::keyClick(m_window->host.windowHandle(), Qt::Key_F, Qt::AltModifier);
         QCOMPARE(m_reported, QStringList{u"QuitItem"_s});
-    }
-
-    void titleUnderThePointerOrOpenIsHighlighted()
-    {
-        QWidget &window = m_window->host;
-        orvex::SurfaceWidget *bar = menus().menuBar();
-        const QRgb highlight = bar->palette().color(QPalette::Highlight).rgb() & 0xffffff;
-        const QRgb plain = bar->surface().backColor().rgb() & 0xffffff;
-        QLabel *edit = menus().titles()[1];
-        // Beside the text, inside the highlight's margin (on the right too once).
-        const auto besideEdit = [&](int x = -2) {
-            return at(bar->grab().toImage(), edit->x() + x, 8);
-        };
-        QTest::mouseMove(&window, bar->mapTo(&window, edit->geometry().center()));
-        QVERIFY(besideEdit() == highlight && besideEdit(edit->width() + 1) == highlight);
-        QTest::mouseMove(&window, QPoint(200, 100));
-        QCOMPARE(besideEdit(), plain);
-        QList<QRgb> whileOpen;
-        m_window->menus.show = [&](QMenu *) -> QAction * {
-            whileOpen << besideEdit();
-            return nullptr;
-        };
-        QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::AltModifier);
-        QCOMPARE(whileOpen, QList<QRgb>{highlight});
-        QCOMPARE(besideEdit(), plain);
     }
 };
 
