@@ -52,16 +52,14 @@ SkinnedWindow::SkinnedWindow(const QString &menuFolder) : skin(new orvex::Skin(m
 void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos, Qt::MouseButton button,
            Qt::KeyboardModifiers modifiers)
 {
-    QWidget *window = widget->window();
-    QTest::mouseEvent(action, window->windowHandle(), button, modifiers,
-                      widget->mapTo(window, pos));
+    QTest::mouseEvent(action, widget->window()->windowHandle(), button, modifiers,
+                      widget->mapTo(widget->window(), pos));
 }
 
 void drag(QWidget *widget, QPoint from, QPoint to)
 {
     QWidget *window = widget->window();
-    const QPoint start = widget->mapToGlobal(from);
-    const QPoint end = widget->mapToGlobal(to);
+    const QPoint start = widget->mapToGlobal(from), end = widget->mapToGlobal(to);
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, window->mapFromGlobal(start));
     for (int step = 1; step <= 4; ++step)
         QTest::mouseMove(window->windowHandle(),

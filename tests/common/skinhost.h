@@ -6,7 +6,6 @@
 #include <OrvexSkin/skin.h>
 #include <QAccessibleInterface>
 #include <QImage>
-#include <QList>
 #include <QTest>
 #include <QWidget>
 #include <functional>
@@ -38,9 +37,8 @@ public:
     std::function<QAction *(QMenu *)> show;
 };
 
-// A shown 400 x 300 host at (40, 30) with an attached control: the test skin and all
-// three caption buttons; boxes and menus go to the recorders, settings to a
-// temporary folder.
+// A shown 400 x 300 host at (40, 30) with an attached control: the test skin, all three
+// caption buttons; boxes and menus go to the recorders, settings to a temporary folder.
 struct SkinnedWindow
 {
     explicit SkinnedWindow(const QString &menuFolder = {});
@@ -64,9 +62,8 @@ void mouse(QTest::MouseAction action, QWidget *widget, QPoint pos,
 // A left-button drag in four steps, in global coordinates so that the window may move under it.
 void drag(QWidget *widget, QPoint from, QPoint to);
 
-// What screen readers meet inside `part`, in order: each part by its name (an
-// icon's marked as such), or by its object's name when it has none, followed
-// by its own parts in brackets.
+// What screen readers meet inside `part`, in order: each part by its name (an icon's
+// marked) or else its object's name, followed by its own parts in brackets.
 QString readOut(const QAccessibleInterface *part);
 
 } // namespace skinhost

@@ -5,7 +5,6 @@
 #include "testfiles.h"
 
 #include <OrvexSkin/skin.h>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,21 +63,9 @@ private Q_SLOTS:
     void init() { m_site = std::make_unique<FakePageSite>(); }
     void cleanup() { m_site.reset(); }
 
-    void tabOrderAndTypingThatOkSaves()
+    void typingThatOkSaves()
     {
         MenuItem page(*m_site);
-        page.show();
-        QApplication::setActiveWindow(&page);
-        QVERIFY(QTest::qWaitForWindowActive(&page));
-        child(page, "Cancel")->setFocus();
-        QStringList order;
-        for (int i = 0; i < 14; ++i) {
-            order.append(QApplication::focusWidget()->objectName());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(order.join(u','), u"Cancel,OK,Delete,Insert,Nxt,txtCaption,txtname,next,prev,"
-                                   u"down,up,List1,chkButtonMax,Cancel");
-
         auto *caption = child<QLineEdit>(page, "txtCaption");
         auto *name = child<QLineEdit>(page, "txtname");
         QTest::keyClicks(caption, u"File"_s);
