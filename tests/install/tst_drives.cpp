@@ -105,8 +105,6 @@ private Q_SLOTS:
         row("not a PSP stick, named by its folder; the locale's numbers",
             answered(facts(root, false)), "de_DE",
             u"STICK, not a PSP stick, 1,2 GiB free of 2,0 GiB"_s, false, true);
-        row("a read-only PSP stick", with(&VolumeFacts::readOnly, true), "C",
-            u"STICK, read-only, "_s + sizes, true, true);
         row("a PSP stick too full: 64 blocks of 32 KiB are 2 MiB",
             with(&VolumeFacts::bytesFree, qint64(2 << 20) - 1), "C",
             u"STICK, too full, 2.0 MiB free of 2.0 GiB"_s, true, true);

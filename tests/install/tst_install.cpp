@@ -497,13 +497,11 @@ private Q_SLOTS:
             QTest::newRow(name) << steps << failing << told << kept;
         };
         row("without a list: the payload's names, the user's files stay",
-            u"for i in 1 2 3 4 5 6 7 8; do touch $O/u$i; done"_s, u""_s,
+            u"touch $O/u"_s, u""_s,
             removed.arg(u"2 files from PSP/COMMON/Orvex"_s + bookmark) +
-                "\r\nPSP/COMMON/Orvex stays: it holds 10 files and 1 folder that Orvex Tessary "
-                u"did not install (.orvex-part1, kept.orvex-party, u1, u2, u3, u4, u5, u6, u7, "
-                "u8, and 1 more)."_s,
-            almost + QStringList{u"u1"_s, u"u2"_s, u"u3"_s, u"u4"_s, u"u5"_s, u"u6"_s, u"u7"_s,
-                                 u"u8"_s});
+                "\r\nPSP/COMMON/Orvex stays: it holds 3 files and 1 folder that Orvex Tessary "
+                u"did not install (.orvex-part1, kept.orvex-party, u, kept.orvex-part/)."_s,
+            almost + QStringList{u"u"_s});
         row("with a list: what it names, never outside",
             mine + "; printf 'css/\\nindex.html\\nold/\\nold/a.html\\n../Other/keep.txt\\n/x\\n' > "
                    u"$O/installed.txt; mkdir $O/old; touch $O/old/a.html"_s,
