@@ -138,31 +138,27 @@ private Q_SLOTS:
         QTEST(list[0].selectable, "selectable");
     }
 
-    // Each step is the entries listed then ("A* B! c", see entriesOf) or the
+    // Each step ("|" apart) is the entries listed then ("A* B! c", see entriesOf) or the
     // user's pick ("=B"); `chosen` is the choice after each step.
     void choosesAsVolumesComeAndGo_data()
     {
         QTest::addColumn<QString>("firstDrive");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("chosen");
-        const auto row = [](const char *name, const QString &first, const QStringList &steps,
-                            const QStringList &chosen) {
-            QTest::newRow(name) << first << steps << chosen;
+        const auto row = [](const char *name, const char *first, const char *steps,
+                            const char *chosen) {
+            QTest::newRow(name) << QString::fromLatin1(first)
+                                << QString::fromLatin1(steps).split(u'|')
+                                << QString::fromLatin1(chosen).split(u'|');
         };
-        row("the first --drive wins over a PSP stick", u"d"_s, {u"A* d e"_s, u"A* B* d e"_s},
-            {u"d"_s, u"d"_s});
-        row("else the first PSP stick, as one appears", u""_s, {u"A"_s, u"A B"_s, u"A B* C*"_s},
-            {u""_s, u""_s, u"B"_s});
-        row("the chosen one goes: never another; then back", u""_s,
-            {u"A* B*"_s, u"=B"_s, u"A*"_s, u"A* B"_s, u"A* B*"_s},
-            {u"A"_s, u"B"_s, u""_s, u""_s, u"B"_s});
-        row("kept at a new place", u""_s, {u"A B"_s, u"=B"_s, u"C B A"_s, u"C B A"_s},
-            {u""_s, u"B"_s, u"B"_s, u"B"_s});
-        row("stops answering, then answers", u""_s, {u"A*"_s, u"A!"_s, u"A*"_s},
-            {u"A"_s, u""_s, u"A"_s});
-        row("one not answering can't be picked", u""_s, {u"A B!"_s, u"=B"_s, u"=A"_s},
-            {u""_s, u""_s, u"A"_s});
+        row("the first --drive wins over a PSP stick", "d", "A* d e|A* B* d e", "d|d");
+        row("else the first PSP stick, as one appears", "", "A|A B|A B* C*", "||B");
+        row("the chosen one goes: no other; then back", "", "A* B*|=B|A*|A* B|A* B*", "A|B|||B");
+        row("kept at a new place", "", "A B|=B|C B A|C B A", "|B|B|B");
+        row("stops answering, then answers", "", "A*|A!|A*", "A||A");
+        row("one not answering can't be picked", "", "A B!|=B|=A", "||A");
     }
+
     void choosesAsVolumesComeAndGo()
     {
         QFETCH(QString, firstDrive);
