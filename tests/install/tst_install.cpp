@@ -34,9 +34,9 @@ QStringList questionsFor(const QString &answers, const QString &onto = {})
     const QStringList questions = {u"Are you sure you want to install Orvex Tessary?"_s,
                                    u"Would you like to install with password protection?"_s};
     QStringList shown;
-    for (qsizetype i = 0; i < answers.size(); ++i) {
-        MessageRequest request(u"Orvex Tessary"_s, questions[i], MessageIcon::Warning,
-                               MessageButtons::YesNo, MessageAnswer::Yes);
+    for (int i = 0; i < answers.size(); ++i) {
+        MessageRequest request(u"Orvex Tessary"_s, questions[std::min(i, 1)],
+                               MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::Yes);
         request.setInformativeText(i == 0 ? onto : QString());
         shown.append(RecordingMessagePresenter::describe(request));
     }
@@ -131,8 +131,9 @@ private Q_SLOTS:
         QTest::newRow("No") << "N" << "" << QByteArray() << QByteArray();
         QTest::newRow("Yes, No onto a fresh stick: the browser's folder made")
             << "YN" << "rm -r D/PSP/SYSTEM D/PSP/COMMON" << openEntry + "\r\n" << QByteArray();
-        QTest::newRow("Yes, Yes over a crash's temporary passcode")
-            << "YY" << "echo 1357 > $O/passcode.js.orvex-part" << locked
+        QTest::newRow("Yes, Yes over a crash's temporary passcode; asked again after a cancelled "
+                      "and an invalid passcode")
+            << "YYYY" << "echo 1357 > $O/passcode.js.orvex-part" << locked
             << passcode::fileText(u"2468"_s);
         QTest::newRow("Yes, Yes keeps the stick's passcode, spelt in capitals")
             << "YY" << "printf 'var orvexPasscode = \"97531\";' > $O/PASSCODE.JS" << locked
@@ -167,8 +168,9 @@ private Q_SLOTS:
                 never);
         };
         InstallEnvironment run = environment(answers, runner);
-        run.choosePasscode = [](const QString &onStick) {
-            return onStick.isEmpty() ? u"2468"_s : onStick;
+        QList<std::optional<QString>> chosen = {std::nullopt, u"12"_s, u"2468"_s};
+        run.choosePasscode = [&](const QString &onStick) {
+            return onStick.isEmpty() ? chosen.takeFirst() : onStick;
         };
         run.driveName = u"STICK"_s;
         run.driveFacts = u"PSP memory stick, 1.0 GiB free"_s;
@@ -186,23 +188,21 @@ private Q_SLOTS:
                                   u"Installed onto STICK. The Orvex Tessary bookmark opens it "_s +
                                   (passcode.isNull() ? u"without a passcode."_s
                                                      : u"with the passcode you chose."_s)));
-        QCOMPARE(progress,
+        QCOMPARE(progress.join(u", "_s),
                  installed
-                     ? QStringList({u"1 0/2 0/16 index.html"_s, u"1 0/2 9/16 index.html"_s,
-                                    u"1 1/2 9/16 css/site.css"_s, u"1 1/2 16/16 css/site.css"_s,
-                                    u"1 2/2 16/16 "_s, u"2 2/2 0/16 "_s, u"2 2/2 9/16 "_s,
-                                    u"2 2/2 16/16 "_s, u"3 2/2 16/16 "_s})
-                     : QStringList());
+                     ? u"1 0/2 0/16 index.html, 1 0/2 9/16 index.html, 1 1/2 9/16 css/site.css, "
+                       "1 1/2 16/16 css/site.css, 1 2/2 16/16 , 2 2/2 0/16 , 2 2/2 9/16 , "
+                       "2 2/2 16/16 , 3 2/2 16/16 "_s
+                     : QString());
         if (installed) {
-            for (const QString &gone : expected.keys()) {
-                if (gone.contains(u".orvex-part9"_s) ||
-                    gone.endsWith(u"passcode.js.orvex-part"_s) || gone.contains(u"/old"_s))
-                    expected.remove(gone);
-            }
-            const Tree payload = snapshot(m_stick->real(u"/A/Orvex"_s));
-            for (auto file = payload.cbegin(); file != payload.cend(); ++file)
-                expected.insert(u"PSP/COMMON/Orvex/"_s + file.key(), file.value());
-            expected.insert({{u"PSP/SYSTEM/"_s, {}},
+            expected.removeIf([](Tree::iterator gone) {
+                return gone.key().contains(
+                    QRegularExpression(u"part9|passcode.js.orvex-part|/old"_s));
+            });
+            expected.insert({{u"PSP/COMMON/Orvex/index.html"_s, "new index"},
+                             {u"PSP/COMMON/Orvex/css/"_s, {}},
+                             {u"PSP/COMMON/Orvex/css/site.css"_s, "body {}"},
+                             {u"PSP/SYSTEM/"_s, {}},
                              {u"PSP/SYSTEM/BROWSER/"_s, {}},
                              {u"PSP/COMMON/"_s, {}},
                              {u"PSP/COMMON/Orvex/"_s, {}},
@@ -217,8 +217,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("drive");
-        QTest::addColumn<QString>("steps");  // "locked": another install holds the drive
-        QTest::addColumn<QString>("reason"); // a part of the message; <B>, <O> as $B, $O
+        QTest::addColumn<QString>("steps"); // "locked": another install holds the drive
+        QTest::addColumn<QString>("reason"); // parts of the message, "|" apart; <B>, <O> as $B, $O
         // After the checks: a call that fails, "read PATH" read back changed, or "cancel N"
         // at the first report of phase N (1 copying, 2 reading back).
         QTest::addColumn<QString>("failing");
@@ -226,7 +226,6 @@ private Q_SLOTS:
         const QString copy = u"The Orvex folder could not be copied to /D/PSP/COMMON/.\r\n"_s;
         const QString add =
             u"The bookmark could not be added to /D/PSP/SYSTEM/BROWSER/bookmarks.html.\r\n"_s;
-        const QString utf16 = add + u"<B>: is UTF-16 text"_s;
         const QString caseless = u" (the stick does not tell names apart by case)"_s;
         const QString part = u"<O>/css/site.css.orvex-part"_s;
         const QString notKept = "The stick did not keep what was written to %1: it may be failing "
@@ -267,21 +266,15 @@ private Q_SLOTS:
              add + u"<B>: is not a regular file"_s},
             {"bookmarks linked to a file outside", "Y", "/D", "ln -f O/bookmarks.html $B",
              add + u"<B>: has 2 names (hard links)"_s},
-            {"bookmarks in UTF-16", "Y", "/D", "printf '\\377\\376<\\0' > $B", utf16},
-            {"bookmarks in UTF-16, big-endian", "Y", "/D", "printf '\\376\\377\\0<' > $B", utf16},
+            {"bookmarks in UTF-16", "Y", "/D", "printf '\\377\\376<\\0' > $B",
+             add + u"<B>: is UTF-16 text"_s},
             {"payload entries the stick cannot take", "Y", "/D",
              "cd $P; ln -s $PWD/../../O more; ln -s /dev/null null; mkdir IMG; touch a:b.txt img "
              "dot. INSTALLED.TXT; truncate -s 4G big; truncate -s 4294967295 fits",
-             u"Installation failed.\r\nThese entries of the Orvex folder cannot be installed:\r\n"_s
-             "/A/Orvex/a:b.txt: holds \":\", which the stick cannot store\r\n"
-             "/A/Orvex/big: is 4 GiB or larger; the stick holds files of up to 4 GiB less one "
-             "byte\r\n"
-             "/A/Orvex/dot.: ends with a dot or a space, which the stick drops\r\n"
-             "/A/Orvex/more: links to folders are not copied\r\n"
-             "/A/Orvex/null: not a regular file or folder\r\n"
-             "/A/Orvex/IMG and /A/Orvex/img: the stick takes these names for one, since it "
-             "ignores case\r\n"
-             "/A/Orvex/INSTALLED.TXT: the installer writes this file itself\r\n"},
+             u"Installation failed.\r\nThese entries of the Orvex folder cannot be installed:\r\n"
+             "/A/Orvex/a:b.txt: holds \":\"|big: is 4 GiB or larger|dot.: ends with|more: links to "
+             "folders are not copied|null: not a regular|IMG and /A/Orvex/img: the stick takes "
+             "these names for one|/INSTALLED.TXT: the installer writes this file itself\r\n"_s},
             {"drive inside the payload", "Y", "/A/Orvex", "mkdir -p $P/PSP/SYSTEM/BROWSER",
              u"/A/Orvex/PSP/COMMON/: The destination lies inside the folder being copied."_s},
             {"a page's first line longer than 64 KiB", "Y", "/D",
@@ -366,7 +359,9 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         const QString headline =
             cancelled ? u"Installation cancelled.\r\n"_s : u"Installation failed.\r\n"_s;
-        QVERIFY2(told().contains(reason) &&
+        const QStringList parts = reason.split(u'|');
+        QVERIFY2(std::all_of(parts.cbegin(), parts.cend(),
+                             [this](const QString &part) { return told().contains(part); }) &&
                      (answers.isEmpty() ||
                       (told().startsWith(headline) && told().endsWith(u"\r\n"_s + state))),
                  qPrintable(told()));
@@ -381,40 +376,31 @@ private Q_SLOTS:
     void order_data()
     {
         QTest::addColumn<stick::FileSystemKind>("kind");
-        QTest::addColumn<QStringList>("calls"); // O the installed Orvex folder, B the bookmarks
-        QTest::addColumn<QStringList>("removalFlushes");
-        const QStringList made = {u"mkdir D/PSP/COMMON"_s, u"mkdir O"_s, u"mkdir O/css"_s};
-        const QStringList bookmark = {u"write B"_s, u"fsync B"_s, u"close B"_s};
-        const auto written = [](bool flushed) {
-            QStringList calls;
-            for (const QString &file :
-                 {u"O/index.html"_s, u"O/css/site.css"_s, u"O/installed.txt"_s}) {
-                const QString part = file + u".orvex-part"_s;
-                calls << u"create "_s + part << u"write "_s + part;
-                if (flushed)
-                    calls << u"fsync "_s + part;
-                calls << u"close "_s + part;
-            }
-            return calls;
-        };
-        const QStringList renamed = {u"rename O/index.html.orvex-part"_s,
-                                     u"rename O/css/site.css.orvex-part"_s,
-                                     u"rename O/installed.txt.orvex-part"_s};
+        QTest::addColumn<QString>("calls"); // O the installed Orvex folder, B the bookmarks
+        QTest::addColumn<QString>("removalFlushes");
         QTest::newRow("kernel file system: the whole file system flushed, then the root")
             << stick::FileSystemKind::Fat
-            << made + written(false) + QStringList{u"syncfs D"_s, u"fsync D"_s} + renamed +
-                   QStringList{u"syncfs D"_s, u"fsync D"_s} + bookmark
-            << QStringList{u"syncfs D"_s, u"fsync D"_s,  u"syncfs D"_s,
-                           u"fsync D"_s,  u"syncfs D"_s, u"fsync D"_s};
+            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html.orvex-part, "
+               "write O/index.html.orvex-part, close O/index.html.orvex-part, "
+               "create O/css/site.css.orvex-part, write O/css/site.css.orvex-part, "
+               "close O/css/site.css.orvex-part, create O/installed.txt.orvex-part, "
+               "write O/installed.txt.orvex-part, close O/installed.txt.orvex-part, syncfs D, "
+               "fsync D, rename O/index.html.orvex-part, rename O/css/site.css.orvex-part, "
+               "rename O/installed.txt.orvex-part, syncfs D, fsync D, write B, fsync B, close B"_s
+            << u"syncfs D, fsync D, syncfs D, fsync D, syncfs D, fsync D"_s;
         QTest::newRow("user-space file system: each file, then each folder changed")
             << stick::FileSystemKind::UserSpace
-            << made + written(true) + QStringList{u"fsync D"_s} + renamed +
-                   QStringList{u"fsync O/css"_s, u"fsync O"_s, u"fsync D/PSP/COMMON"_s,
-                               u"fsync D/PSP"_s, u"fsync D"_s} +
-                   bookmark
-            << QStringList{u"fsync B.orvex-part"_s,         u"fsync D"_s,
-                           u"fsync D/PSP/SYSTEM/BROWSER"_s, u"fsync D"_s,
-                           u"fsync D/PSP/COMMON"_s,         u"fsync D"_s};
+            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html.orvex-part, "
+               "write O/index.html.orvex-part, fsync O/index.html.orvex-part, "
+               "close O/index.html.orvex-part, create O/css/site.css.orvex-part, "
+               "write O/css/site.css.orvex-part, fsync O/css/site.css.orvex-part, "
+               "close O/css/site.css.orvex-part, create O/installed.txt.orvex-part, "
+               "write O/installed.txt.orvex-part, fsync O/installed.txt.orvex-part, "
+               "close O/installed.txt.orvex-part, fsync D, rename O/index.html.orvex-part, "
+               "rename O/css/site.css.orvex-part, rename O/installed.txt.orvex-part, fsync O/css, "
+               "fsync O, fsync D/PSP/COMMON, fsync D/PSP, fsync D, write B, fsync B, close B"_s
+            << u"fsync B.orvex-part, fsync D, fsync D/PSP/SYSTEM/BROWSER, fsync D, "
+               "fsync D/PSP/COMMON, fsync D"_s;
     }
 
     // Every file is on the device and read back before any is renamed into place, and
@@ -426,9 +412,10 @@ private Q_SLOTS:
         QVERIFY(spoil(u"rm -r D/PSP/COMMON"_s));
         const auto calls = [this](const QRegularExpression &kept) {
             return m_stick->calls.filter(kept)
-                .replaceInStrings(u"/D/PSP/COMMON/Orvex"_s, u"O"_s)
-                .replaceInStrings(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"B"_s)
-                .replaceInStrings(u"/D"_s, u"D"_s);
+                .join(u", "_s)
+                .replace(u"/D/PSP/COMMON/Orvex"_s, u"O"_s)
+                .replace(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"B"_s)
+                .replace(u"/D"_s, u"D"_s);
         };
         QCOMPARE(runInstall(environment(u"YN"_s, {})), InstallOutcome::Completed);
         QTEST(calls(QRegularExpression(u"."_s)), "calls");
@@ -437,31 +424,17 @@ private Q_SLOTS:
         QTEST(calls(QRegularExpression(u"^(fsync|syncfs) "_s)), "removalFlushes");
     }
 
-    // A cancelled passcode asks the question again, and so does an invalid one.
-    void asksForThePasscodeUntilValid()
-    {
-        QList<std::optional<QString>> passcodes = {std::nullopt, u"12"_s, u"2468"_s};
-        InstallEnvironment run = environment(u"YYYY"_s, {});
-        run.choosePasscode = [&](const QString &) {
-            return passcodes.takeFirst();
-        };
-        QCOMPARE(runInstall(run), InstallOutcome::Completed);
-        QCOMPARE(m_messages->described().filter(u"password protection"_s).size(), 3);
-        QCOMPARE(drive().value(u"PSP/COMMON/Orvex/passcode.js"_s), passcode::fileText(u"2468"_s));
-    }
-
+    // A new file and an addition to one that ends its lines are the install's (answers).
     void updatesTheBookmark_data()
     {
-        QTest::addColumn<QByteArray>("before"); // null: no file
-        QTest::addColumn<QByteArray>("line");   // empty: take the Orvex lines out
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("line"); // empty: take the Orvex lines out
         QTest::addColumn<QByteArray>("after");
         const auto row = [](const char *name, const QByteArray &before, const QByteArray &line,
                             const QByteArray &after) {
             QTest::newRow(name) << before << line << after;
         };
         const QByteArray bom = "\xEF\xBB\xBF";
-        row("created", QByteArray(), "L", "L\r\n");
-        row("added", "a\r\n", "L", "a\r\nL\r\n");
         row("added after a last line without its end", "a", "L", "a\r\nL\r\n");
         row("there already", "L\nb", "L", "L\nb");
         row("the other taken out, the rest kept byte for byte", bom + "O\r\nb\nL\r<c>\r\n", "L",
@@ -477,8 +450,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, line);
-        QVERIFY(before.isNull() ? QDir().mkpath(m_stick->real(u"/B"_s))
-                                : add(u"/B/bookmarks.html"_s, before));
+        QVERIFY(add(u"/B/bookmarks.html"_s, before));
         auto browser = stick::systemFileSystem().openRoot(m_stick->real(u"/B"_s));
         QVERIFY(browser.ok());
         auto file = BookmarksFile::open(*browser.value(), "bookmarks.html");
@@ -504,8 +476,7 @@ private Q_SLOTS:
 
         QTEST(after, "after");
         // An addition alone is appended; any other change rewrites the file.
-        QCOMPARE(change.value(), before.isNull()            ? Change::Create
-                                 : after == before          ? Change::None
+        QCOMPARE(change.value(), after == before            ? Change::None
                                  : after.startsWith(before) ? Change::Append
                                                             : Change::Rewrite);
     }
@@ -526,13 +497,11 @@ private Q_SLOTS:
             QTest::newRow(name) << steps << failing << told << kept;
         };
         row("without a list: the payload's names, the user's files stay",
-            u"for i in 1 2 3 4 5 6 7 8; do touch $O/u$i; done"_s, u""_s,
+            u"touch $O/u"_s, u""_s,
             removed.arg(u"2 files from PSP/COMMON/Orvex"_s + bookmark) +
-                "\r\nPSP/COMMON/Orvex stays: it holds 10 files and 1 folder that Orvex Tessary "
-                u"did not install (.orvex-part1, kept.orvex-party, u1, u2, u3, u4, u5, u6, u7, "
-                "u8, and 1 more)."_s,
-            almost + QStringList{u"u1"_s, u"u2"_s, u"u3"_s, u"u4"_s, u"u5"_s, u"u6"_s, u"u7"_s,
-                                 u"u8"_s});
+                "\r\nPSP/COMMON/Orvex stays: it holds 3 files and 1 folder that Orvex Tessary "
+                u"did not install (.orvex-part1, kept.orvex-party, u, kept.orvex-part/)."_s,
+            almost + QStringList{u"u"_s});
         row("with a list: what it names, never outside",
             mine + "; printf 'css/\\nindex.html\\nold/\\nold/a.html\\n../Other/keep.txt\\n/x\\n' > "
                    u"$O/installed.txt; mkdir $O/old; touch $O/old/a.html"_s,

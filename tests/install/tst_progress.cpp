@@ -52,8 +52,6 @@ private Q_SLOTS:
             "3 of 9 files, 10.0 of 30.0 KiB, 5.0 KiB/s, about 4 s left");
         row("minutes; a GiB from 1 GiB", copying(1, 2, 512 * MiB, 1024 * MiB), 5 * MiB, "C",
             "1 of 2 files, 0.5 of 1.0 GiB, 5.0 MiB/s, about 2 min left");
-        row("hours", copying(1, 2, 0, 2048 * MiB), 0.25 * MiB, "C",
-            "1 of 2 files, 0.0 of 2.0 GiB, 256.0 KiB/s, about 2 h left");
         row("the locale's numbers", copying(1234, 2000, qint64(34.5 * MiB), 100 * MiB), 8.2 * MiB,
             "de_DE", "1.234 of 2.000 files, 34,5 of 100,0 MiB, 8,2 MiB/s, about 8 s left");
     }
@@ -118,8 +116,6 @@ private Q_SLOTS:
         QTest::newRow("no move for 2 s: the stick not answering")
             << Phase::Writing << -1 << 2000 << "The stick is not answering. Waiting for it…"
             << "0/0" << Button::None << false;
-        QTest::newRow("stopping") << Phase::Copying << 1000 << 5999 << "Stopping…"
-                                  << "250/1000" << Button::None << false;
         QTest::newRow("stopping for 5 s") << Phase::Copying << 1000 << 6000 << "Stopping…"
                                           << "250/1000" << Button::CloseAnyway << false;
         QTest::newRow("stopping while checking") << Phase::Checking << 0 << 100 << "Stopping…"
