@@ -129,8 +129,6 @@ private Q_SLOTS:
         const QByteArray open = "<DL>\r\n" + openEntry + "\r\n";
         const QByteArray locked = "<DL>\r\n" + protectedEntry + "\r\n";
         QTest::newRow("No") << "N" << "" << QByteArray() << QByteArray();
-        QTest::newRow("Yes, No onto a fresh stick: the browser's folder made")
-            << "YN" << "rm -r D/PSP/SYSTEM D/PSP/COMMON" << openEntry + "\r\n" << QByteArray();
         QTest::newRow("Yes, Yes over a crash's temporary passcode; asked again after a cancelled "
                       "and an invalid passcode")
             << "YYYY" << "echo 1357 > $O/passcode.js.orvex-part" << locked
@@ -200,12 +198,7 @@ private Q_SLOTS:
                     QRegularExpression(u"part9|passcode.js.orvex-part|/old"_s));
             });
             expected.insert({{u"PSP/COMMON/Orvex/index.html"_s, "new index"},
-                             {u"PSP/COMMON/Orvex/css/"_s, {}},
                              {u"PSP/COMMON/Orvex/css/site.css"_s, "body {}"},
-                             {u"PSP/SYSTEM/"_s, {}},
-                             {u"PSP/SYSTEM/BROWSER/"_s, {}},
-                             {u"PSP/COMMON/"_s, {}},
-                             {u"PSP/COMMON/Orvex/"_s, {}},
                              {u"PSP/COMMON/Orvex/installed.txt"_s, list}});
             expected[u"PSP/SYSTEM/BROWSER/bookmarks.html"_s] = after;
             if (!passcode.isNull())
@@ -226,7 +219,6 @@ private Q_SLOTS:
         const QString copy = u"The Orvex folder could not be copied to /D/PSP/COMMON/.\r\n"_s;
         const QString add =
             u"The bookmark could not be added to /D/PSP/SYSTEM/BROWSER/bookmarks.html.\r\n"_s;
-        const QString caseless = u" (the stick does not tell names apart by case)"_s;
         const QString part = u"<O>/css/site.css.orvex-part"_s;
         const QString notKept = "The stick did not keep what was written to %1: it may be failing "
                                 u"or not as large as it says."_s;
@@ -250,16 +242,10 @@ private Q_SLOTS:
              copy + u"<O>/index.html: is a link"_s},
             {"a folder where a file goes", "Y", "/D", "rm $O/index.html; mkdir $O/index.html",
              copy + u"<O>/index.html: is not a regular file"_s},
-            {"a folder where a file goes, spelt otherwise", "Y", "/D",
-             "rm $O/index.html; mkdir $O/INDEX.HTML",
-             copy + u"<O>/INDEX.HTML: is a folder, where the installer puts the file index.html"_s +
-                 caseless},
             {"a link named as the passcode's temporary", "Y", "/D",
              "ln -s nowhere $O/passcode.js.orvex-part",
              copy + u"<O>/passcode.js.orvex-part: is a link with the name the installer gives "
                     "the temporary copy of passcode.js"_s},
-            {"a folder named as the bookmarks file's temporary", "Y", "/D", "mkdir $B.orvex-part",
-             add + u"<B>.orvex-part: is a folder with the name"_s},
             {"bookmarks a link to nothing", "Y", "/D", "ln -sf $PWD/O/new.html $B",
              add + u"<B>: is a link"_s},
             {"bookmarks a pipe", "Y", "/D", "rm $B; mkfifo $B",
@@ -277,8 +263,6 @@ private Q_SLOTS:
              "these names for one|/INSTALLED.TXT: the installer writes this file itself\r\n"_s},
             {"drive inside the payload", "Y", "/A/Orvex", "mkdir -p $P/PSP/SYSTEM/BROWSER",
              u"/A/Orvex/PSP/COMMON/: The destination lies inside the folder being copied."_s},
-            {"a page's first line longer than 64 KiB", "Y", "/D",
-             "printf %065537d 0 > A/nopass.html", u"The bookmark page /A/nopass.html is missing"_s},
             {"making a folder", "Y", "/D", "rm -r $O/css", u"<O>/css: "_s + systemText(EACCES),
              u"mkdir /D/PSP/COMMON/Orvex/css"_s},
             {"writing a file, after a leftover was removed", "Y", "/D", "",
@@ -376,31 +360,29 @@ private Q_SLOTS:
     void order_data()
     {
         QTest::addColumn<stick::FileSystemKind>("kind");
-        QTest::addColumn<QString>("calls"); // O the installed Orvex folder, B the bookmarks
+        // O the installed Orvex folder, B the bookmarks, "~" a temporary's ".orvex-part"
+        QTest::addColumn<QString>("calls");
         QTest::addColumn<QString>("removalFlushes");
         QTest::newRow("kernel file system: the whole file system flushed, then the root")
             << stick::FileSystemKind::Fat
-            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html.orvex-part, "
-               "write O/index.html.orvex-part, close O/index.html.orvex-part, "
-               "create O/css/site.css.orvex-part, write O/css/site.css.orvex-part, "
-               "close O/css/site.css.orvex-part, create O/installed.txt.orvex-part, "
-               "write O/installed.txt.orvex-part, close O/installed.txt.orvex-part, syncfs D, "
-               "fsync D, rename O/index.html.orvex-part, rename O/css/site.css.orvex-part, "
-               "rename O/installed.txt.orvex-part, syncfs D, fsync D, write B, fsync B, close B"_s
+            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html~, "
+               "write O/index.html~, close O/index.html~, create O/css/site.css~, "
+               "write O/css/site.css~, close O/css/site.css~, create O/installed.txt~, "
+               "write O/installed.txt~, close O/installed.txt~, syncfs D, fsync D, "
+               "rename O/index.html~, rename O/css/site.css~, rename O/installed.txt~, syncfs D, "
+               "fsync D, write B, fsync B, close B"_s
             << u"syncfs D, fsync D, syncfs D, fsync D, syncfs D, fsync D"_s;
         QTest::newRow("user-space file system: each file, then each folder changed")
             << stick::FileSystemKind::UserSpace
-            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html.orvex-part, "
-               "write O/index.html.orvex-part, fsync O/index.html.orvex-part, "
-               "close O/index.html.orvex-part, create O/css/site.css.orvex-part, "
-               "write O/css/site.css.orvex-part, fsync O/css/site.css.orvex-part, "
-               "close O/css/site.css.orvex-part, create O/installed.txt.orvex-part, "
-               "write O/installed.txt.orvex-part, fsync O/installed.txt.orvex-part, "
-               "close O/installed.txt.orvex-part, fsync D, rename O/index.html.orvex-part, "
-               "rename O/css/site.css.orvex-part, rename O/installed.txt.orvex-part, fsync O/css, "
-               "fsync O, fsync D/PSP/COMMON, fsync D/PSP, fsync D, write B, fsync B, close B"_s
-            << u"fsync B.orvex-part, fsync D, fsync D/PSP/SYSTEM/BROWSER, fsync D, "
-               "fsync D/PSP/COMMON, fsync D"_s;
+            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html~, "
+               "write O/index.html~, fsync O/index.html~, close O/index.html~, "
+               "create O/css/site.css~, write O/css/site.css~, fsync O/css/site.css~, "
+               "close O/css/site.css~, create O/installed.txt~, write O/installed.txt~, "
+               "fsync O/installed.txt~, close O/installed.txt~, fsync D, rename O/index.html~, "
+               "rename O/css/site.css~, rename O/installed.txt~, fsync O/css, fsync O, "
+               "fsync D/PSP/COMMON, fsync D/PSP, fsync D, write B, fsync B, close B"_s
+            << u"fsync B~, fsync D, fsync D/PSP/SYSTEM/BROWSER, fsync D, fsync D/PSP/COMMON, "
+               "fsync D"_s;
     }
 
     // Every file is on the device and read back before any is renamed into place, and
@@ -415,7 +397,8 @@ private Q_SLOTS:
                 .join(u", "_s)
                 .replace(u"/D/PSP/COMMON/Orvex"_s, u"O"_s)
                 .replace(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"B"_s)
-                .replace(u"/D"_s, u"D"_s);
+                .replace(u"/D"_s, u"D"_s)
+                .replace(u".orvex-part"_s, u"~"_s);
         };
         QCOMPARE(runInstall(environment(u"YN"_s, {})), InstallOutcome::Completed);
         QTEST(calls(QRegularExpression(u"."_s)), "calls");
