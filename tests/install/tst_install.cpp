@@ -475,6 +475,8 @@ private Q_SLOTS:
         const QStringList almost = {u".orvex-part1"_s, u"kept.orvex-part/"_s,
                                     u"kept.orvex-party"_s};
         const QString mine = u"rm -r $O/kept.orvex-part $O/.orvex-part1 $O/kept.orvex-party"_s;
+        const QString failed =
+            u"Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"_s;
         const auto row = [](const char *name, const QString &steps, const QString &failing,
                             const QString &told, const QStringList &kept) {
             QTest::newRow(name) << steps << failing << told << kept;
@@ -493,18 +495,14 @@ private Q_SLOTS:
         row("nothing there", u"rm -r $O; echo '<DL>' > $B"_s, u""_s,
             u"Orvex Tessary is not on this stick: there was nothing to remove."_s, {});
         row("Orvex is a link", u"rm -r $O; ln -s $PWD/O $O"_s, u""_s,
-            u"Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"
-            "/D/PSP/COMMON/Orvex: is a link; the installer does not follow links on the drive"
-            "\r\n"_s +
-                unchanged,
+            failed + u"/D/PSP/COMMON/Orvex: is a link; the installer does not follow links on "
+                     "the drive\r\n"_s + unchanged,
             {});
         row("a failure once the bookmark is out", mine, u"unlink /D/PSP/COMMON/Orvex/index.html"_s,
-            u"Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"
-            "/D/PSP/COMMON/Orvex/index.html: "_s +
-                systemText(EIO) +
-                u"\r\nThe stick did not read or "
-                "write as asked: check that it is still connected, then try again.\r\nThe Orvex "
-                "bookmark was taken out; PSP/COMMON/Orvex stays as it was."_s,
+            failed + u"/D/PSP/COMMON/Orvex/index.html: "_s + systemText(EIO) +
+                u"\r\nThe stick did not read or write as asked: check that it is still "
+                "connected, then try again.\r\nThe Orvex bookmark was taken out; "
+                "PSP/COMMON/Orvex stays as it was."_s,
             {u"css/"_s, u"css/site.css.orvex-part90"_s, u"index.html"_s});
         row("cancelled after a file", mine, u"cancel"_s,
             u"Removal cancelled.\r\nThe Orvex bookmark was taken out, and 1 of the 2 files of "
