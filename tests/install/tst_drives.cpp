@@ -62,16 +62,12 @@ private Q_SLOTS:
     // below the system's own folders but what is below /run/media.
     void listsOfferedPlacesOnce()
     {
-        const QList<Place> list = places({{u"/"_s, "ext4"},
-                                          {u"/boot"_s, "ext4"},
-                                          {u"/boot/efi"_s, "vfat"},
-                                          {u"/media/B"_s, "vfat"},
-                                          {u"/run/media/u/A"_s, "vfat"},
-                                          {u"/media/B"_s, "fuse.fusefat"},
-                                          {u"/optical"_s, "vfat"},
-                                          {u"/media/r"_s, "tmpfs"},
-                                          {u"/media/q"_s, ""}},
-                                         {u"/tmp/d"_s, u"/run/media/u/A"_s, u"/tmp/d"_s});
+        const QList<Place> list =
+            places({{u"/"_s, "ext4"}, {u"/boot"_s, "ext4"}, {u"/boot/efi"_s, "vfat"},
+                    {u"/media/B"_s, "vfat"}, {u"/run/media/u/A"_s, "vfat"},
+                    {u"/media/B"_s, "fuse.fusefat"}, {u"/optical"_s, "vfat"},
+                    {u"/media/r"_s, "tmpfs"}, {u"/media/q"_s, ""}},
+                   {u"/tmp/d"_s, u"/run/media/u/A"_s, u"/tmp/d"_s});
         QStringList seen;
         for (const Place &place : list)
             seen << place.path + (place.mounted ? u" mounted"_s : u""_s);
