@@ -125,7 +125,6 @@ private Q_SLOTS:
     void roomNeeded()
     {
         QCOMPARE(room::allocationUnit(4096, stick::FileSystemKind::Kernel), 4096);
-        QCOMPARE(room::allocationUnit(2048, stick::FileSystemKind::Fat), 32768);
         QCOMPARE(room::allocationUnit(1024, stick::FileSystemKind::UserSpace), 32768);
         QCOMPARE(room::allocationUnit(65536, stick::FileSystemKind::Fat), 65536);
         QCOMPARE(room::needed({1, 100, 101, 0}, 2, 100), 600);
