@@ -30,8 +30,6 @@ public:
                                                       : QStringLiteral("Eject");
         taken.append(name + QLatin1Char(' ') +
                      (step == Step::Unmount ? volume.object : volume.drive));
-        if (name == failing)
-            return orvex::Status::refusal({}, reason);
-        return {};
+        return name == failing ? orvex::Status::refusal({}, reason) : orvex::Status();
     }
 };

@@ -7,15 +7,26 @@ using namespace orvex::stick;
 
 namespace {
 
-class FakeFile final : public File
+// The real `Base` below, shown as `path`, its calls recorded on `stick`.
+template <typename Base> class Fake : public Base
 {
 public:
-    FakeFile(FakeStick &stick, QString path, std::unique_ptr<File> real)
+    Fake(FakeStick &stick, QString path, std::unique_ptr<Base> real)
         : m_stick(stick), m_path(std::move(path)), m_real(std::move(real))
     {
     }
-
     const QString &path() const override { return m_path; }
+
+protected:
+    FakeStick &m_stick;
+    QString m_path;
+    std::unique_ptr<Base> m_real;
+};
+
+class FakeFile final : public Fake<File>
+{
+public:
+    using Fake::Fake;
     Result<qint64> read(char *into, qint64 size, qint64 offset) override
     {
         Result<qint64> count = m_stick.shown(m_real->read(into, size, offset));
@@ -42,22 +53,12 @@ public:
     {
         return m_stick.record(u"close"_s, m_path, [&] { return m_real->close(); });
     }
-
-private:
-    FakeStick &m_stick;
-    QString m_path;
-    std::unique_ptr<File> m_real;
 };
 
-class FakeFolder final : public Folder
+class FakeFolder final : public Fake<Folder>
 {
 public:
-    FakeFolder(FakeStick &stick, QString path, std::unique_ptr<Folder> real)
-        : m_stick(stick), m_path(std::move(path)), m_real(std::move(real))
-    {
-    }
-
-    const QString &path() const override { return m_path; }
+    using Fake::Fake;
     using Folder::entry;
     Result<Entry> entry(const QByteArray &name, bool followLink) const override
     {
@@ -108,11 +109,6 @@ public:
     Result<Space> space() const override { return m_real->space(); }
     FileSystemKind fileSystemKind() const override { return m_stick.kind; }
     QString realPath() const override { return m_real->realPath(); }
-
-private:
-    FakeStick &m_stick;
-    QString m_path;
-    std::unique_ptr<Folder> m_real;
 };
 
 } // namespace

