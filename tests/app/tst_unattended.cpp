@@ -26,7 +26,6 @@ QString asked(const orvex::CommandLine &line)
     QStringList words{QString::fromLatin1(actions[int(line.action)]),
                       line.password ? u"password"_s : QString(), line.passcode,
                       line.uninstall ? u"uninstall"_s : QString(),
-                      line.eject ? u"eject"_s : QString(),
                       line.error.isEmpty() ? QString() : u"why"_s,
                       line.helpText.contains(u"--unattended"_s) ? u"usage"_s : QString()};
     words.removeAll(QString());
@@ -173,6 +172,8 @@ private Q_SLOTS:
                      said);
         const bool asked = arguments.contains(u"--eject"_s) && status != 1;
         QCOMPARE(disks.taken, asked ? QStringList{u"Unmount /b/sdb1"_s} : QStringList());
+        QCOMPARE(QFileInfo::exists(console.stick + u"/PSP/COMMON/Orvex"_s),
+                 status != 1 && !arguments.contains(u"--uninstall"_s));
     }
 
     // While a SignalCancel lives, each signal sets its flag; then the handler before it is back.
