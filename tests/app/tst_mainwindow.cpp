@@ -180,8 +180,7 @@ private Q_SLOTS:
     }
 
     // Escape closes the open list and nothing else; with nothing open it does
-    // what Cancel does. The drive list shows its focus ring from the start. (The devices
-    // test installs from the real window with Tab, then Return.)
+    // what Cancel does. (The devices test installs from the real window with Tab, then Return.)
     void keysWorkTheWindow()
     {
         const auto window = makeWindow({u"/media/B"_s});
@@ -189,10 +188,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         auto *drive1 = window->findChild<DriveList *>(u"Drive1"_s);
         QCOMPARE(QApplication::focusWidget(), drive1);
-        const QImage ringed = drive1->grab().toImage();
-        window->setAttribute(Qt::WA_KeyboardFocusChange, false);
-        QVERIFY(drive1->grab().toImage() != ringed);
-
         drive1->showPopup();
         QTRY_VERIFY(drive1->view()->isVisible());
         QTest::keyClick(drive1->view(), Qt::Key_Escape);
@@ -245,7 +240,6 @@ private Q_SLOTS:
             QVERIFY(button->isHidden());
             now += orvex::closeAnywayAfter;
             QTRY_VERIFY(button->isVisible());
-            QCOMPARE(button->text(), u"Close anyway"_s);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(m_endings, 1);
         };

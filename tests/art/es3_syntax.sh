@@ -9,9 +9,7 @@ NODE_PATH=/usr/share/nodejs exec node - "$1" <<'JS'
 "use strict";
 const fs = require("fs"), path = require("path");
 let acorn, walk;
-try {
-    [acorn, walk] = [require("acorn"), require("acorn-walk")];
-} catch (error) {
+try { [acorn, walk] = [require("acorn"), require("acorn-walk")]; } catch (error) {
     console.log("SKIP: acorn is not installed (Debian package node-acorn)");
     process.exit(77);
 }

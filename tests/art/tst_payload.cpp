@@ -16,22 +16,15 @@ class PayloadTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void bookmarkPageBeginsWithOneEntry_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("startPage");
-        QTest::newRow("open") << u"nopass.html"_s << u"Orvex/index.html"_s;
-        QTest::newRow("passcode") << u"pass.html"_s << u"Orvex/lock.html"_s;
-    }
-
     // The installer appends the first line: one entry for a start page that is shipped.
     void bookmarkPageBeginsWithOneEntry()
     {
-        QFETCH(QString, page);
-        QFETCH(QString, startPage);
-        const QString line = orvex::textlines::first(testfiles::read(payload + page));
-        QCOMPARE(entry.match(line).captured(1), startPage);
-        QVERIFY(QFileInfo(payload + startPage).isFile());
+        for (const auto &[page, startPage] : {std::pair(u"nopass.html"_s, u"Orvex/index.html"_s),
+                                              std::pair(u"pass.html"_s, u"Orvex/lock.html"_s)}) {
+            const QString line = orvex::textlines::first(testfiles::read(payload + page));
+            QCOMPARE(entry.match(line).captured(1), startPage);
+            QVERIFY(QFileInfo(payload + startPage).isFile());
+        }
     }
 
     // Pages, style sheets and scripts name only files shipped beside them, or passcode.js.
