@@ -3,11 +3,10 @@
 #include "drives/eject.h"
 
 #include <QStringList>
-#include <functional>
 
 // A disk service of the test's: the volumes it is given; records each step
-// taken as "Unmount OBJECT", runs the test's check first, and fails the step
-// named in `failing` with the service's text `reason`.
+// taken as "Unmount OBJECT", and fails the step named in `failing` with the
+// service's text `reason`.
 class RecordingDiskService final : public orvex::drives::DiskService
 {
 public:
@@ -16,15 +15,12 @@ public:
     QList<orvex::drives::ManagedVolume> managed;
     QString failing; // "Unmount", "PowerOff" or "Eject"; empty: none fails
     QString reason = QStringLiteral("Error unmounting /dev/sdz1: target is busy");
-    std::function<void()> beforeStep;
     QStringList taken;
 
     QList<orvex::drives::ManagedVolume> volumes() override { return managed; }
 
     orvex::Status take(Step step, const orvex::drives::ManagedVolume &volume) override
     {
-        if (beforeStep)
-            beforeStep();
         const QString name = step == Step::Unmount    ? QStringLiteral("Unmount")
                              : step == Step::PowerOff ? QStringLiteral("PowerOff")
                                                       : QStringLiteral("Eject");
