@@ -59,11 +59,6 @@ private Q_SLOTS:
 
     void outsideASavedFormTheStartFoldersMenus()
     {
-        QDesignerWidgetDataBaseInterface *widgets = m_core->widgetDataBase();
-        const QDesignerWidgetDataBaseItemInterface *skin =
-            widgets->item(widgets->indexOfClassName(u"orvex::Skin"_s));
-        QVERIFY(skin && skin->isContainer());
-        QCOMPARE(skin->includeFile(), u"OrvexSkin/Skin");
         const std::unique_ptr<QWidget> widget(
             m_core->widgetFactory()->createWidget(u"orvex::Skin"_s, nullptr));
         QCOMPARE(widget->findChild<QLabel *>(u"Label"_s)->text(), u"Help");
