@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +132,31 @@ private Q_SLOTS:
         const MessageAnswer answer = QtMessagePresenter().show(request);
         QTEST(shown, "shown");
         QCOMPARE(answer, request.defaultAnswer());
+    }
+
+    // Screen readers hear the icon's severity, unless the caller names it (as the box's rows do).
+    void iconNamesFollowTheSeverity()
+    {
+        QStringList names;
+        for (const MessageIcon icon : {MessageIcon::Critical, MessageIcon::Warning,
+                                       MessageIcon::Information, MessageIcon::None})
+            names << MessageRequest(u"T"_s, u"x"_s, icon).iconAccessibleName();
+        QCOMPARE(names, (QStringList{u"Error"_s, u"Warning"_s, u"Information"_s, QString()}));
+    }
+
+    // At a density of 2 the screen gets each of the surface's pixels once.
+    void surfaceShowsEachDevicePixel()
+    {
+        Surface surface;
+        surface.resize(QSize(2, 1), 2);
+        surface.image().setPixel(3, 1, 0x123456);
+        QImage screen(4, 2, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(2);
+        QPainter painter(&screen);
+        surface.show(painter, QRect(0, 0, 1, 1));
+        surface.show(painter, QRect(1, 0, 1, 1));
+        painter.end();
+        QCOMPARE(screen, surface.image());
     }
 
     void buttonUnderThePointerLightsUp()
