@@ -8,8 +8,7 @@ namespace orvex {
 
 void loadTranslations()
 {
-    installCatalogue(QStringLiteral("qtbase"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installCatalogue(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     installCatalogue(QStringLiteral("orvex-installer"), QStringLiteral(":/i18n"));
 }
 

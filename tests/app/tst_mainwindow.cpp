@@ -46,7 +46,9 @@ VolumeSource sourceOf(const std::shared_ptr<FakeVolumes> &fake)
 {
     return {[fake] { return fake->mounts; },
             [fake](const QString &path) { return fake->facts.value(path); },
-            [fake](QObject *, std::function<void()> changed) { fake->changed = changed; }};
+            [fake](QObject *, std::function<void()> changed) {
+                fake->changed = changed;
+            }};
 }
 
 } // namespace
@@ -108,9 +110,9 @@ private Q_SLOTS:
         window.setInstallRunner([&](const orvex::InstallEnvironment &environment) {
             for (const bool accept : {true, false}) {
                 QTimer::singleShot(0, [accept] {
-                    auto *dialog = qobject_cast<PasscodeDialog *>(QApplication::activeModalWidget());
-                    QVERIFY(dialog);
-                    accept ? dialog->accept() : dialog->reject();
+                    auto *box = qobject_cast<PasscodeDialog *>(QApplication::activeModalWidget());
+                    QVERIFY(box);
+                    accept ? box->accept() : box->reject();
                 });
                 chosen.append(environment.choosePasscode(u"4321"_s));
             }
@@ -125,8 +127,9 @@ private Q_SLOTS:
     void installsThroughTheSeams()
     {
         m_volumes->mounts = {{u"/media/B"_s, "vfat"}};
-        m_volumes->facts = {{u"/media/B"_s, {true, true, u"/media/B"_s, {}, "vfat", 4096, 1 << 30,
-                                             1 << 29, false, true}}}; // a PSP stick, half free
+        // A PSP stick, half free.
+        m_volumes->facts[u"/media/B"_s] = {true, true,    u"/media/B"_s, {},    "vfat",
+                                           4096, 1 << 30, 1 << 29,       false, true};
         const auto window = makeWindow();
         auto *drive1 = window->findChild<DriveList *>(u"Drive1"_s);
         QTRY_COMPARE(drive1->currentDrive(), u"/media/B"_s);
@@ -204,7 +207,8 @@ private Q_SLOTS:
         using Phase = orvex::StickProgress::Phase;
         QWidget parent;
         orvex::ProgressClock::time_point now;
-        StickJobRunner runner(&parent, [this] { ++m_endings; }, [&] { return now; });
+        StickJobRunner runner(
+            &parent, [this] { ++m_endings; }, [&] { return now; });
         std::atomic<bool> release = true;
         // Runs a job that shows `shown` and lasts until `look` has looked at its dialog.
         const auto run = [&](const orvex::StickProgress &shown,
@@ -219,14 +223,14 @@ private Q_SLOTS:
                     look(dialog, dialog->findChild<QProgressBar *>());
                 });
             }
-            return runner.run([&, shown](const orvex::ProgressCallback &report,
-                                         const std::atomic<bool> &cancel) {
-                report(shown);
-                while (!release)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                return cancel && shown.phase != Phase::Checking ? orvex::Status::cancelled()
-                                                                : orvex::Status();
-            });
+            return runner.run(
+                [&, shown](const orvex::ProgressCallback &report, const std::atomic<bool> &cancel) {
+                    report(shown);
+                    while (!release)
+                        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                    return cancel && shown.phase != Phase::Checking ? orvex::Status::cancelled()
+                                                                    : orvex::Status();
+                });
         };
         const auto copying = [&](QDialog *dialog, QProgressBar *bar) {
             auto *action = dialog->findChild<QLabel *>(u"Action"_s);

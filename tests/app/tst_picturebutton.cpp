@@ -25,7 +25,8 @@ private Q_SLOTS:
             shot.setDevicePixelRatio(ratio);
             button.render(&shot);
             const QRect top(0, 0, shot.width(), 8 * ratio);
-            QCOMPARE(shot.copy(top), QImage(picture).convertToFormat(QImage::Format_RGB32).copy(top));
+            QCOMPARE(shot.copy(top),
+                     QImage(picture).convertToFormat(QImage::Format_RGB32).copy(top));
         }
     }
 

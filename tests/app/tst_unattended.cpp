@@ -24,7 +24,8 @@ QString asked(const orvex::CommandLine &line)
 {
     static const char *const actions[] = {"window", "unattended", "help", "version", "error"};
     QStringList words{QString::fromLatin1(actions[int(line.action)]),
-                      line.password ? u"password"_s : QString(), line.passcode,
+                      line.password ? u"password"_s : QString(),
+                      line.passcode,
                       line.uninstall ? u"uninstall"_s : QString(),
                       line.error.isEmpty() ? QString() : u"why"_s,
                       line.helpText.contains(u"--unattended"_s) ? u"usage"_s : QString()};
@@ -96,8 +97,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, arguments);
         arguments.replace(u'@', u"--unattended --drive /a"_s);
-        QTEST(asked(orvex::parseCommandLine(
-                  QStringList{u"orvex-installer"_s} + arguments.split(u' ', Qt::SkipEmptyParts))),
+        QTEST(asked(orvex::parseCommandLine(QStringList{u"orvex-installer"_s} +
+                                            arguments.split(u' ', Qt::SkipEmptyParts))),
               "asked");
     }
 
@@ -151,7 +152,8 @@ private Q_SLOTS:
         QTest::newRow("installed, busy")
             << install << u"/PSP"_s << u"Unmount"_s << 3
             << orvex::drives::notEjectedText(RecordingDiskService().reason);
-        QTest::newRow("no --eject") << install.mid(0, 2) << u"/PSP"_s << QString() << 0 << QString();
+        QTest::newRow("no --eject")
+            << install.mid(0, 2) << u"/PSP"_s << QString() << 0 << QString();
         QTest::newRow("a failed install") << install << QString() << QString() << 1 << QString();
     }
     void ejectsOnceTheJobIsDone()

@@ -1,7 +1,6 @@
-// The drive list's rules: which mounts it offers, how it reads the mount
-// table, what each entry says, which drive it chooses as volumes come, go and
-// stop answering, and when a place is looked at, with a clock of the test's;
-// which steps eject a stick through a disk service of the test's.
+// The drive list's rules: the mounts offered, the mount table, each entry's text, the choice
+// as volumes come, go and stop answering, when a place is looked at (a clock of the test's),
+// and the steps that eject a stick through a disk service of the test's.
 #include "drives/volumeprobes.h"
 #include "recordingdiskservice.h"
 
@@ -62,12 +61,12 @@ private Q_SLOTS:
     // below the system's own folders but what is below /run/media.
     void listsOfferedPlacesOnce()
     {
-        const QList<Place> list =
-            places({{u"/"_s, "ext4"}, {u"/boot"_s, "ext4"}, {u"/boot/efi"_s, "vfat"},
-                    {u"/media/B"_s, "vfat"}, {u"/run/media/u/A"_s, "vfat"},
-                    {u"/media/B"_s, "fuse.fusefat"}, {u"/optical"_s, "vfat"},
-                    {u"/media/r"_s, "tmpfs"}, {u"/media/q"_s, ""}},
-                   {u"/tmp/d"_s, u"/run/media/u/A"_s, u"/tmp/d"_s});
+        const QList<Mount> mounts = {
+            {u"/"_s, "ext4"},        {u"/boot"_s, "ext4"},          {u"/boot/efi"_s, "vfat"},
+            {u"/media/B"_s, "vfat"}, {u"/run/media/u/A"_s, "vfat"}, {u"/media/B"_s, "fuse.fusefat"},
+            {u"/optical"_s, "vfat"}, {u"/media/r"_s, "tmpfs"},      {u"/media/q"_s, ""},
+        };
+        const QList<Place> list = places(mounts, {u"/tmp/d"_s, u"/run/media/u/A"_s, u"/tmp/d"_s});
         QStringList seen;
         for (const Place &place : list)
             seen << place.path + (place.mounted ? u" mounted"_s : u""_s);

@@ -1,7 +1,6 @@
-// The install and the removal on a stick that records and can fail any call:
-// the questions and messages, what ends on the stick, each refusal before the
-// first write, the order of writes, flushes and renames, and what a refused,
-// failed, cancelled or misread step leaves.
+// The install and the removal on a stick that records and can fail any call: the questions
+// and messages, what ends on the stick, each refusal before the first write, the order of
+// writes, flushes and renames, and what a refused, failed, cancelled or misread step leaves.
 #include "fakestick.h"
 #include "install/bookmarks.h"
 #include "install/installprocedure.h"
@@ -35,8 +34,8 @@ QStringList questionsFor(const QString &answers, const QString &onto = {})
                                    u"Would you like to install with password protection?"_s};
     QStringList shown;
     for (int i = 0; i < answers.size(); ++i) {
-        MessageRequest request(u"Orvex Tessary"_s, questions[std::min(i, 1)],
-                               MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::Yes);
+        MessageRequest request(u"Orvex Tessary"_s, questions[std::min(i, 1)], MessageIcon::Warning,
+                               MessageButtons::YesNo, MessageAnswer::Yes);
         request.setInformativeText(i == 0 ? onto : QString());
         shown.append(RecordingMessagePresenter::describe(request));
     }
@@ -127,18 +126,18 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("passcode");
         const QByteArray open = "<DL>\r\n" + openEntry + "\r\n";
         const QByteArray locked = "<DL>\r\n" + protectedEntry + "\r\n";
-        QTest::newRow("No") << "N" << "" << QByteArray() << QByteArray();
+        QTest::newRow("No") << u"N"_s << QString() << QByteArray() << QByteArray();
         QTest::newRow("Yes, Yes over a crash's temporary passcode; asked again after a cancelled "
                       "and an invalid passcode")
-            << "YYYY" << "echo 1357 > $O/passcode.js.orvex-part" << locked
+            << u"YYYY"_s << u"echo 1357 > $O/passcode.js.orvex-part"_s << locked
             << passcode::fileText(u"2468"_s);
         QTest::newRow("Yes, Yes keeps the stick's passcode, spelt in capitals")
-            << "YY" << "printf 'var orvexPasscode = \"97531\";' > $O/PASSCODE.JS" << locked
+            << u"YY"_s << u"printf 'var orvexPasscode = \"97531\";' > $O/PASSCODE.JS"_s << locked
             << passcode::fileText(u"97531"_s);
         QTest::newRow("Yes, No removes what the earlier list named and the payload lacks")
-            << "YN"
-            << "printf 'old/\\r\\nold/a.html\\r\\nindex.html\\r\\n' > $O/installed.txt; "
-               "mkdir $O/old; touch $O/old/a.html"
+            << u"YN"_s
+            << u"mkdir $O/old; touch $O/old/a.html; printf 'old/\\r\\nold/a.html\\r\\n"
+               "index.html\\r\\n' > $O/installed.txt"_s
             << open << QByteArray();
     }
 
@@ -155,12 +154,13 @@ private Q_SLOTS:
         Tree expected = drive();
         QStringList progress; // "phase files/total bytes/total file", the phase as its number
         const std::atomic<bool> never = false;
+        const ProgressCallback report = [&](const StickProgress &p) {
+            progress << QString::asprintf("%d %d/%d %lld/%lld ", int(p.phase), p.filesDone,
+                                          p.filesTotal, p.bytesDone, p.bytesTotal) +
+                            p.currentFile;
+        };
         const StickRunner runner = [&](const StickJob &job) {
-            return job([&](const StickProgress &p) {
-                progress << QString::asprintf("%d %d/%d %lld/%lld ", int(p.phase), p.filesDone,
-                                              p.filesTotal, p.bytesDone, p.bytesTotal) +
-                                p.currentFile;
-            }, never);
+            return job(report, never);
         };
         InstallEnvironment run = environment(answers, runner);
         QList<std::optional<QString>> chosen = {std::nullopt, u"12"_s, u"2468"_s};
@@ -207,7 +207,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("drive");
-        QTest::addColumn<QString>("steps"); // "locked": another install holds the drive
+        QTest::addColumn<QString>("steps");  // "locked": another install holds the drive
         QTest::addColumn<QString>("reason"); // parts of the message, "|" apart; <B>, <O> as $B, $O
         // After the checks: a call that fails, "read PATH" read back changed, or "cancel N"
         // at the first report of phase N (1 copying, 2 reading back).
@@ -474,8 +474,7 @@ private Q_SLOTS:
                             const QString &told, const QStringList &kept) {
             QTest::newRow(name) << steps << failing << told << kept;
         };
-        row("without a list: the payload's names, the user's files stay",
-            u"touch $O/u"_s, u""_s,
+        row("without a list: the payload's names, the user's files stay", u"touch $O/u"_s, u""_s,
             removed.arg(u"2 files from PSP/COMMON/Orvex"_s + bookmark) +
                 "\r\nPSP/COMMON/Orvex stays: it holds 3 files and 1 folder that Orvex Tessary "
                 u"did not install (.orvex-part1, kept.orvex-party, u, kept.orvex-part/)."_s,
@@ -488,8 +487,10 @@ private Q_SLOTS:
         row("nothing there", u"rm -r $O; echo '<DL>' > $B"_s, u""_s,
             u"Orvex Tessary is not on this stick: there was nothing to remove."_s, {});
         row("Orvex is a link", u"rm -r $O; ln -s $PWD/O $O"_s, u""_s,
-            failed + u"/D/PSP/COMMON/Orvex: is a link; the installer does not follow links on "
-                     "the drive\r\n"_s + unchanged,
+            failed +
+                u"/D/PSP/COMMON/Orvex: is a link; the installer does not follow links on "
+                "the drive\r\n"_s +
+                unchanged,
             {});
         row("a failure once the bookmark is out", mine, u"unlink /D/PSP/COMMON/Orvex/index.html"_s,
             failed + u"/D/PSP/COMMON/Orvex/index.html: "_s + systemText(EIO) +

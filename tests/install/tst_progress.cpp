@@ -69,8 +69,8 @@ private Q_SLOTS:
         QTest::newRow("none") << QStringList() << -1.0;
         QTest::newRow("under half a second") << QStringList{u"0:0"_s, u"400:4000"_s} << -1.0;
         QTest::newRow("the last three seconds")
-            << QStringList{u"0:0"_s, u"1000:9000"_s, u"2000:18000"_s, u"3000:18000"_s,
-                           u"4000:18000"_s, u"5000:21000"_s}
+            << QStringList{u"0:0"_s,        u"1000:9000"_s,  u"2000:18000"_s,
+                           u"3000:18000"_s, u"4000:18000"_s, u"5000:21000"_s}
             << 1000.0;
     }
     void measuresTheSpeed()

@@ -65,8 +65,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("why"); // empty: FAT holds it
         QTest::newRow("spaces and accents inside") << u"Ça va .txt"_s << u""_s;
-        QTest::newRow("control")
-            << u"a\tb"_s << u"holds a control character, which the stick cannot store"_s;
+        QTest::newRow("control") << u"a\tb"_s
+                                 << u"holds a control character, which the stick cannot store"_s;
         QTest::newRow("too long") << QString(245, u'n')
                                   << u"is longer than 244 characters, the longest name the "
                                      "installer can write to the stick"_s;

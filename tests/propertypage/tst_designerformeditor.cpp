@@ -1,7 +1,6 @@
-// The Designer plugin inside Designer's own form editor: the Skin it offers
-// reads the menus of its form's folder, else of the folder Designer started
-// in; "Edit Menus..." on its task menu applies ButtonMax so that the form
-// records it.
+// The Designer plugin inside Designer's own form editor: the Skin it offers reads the menus
+// of its form's folder, else of Designer's start folder; "Edit Menus..." on its task menu
+// applies ButtonMax so that the form records it.
 #include "testfiles.h"
 
 #include <QDesignerComponents>

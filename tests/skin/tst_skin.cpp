@@ -1,7 +1,6 @@
-// The control's values (the stored design-time properties, the message box
-// request and the box QtMessagePresenter makes of it), and the control on a real
-// host window: its caption and menu strips, the body's pointer events and
-// painting, skin files, the window mask, and the host attachment on its own.
+// The control's values (the stored properties, the message request and the box made of it),
+// and the control on a real host window: its caption and menu strips, the body's pointer
+// events and painting, skin files, the window mask and the host attachment.
 #include "core/design/rememberedskin.h"
 #include "skin/skin_p.h"
 #include "skinhost.h"
