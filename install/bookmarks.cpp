@@ -210,8 +210,9 @@ Status BookmarksFile::append(const QByteArray &line)
         written = m_file->flush();
     if (written.ok()) {
         auto reader = m_browser->openFile(m_name, stick::Open::Read);
-        written = reader.ok() ? readBack(*reader.value(), bytesSource(bytes), m_path, m_entry.size)
-                              : reader.status();
+        written = reader.ok() ? reader.value()->dropCache() : reader.status();
+        if (written.ok())
+            written = readBack(*reader.value(), bytesSource(bytes), m_path, m_entry.size);
     }
     if (!written.ok()) {
         // Nothing that was in the file before may change.

@@ -52,8 +52,6 @@ Status readBlocks(stick::File &file, qint64 size, const ByteSink &sink)
 Status readBack(stick::File &written, const ByteSource &expected, const QString &shownName,
                 qint64 from)
 {
-    if (Status dropped = written.dropCache(); !dropped.ok())
-        return dropped;
     std::vector<char> kept;
     qint64 offset = from;
     Status compared = expected([&](QByteArrayView bytes) -> Status {

@@ -23,7 +23,7 @@ ByteSource bytesSource(QByteArray bytes);
 // Hands the `size` bytes of `file` to `sink` block by block; fewer is a failure.
 Status readBlocks(stick::File &file, qint64 size, const ByteSink &sink);
 
-// Reads `written` back from the device, its cached bytes forgotten first, and
+// Reads `written` back, its cached bytes dropped by the caller (`File::dropCache`), and
 // compares it from the byte `from` on with what `expected` gives. A difference is a refusal that
 // names the file as `shownName`: the stick did not keep it.
 Status readBack(stick::File &written, const ByteSource &expected, const QString &shownName,

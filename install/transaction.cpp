@@ -5,6 +5,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <deque>
 
 namespace orvex {
 
@@ -138,17 +139,30 @@ Status StickTransaction::verify(const std::atomic<bool> &cancel)
 {
     if (Status flushed = flushAll(false); !flushed.ok())
         return flushed;
+    // The device reads a few files ahead of the one compared, so that it does
+    // not wait for each small file in turn.
+    constexpr std::size_t readAhead = 8;
+    std::deque<std::pair<std::unique_ptr<stick::File>, QString>> reading; // the file, its name
+    qsizetype next = 0;
     for (const Written &file : std::as_const(m_files)) {
         if (cancel.load())
             return Status::cancelled();
-        const Result<stick::Folder *> into = folder(file.folder);
-        if (!into.ok())
-            return into.status();
-        auto written = into.value()->openFile(temporaryName(file.name), stick::Open::Read);
-        if (!written.ok())
-            return written.status();
-        if (Status kept = readBack(*written.value(), file.content, into.value()->pathOf(file.name));
-            !kept.ok())
+        for (; next < m_files.size() && reading.size() <= readAhead; ++next) {
+            const Result<stick::Folder *> into = folder(m_files[next].folder);
+            if (!into.ok())
+                return into.status();
+            auto opened =
+                into.value()->openFile(temporaryName(m_files[next].name), stick::Open::Read);
+            if (!opened.ok())
+                return opened.status();
+            if (Status dropped = opened.value()->dropCache(); !dropped.ok())
+                return dropped;
+            reading.emplace_back(std::move(opened.value()),
+                                 into.value()->pathOf(m_files[next].name));
+        }
+        const auto [written, shownName] = std::move(reading.front());
+        reading.pop_front();
+        if (Status kept = readBack(*written, file.content, shownName); !kept.ok())
             return kept;
     }
     return {};

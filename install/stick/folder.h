@@ -78,8 +78,9 @@ public:
     virtual Status truncate(qint64 size) = 0;
     // Writes the file's bytes to the device.
     virtual Status flush() = 0;
-    // Forgets the file's cached bytes, so that the next read comes from the
-    // device; only bytes already flushed are forgotten.
+    // Forgets the file's cached bytes and starts reading them again from the
+    // device, so that the reads that follow see what the device holds; only
+    // bytes already flushed are forgotten.
     virtual Status dropCache() = 0;
     // Closes the file and reports what the close reports (a deferred write error).
     virtual Status close() = 0;

@@ -34,7 +34,8 @@ FileSystemKind fileSystemKind(int fd)
 
 int dropCache(int fd)
 {
-    return ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    const int dropped = ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    return dropped != 0 ? dropped : ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
 }
 
 QString realPath(int fd)
